@@ -1,0 +1,59 @@
+// Byte-level text rules for Windows-1252 text.
+#include "common/text.h"
+
+namespace tessaro {
+
+Text upperAscii(std::string_view text) {
+  Text result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return result;
+}
+
+Text trim(std::string_view text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && isBlankOrControl(text[first])) ++first;
+  while (last > first && isBlankOrControl(text[last - 1])) --last;
+  return Text(text.substr(first, last - first));
+}
+
+Text removeBlanks(std::string_view text) {
+  Text result;
+  result.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ') result.push_back(c);
+  }
+  return result;
+}
+
+std::vector<Text> splitCrLf(std::string_view text) {
+  std::vector<Text> lines;
+  size_t start = 0;
+  while (true) {
+    size_t end = text.find(CrLf, start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(start));
+      return lines;
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + CrLf.size();
+  }
+}
+
+Text formatMessage(std::string_view pattern, std::string_view argument) {
+  Text result;
+  size_t start = 0;
+  while (true) {
+    size_t at = pattern.find("%s", start);
+    if (at == std::string_view::npos) break;
+    result.append(pattern.substr(start, at - start));
+    result.append(argument);
+    start = at + 2;
+  }
+  result.append(pattern.substr(start));
+  return result;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,128 @@
+// First-names dictionary: loading, reading a record, search and navigation.
+#include "names/dictionary.h"
+
+#include "common/file_io.h"
+
+namespace tessaro {
+namespace {
+
+bool isHeader(const Text& line) { return !line.empty() && line[0] == '<'; }
+
+constexpr size_t MaxHeaderLength = 1024;
+
+}  // namespace
+
+std::vector<Text> splitLines(std::string_view bytes) {
+  std::vector<Text> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r' || bytes[i] == '\n') {
+      lines.emplace_back(bytes.substr(start, i - start));
+      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+  return lines;
+}
+
+Text headerName(std::string_view headerLine) {
+  if (!headerLine.empty() && headerLine[0] == '<') headerLine.remove_prefix(1);
+  return Text(headerLine.substr(0, headerLine.find('\t')));
+}
+
+void FirstNameDictionary::ChargePrenoms(const std::string& path) {
+  setLines({});
+  setLines(splitLines(readWholeFile(path)));
+}
+
+void FirstNameDictionary::setLines(std::vector<Text> lines) {
+  dictionaryLines = std::move(lines);
+  currentRecordIndex = 0;
+  currentReading.clear();
+}
+
+void FirstNameDictionary::LitPrenom() {
+  if (currentRecordIndex < 0 || static_cast<size_t>(currentRecordIndex) >= dictionaryLines.size()) {
+    return;
+  }
+  const Text& header = dictionaryLines[static_cast<size_t>(currentRecordIndex)];
+  Text reading = header.substr(std::min<size_t>(1, header.size()), MaxHeaderLength);
+  const size_t tab = reading.find('\t');
+  if (tab != Text::npos) reading.replace(tab, 1, CrLf);
+  reading += CrLf;
+  for (size_t i = static_cast<size_t>(currentRecordIndex) + 1; i < dictionaryLines.size(); ++i) {
+    const Text body = trim(dictionaryLines[i]);
+    if (body == ">") break;
+    reading += ' ';
+    reading += body;
+  }
+  currentReading = std::move(reading);
+}
+
+bool FirstNameDictionary::CherchePrenom(std::string_view name) {
+  if (name.empty()) {
+    LitPrenom();
+    return false;
+  }
+  int32_t containing = -1;
+  int32_t exact = -1;
+  for (size_t i = 0; i < dictionaryLines.size() && exact < 0; ++i) {
+    const Text& line = dictionaryLines[i];
+    if (!isHeader(line) || line.find(name) == Text::npos) continue;
+    if (containing < 0) containing = static_cast<int32_t>(i);
+    if (headerName(line) == name) exact = static_cast<int32_t>(i);
+  }
+  const int32_t found = exact >= 0 ? exact : containing;
+  if (found >= 0) currentRecordIndex = found;
+  LitPrenom();
+  return found >= 0;
+}
+
+Text FirstNameDictionary::readingFor(std::string_view firstName) {
+  if (CherchePrenom(firstName)) return currentReading;
+  return Text(firstName) + Text(CrLf) + NameNotInDictionaryText;
+}
+
+bool FirstNameDictionary::Suivant() {
+  for (size_t i = static_cast<size_t>(std::max(currentRecordIndex, -1) + 1); i < dictionaryLines.size(); ++i) {
+    if (isHeader(dictionaryLines[i])) {
+      currentRecordIndex = static_cast<int32_t>(i);
+      LitPrenom();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool FirstNameDictionary::Precedent() {
+  for (int32_t i = std::min<int32_t>(currentRecordIndex, static_cast<int32_t>(dictionaryLines.size())) - 1;
+       i >= 0; --i) {
+    if (isHeader(dictionaryLines[static_cast<size_t>(i)])) {
+      currentRecordIndex = i;
+      LitPrenom();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool FirstNameDictionary::selectLetter(char letter) {
+  for (size_t i = 0; i < dictionaryLines.size(); ++i) {
+    const Text& line = dictionaryLines[i];
+    if (isHeader(line) && line.size() > 1 && line[1] == letter) {
+      currentRecordIndex = static_cast<int32_t>(i);
+      LitPrenom();
+      return true;
+    }
+  }
+  return false;
+}
+
+int FirstNameDictionary::letterTabIndex() const {
+  if (currentReading.empty()) return -1;
+  const char first = currentReading[0];
+  return (first >= 'A' && first <= 'Z') ? first - 'A' : -1;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,69 @@
+// The first-names dictionary ("Prenoms.pre"): its lines, the selected record and its reading.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/text.h"
+
+namespace tessaro {
+
+inline constexpr const char* DictionaryFileName = "Prenoms.pre";
+inline constexpr const char* NameNotInDictionaryText = "Ce pr\xE9nom ne figure pas dans le dictionnaire.";
+
+// One dictionary and its selection, shared by the browser, the study and the portrait.
+class FirstNameDictionary {
+ public:
+  // Replaces the lines with those of the file (CR LF, CR or LF ends a line). A file that cannot
+  // be read empties the dictionary and throws FileError "Ne peut ouvrir le fichier <path>".
+  void ChargePrenoms(const std::string& path);
+  // Replaces the lines with the given ones (the selection is reset).
+  void setLines(std::vector<Text> lines);
+
+  // Builds the reading of the record that starts at the current line. Does nothing past the
+  // last line.
+  void LitPrenom();
+
+  // Selects the record whose name equals the given name, else the first header that contains it;
+  // keeps the selection when there is none (or the name is empty), then reads the record.
+  // Returns whether a record was found.
+  bool CherchePrenom(std::string_view name);
+
+  const Text& GetPrenom() const { return currentReading; }
+
+  // The reading of a study's first name for the viewer and the portrait: the selected reading
+  // when the name selects a record, else the name and a line saying the dictionary lacks it.
+  Text readingFor(std::string_view firstName);
+
+  // Moves to the next or the previous record (a line starting with "<") and reads it; stays put
+  // at either end. Return whether the selection moved.
+  bool Suivant();
+  bool Precedent();
+
+  // Selects the first record whose name begins with the letter, in file order, and reads it.
+  // Returns false (selection kept) when no name begins with it.
+  bool selectLetter(char letter);
+
+  // 0 for A ... 25 for Z, from the first character of the reading; -1 when that is not A-Z.
+  int letterTabIndex() const;
+
+  int32_t currentRecord() const { return currentRecordIndex; }
+  const std::vector<Text>& lines() const { return dictionaryLines; }
+  bool empty() const { return dictionaryLines.empty(); }
+
+ private:
+  std::vector<Text> dictionaryLines;
+  int32_t currentRecordIndex = 0;
+  Text currentReading;
+};
+
+// The lines of a Windows-1252 text (CR LF, lone CR or lone LF end a line; a final line break
+// adds no empty line).
+std::vector<Text> splitLines(std::string_view bytes);
+
+// The first name of a header line: the text after "<" up to the first tab.
+Text headerName(std::string_view headerLine);
+
+}  // namespace tessaro
