@@ -16,26 +16,44 @@ function(tessaro_core_part name)
   endif()
 endfunction()
 
-# tessaro_test(NAME DIR [CORE part...] [QT]): one GoogleTest executable from tests/DIR/*.cpp,
-# linked with the named core parts only (or the whole UI library with QT).
+set(TESSARO_UI_PARTS "" CACHE INTERNAL "")
+
+# Qt sources and resources of one folder (app/main.cpp is the executable's own).
+function(tessaro_ui_part name dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h
+       ${CMAKE_SOURCE_DIR}/${dir}/*.qrc)
+  list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/app/main.cpp)
+  if(sources)
+    add_library(${name} OBJECT ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC Qt6::Widgets Qt6::PrintSupport)
+    set(TESSARO_UI_PARTS ${TESSARO_UI_PARTS} ${name} CACHE INTERNAL "")
+  endif()
+endfunction()
+
+# tessaro_test(NAME DIR [CORE part...] [UI part...] [QT]): one GoogleTest executable from
+# tests/DIR/*.cpp, linked with the named core and Qt parts only, or with the whole UI library
+# when QT is given without UI parts.
 function(tessaro_test name dir)
-  cmake_parse_arguments(arg "QT" "" "CORE" ${ARGN})
+  cmake_parse_arguments(arg "QT" "" "CORE;UI" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  if(arg_QT)
-    target_link_libraries(${name} PRIVATE tessaro_ui Qt6::Test GTest::gtest GTest::gmock)
-  else()
-    foreach(part ${arg_CORE})
-      if(TARGET ${part})
-        target_sources(${name} PRIVATE $<TARGET_OBJECTS:${part}>)
-      endif()
-    endforeach()
-    target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock)
+  if(arg_QT AND NOT arg_UI)
+    target_link_libraries(${name} PRIVATE tessaro_ui)
   endif()
+  foreach(part ${arg_CORE} ${arg_UI})
+    if(TARGET ${part})
+      target_sources(${name} PRIVATE $<TARGET_OBJECTS:${part}>)
+    endif()
+  endforeach()
+  if(arg_QT)
+    target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::PrintSupport Qt6::Test)
+  endif()
+  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock)
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE TESSARO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
