@@ -1,0 +1,71 @@
+// Scripted answers for the interaction seam.
+#include "support/scripted_interaction.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaro::testing {
+namespace {
+
+template <typename T>
+T next(std::deque<T>& queue, const QString& question, T fallback) {
+  if (queue.empty()) {
+    ADD_FAILURE() << "unexpected question: " << question.toStdString();
+    return fallback;
+  }
+  T value = std::move(queue.front());
+  queue.pop_front();
+  return value;
+}
+
+}  // namespace
+
+ScriptedInteraction::ScriptedInteraction() { setInteraction(this); }
+ScriptedInteraction::~ScriptedInteraction() { setInteraction(nullptr); }
+
+void ScriptedInteraction::message(QWidget*, const QString& text) {
+  asked << QStringLiteral("message: ") + text;
+  messages << text;
+}
+
+Answer ScriptedInteraction::askYesNoCancel(QWidget*, const QString& text) {
+  asked << QStringLiteral("question: ") + text;
+  return next(answers, asked.last(), Answer::Cancel);
+}
+
+std::optional<FileChoice> ScriptedInteraction::openFileName(QWidget*, const QString& filter) {
+  asked << QStringLiteral("open: ") + filter;
+  return next(openChoices, asked.last(), std::optional<FileChoice>{});
+}
+
+std::optional<FileChoice> ScriptedInteraction::saveFileName(QWidget*, const QString& filter) {
+  asked << QStringLiteral("save: ") + filter;
+  return next(saveChoices, asked.last(), std::optional<FileChoice>{});
+}
+
+std::optional<int> ScriptedInteraction::askPrintCopies(QWidget*, QPrinter&) {
+  asked << QStringLiteral("print");
+  return next(copies, asked.last(), std::optional<int>{});
+}
+
+bool ScriptedInteraction::printerSetup(QWidget*, QPrinter&) {
+  asked << QStringLiteral("printer setup");
+  return next(printerSetups, asked.last(), false);
+}
+
+int ScriptedInteraction::execDialog(QDialog& dialog) {
+  asked << QStringLiteral("dialog: ") + dialog.windowTitle();
+  auto handler = next(dialogs, asked.last(), std::function<int(QDialog&)>(rejectDialog));
+  return handler(dialog);
+}
+
+int rejectDialog(QDialog& dialog) {
+  dialog.reject();
+  return dialog.result();
+}
+
+int acceptDialog(QDialog& dialog) {
+  dialog.accept();
+  return dialog.result();
+}
+
+}  // namespace tessaro::testing

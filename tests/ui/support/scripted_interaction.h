@@ -1,0 +1,51 @@
+// Test double of the interaction seam: answers come from queues, every question is recorded, and
+// a question without a queued answer fails the test.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "ui/interaction.h"
+
+namespace tessaro::testing {
+
+class ScriptedInteraction final : public Interaction {
+ public:
+  // Installs itself for the lifetime of the object.
+  ScriptedInteraction();
+  ~ScriptedInteraction() override;
+
+  // What the next questions answer.
+  std::deque<Answer> answers;
+  std::deque<std::optional<FileChoice>> openChoices;
+  std::deque<std::optional<FileChoice>> saveChoices;
+  std::deque<std::optional<int>> copies;
+  std::deque<bool> printerSetups;
+  // Each shown dialog is handed to the next function, which fills or reads it and returns the
+  // dialog's result code (or calls accept()/reject() and returns dialog.result()).
+  std::deque<std::function<int(QDialog&)>> dialogs;
+
+  // Everything asked, in order: "message: ...", "question: ...", "open: <filter>",
+  // "save: <filter>", "print", "printer setup", "dialog: <window title>".
+  QStringList asked;
+  QStringList messages;
+
+  void message(QWidget* parent, const QString& text) override;
+  Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+  std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) override;
+  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter) override;
+  std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override;
+  bool printerSetup(QWidget* parent, QPrinter& printer) override;
+  int execDialog(QDialog& dialog) override;
+};
+
+// Answers a dialog by pressing Escape's equivalent (reject) and returning its result.
+int rejectDialog(QDialog& dialog);
+// Answers a dialog by accepting it.
+int acceptDialog(QDialog& dialog);
+
+}  // namespace tessaro::testing

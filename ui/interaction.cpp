@@ -1,0 +1,81 @@
+// The real interaction: Qt's standard dialogs.
+#include "ui/interaction.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace tessaro {
+namespace {
+
+QString applicationTitle() { return QStringLiteral("Orv Tessaro"); }
+
+class QtInteraction final : public Interaction {
+ public:
+  void message(QWidget* parent, const QString& text) override {
+    QMessageBox::information(parent, applicationTitle(), text, QMessageBox::Ok);
+  }
+
+  Answer askYesNoCancel(QWidget* parent, const QString& text) override {
+    switch (QMessageBox::warning(parent, applicationTitle(), text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+      case QMessageBox::Yes: return Answer::Yes;
+      case QMessageBox::No: return Answer::No;
+      default: return Answer::Cancel;
+    }
+  }
+
+  std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) override {
+    return choose(parent, filter, QFileDialog::AcceptOpen);
+  }
+
+  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter) override {
+    return choose(parent, filter, QFileDialog::AcceptSave);
+  }
+
+  std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override {
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return printer.copyCount();
+  }
+
+  bool printerSetup(QWidget* parent, QPrinter& printer) override {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+  }
+
+  int execDialog(QDialog& dialog) override { return dialog.exec(); }
+
+ private:
+  static std::optional<FileChoice> choose(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = qtNameFilters(filter).split(QStringLiteral(";;"));
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return FileChoice{dialog.selectedFiles().first(),
+                      static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
+  }
+};
+
+QtInteraction qtInteraction;
+Interaction* installed = nullptr;
+
+}  // namespace
+
+Interaction& interaction() { return installed != nullptr ? *installed : qtInteraction; }
+
+void setInteraction(Interaction* replacement) { installed = replacement; }
+
+QString qtNameFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList names;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) names << parts[i];
+  return names.join(QStringLiteral(";;"));
+}
+
+}  // namespace tessaro
