@@ -42,6 +42,20 @@ std::vector<Text> splitCrLf(std::string_view text) {
   }
 }
 
+std::vector<Text> splitLines(std::string_view bytes) {
+  std::vector<Text> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r' || bytes[i] == '\n') {
+      lines.emplace_back(bytes.substr(start, i - start));
+      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+  return lines;
+}
+
 Text formatMessage(std::string_view pattern, std::string_view argument) {
   Text result;
   size_t start = 0;

@@ -27,6 +27,10 @@ Text removeBlanks(std::string_view text);
 // gives one empty line.
 std::vector<Text> splitCrLf(std::string_view text);
 
+// The lines of a text file: CR LF, a lone CR or a lone LF ends a line; a final line break adds
+// no empty line.
+std::vector<Text> splitLines(std::string_view bytes);
+
 // Replaces every "%s" of a message pattern with the argument.
 Text formatMessage(std::string_view pattern, std::string_view argument);
 

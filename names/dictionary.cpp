@@ -12,20 +12,6 @@ constexpr size_t MaxHeaderLength = 1024;
 
 }  // namespace
 
-std::vector<Text> splitLines(std::string_view bytes) {
-  std::vector<Text> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' || bytes[i] == '\n') {
-      lines.emplace_back(bytes.substr(start, i - start));
-      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
-  return lines;
-}
-
 Text headerName(std::string_view headerLine) {
   if (!headerLine.empty() && headerLine[0] == '<') headerLine.remove_prefix(1);
   return Text(headerLine.substr(0, headerLine.find('\t')));

@@ -59,10 +59,6 @@ class FirstNameDictionary {
   Text currentReading;
 };
 
-// The lines of a Windows-1252 text (CR LF, lone CR or lone LF end a line; a final line break
-// adds no empty line).
-std::vector<Text> splitLines(std::string_view bytes);
-
 // The first name of a header line: the text after "<" up to the first tab.
 Text headerName(std::string_view headerLine);
 
