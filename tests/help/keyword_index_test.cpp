@@ -1,0 +1,83 @@
+// Tests of the help index: merging, accent-blind order and the search by the first letters.
+#include "help/keyword_index.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaro {
+namespace {
+
+std::vector<HelpTopic> topicsWith(std::vector<std::vector<Text>> keywordsPerTopic) {
+  std::vector<HelpTopic> topics;
+  for (auto& keywords : keywordsPerTopic) {
+    HelpTopic topic;
+    topic.keywords = std::move(keywords);
+    topics.push_back(std::move(topic));
+  }
+  return topics;
+}
+
+TEST(KeywordIndex, KeysIgnoreCaseAndAccents) {
+  const struct {
+    Text keyword;
+    Text key;
+  } cases[] = {
+      {"\xE9t\xE9", "ETE"},
+      {"\xC9T\xC9", "ETE"},
+      {"c\x9Cur", "COEUR"},
+      {"Ch\xE2teau", "CHATEAU"},
+      {"na\xEFve", "NAIVE"},
+      {"fran\xE7"
+       "ais",
+       "FRANCAIS"},
+      {"o\xF9 \xFF", "OU Y"},
+      {"1/2 \xD7", "1/2 \xD7"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(keywordKey(c.keyword), c.key) << c.keyword;
+}
+
+TEST(KeywordIndex, SortsMergesAndKeepsTopicsInFileOrder) {
+  const auto index = buildKeywordIndex(topicsWith({{"\xE9toile", "nombre"},
+                                                   {"Etoile",
+                                                    "ann\xE9"
+                                                    "e",
+                                                    "etoile"},
+                                                   {"Zodiaque",
+                                                    "ann\xE9"
+                                                    "e"}}));
+  ASSERT_EQ(index.size(), 4u);
+  EXPECT_EQ(index[0].keyword,
+            "ann\xE9"
+            "e");
+  EXPECT_EQ(index[0].topics, (std::vector<size_t>{1, 2}));
+  EXPECT_EQ(index[1].keyword, "\xE9toile");  // first spelling met, sorted among the E
+  EXPECT_EQ(index[1].topics, (std::vector<size_t>{0, 1}));
+  EXPECT_EQ(index[2].keyword, "nombre");
+  EXPECT_EQ(index[3].keyword, "Zodiaque");
+}
+
+TEST(KeywordIndex, PartialKeyFindsTheFirstKeywordBeginningWithIt) {
+  const auto index = buildKeywordIndex(
+      topicsWith({{"calendrier", "calculatrice", "carte", "chance", "chemin de vie", "\xE9toile"}}));
+  const struct {
+    Text partial;
+    std::optional<size_t> found;
+  } cases[] = {
+      {"", 0u},
+      {"ca", 0u},
+      {"CALE", 1u},
+      {"car", 2u},
+      {"ch", 3u},
+      {"chemin d", 4u},
+      {" etoi", 5u},
+      {"\xC9", 5u},
+      {"cb", std::nullopt},
+      {"zz", std::nullopt},
+      {"cartes", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(findPartialKey(index, c.partial), c.found) << c.partial;
+  EXPECT_EQ(findPartialKey({}, ""), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tessaro
