@@ -1,0 +1,97 @@
+// Initials, first vowel, letter classes and the reading of the letters of the name.
+#include "engine/name_letters.h"
+
+#include "common/integer.h"
+#include "engine/text_table.h"
+#include "engine/texts/name_letters_texts.h"
+
+namespace tessaro {
+namespace {
+
+constexpr std::string_view Vowels = "AEIOUY";
+
+// The work text keeps at most this many characters after each separator, as it always has.
+constexpr size_t PartTextLimit = 255;
+
+bool isCapital(char c) { return c >= 'A' && c <= 'Z'; }
+
+// The first character of the name and of every part after a space or hyphen, each with ".".
+void appendInitials(std::string_view name, Text& initials) {
+  std::string_view work = name;
+  initials += work.substr(0, 1);
+  initials += '.';
+  for (size_t separator = work.find_first_of(" -"); separator != std::string_view::npos;
+       separator = work.find_first_of(" -")) {
+    work = work.substr(separator + 1, PartTextLimit);
+    initials += work.substr(0, 1);
+    initials += '.';
+  }
+}
+
+Text countText(int32_t count) { return count == 0 ? Text("-") : integerText(count); }
+
+}  // namespace
+
+Text Initials(const StudySubject& subject) {
+  Text initials;
+  appendInitials(subject.FirstName, initials);
+  appendInitials(subject.LastName, initials);
+  return initials;
+}
+
+NumberText InitialsNumber(const StudySubject& subject) {
+  return ReduceKeepMasters(LettersToDigits(Initials(subject)));
+}
+
+Text InitialsLine(const StudySubject& subject) { return Initials(subject) + "= " + InitialsNumber(subject); }
+
+Text FirstVowel(const StudySubject& subject) {
+  const size_t at = subject.LastName.find_first_of(Vowels);
+  return at == Text::npos ? Text() : subject.LastName.substr(at, 1);
+}
+
+int32_t firstVowelKey(std::string_view firstVowel) {
+  if (firstVowel.size() != 1) return 0;
+  const size_t at = Vowels.find(firstVowel.front());
+  return at == std::string_view::npos ? 0 : static_cast<int32_t>(at) + 1;
+}
+
+LetterClassCountTexts LetterClassCounts(const StudySubject& subject) {
+  // Cerebral, physical, emotional, intuitive: each capital A-Z is in exactly one class.
+  constexpr std::string_view ClassLetters[] = {"AGHJLNP", "DEMW", "BIORSTXZ", "CFKQUVY"};
+  int32_t counts[4] = {};
+  for (char c : subject.FirstName + subject.LastName) {
+    for (size_t k = 0; k < 4; ++k) {
+      if (isCapital(c) && ClassLetters[k].find(c) != std::string_view::npos) ++counts[k];
+    }
+  }
+  return {countText(counts[0]), countText(counts[1]), countText(counts[2]), countText(counts[3])};
+}
+
+NameLettersResult computeNameLetters(const StudySubject& subject) {
+  NameLettersResult result;
+  result.initials = Initials(subject);
+  result.initialsNumber = InitialsNumber(subject);
+  result.initialsLine = InitialsLine(subject);
+  result.firstVowel = FirstVowel(subject);
+  const LetterClassCountTexts counts = LetterClassCounts(subject);
+  result.cerebral = counts.cerebral;
+  result.physical = counts.physical;
+  result.emotional = counts.emotional;
+  result.intuitive = counts.intuitive;
+
+  // The number is read back from the line's last two characters: " 3" for one digit, "11", or
+  // "= " when no initial has a value, which is where the analysis stops.
+  const std::string_view numberField =
+      std::string_view(result.initialsLine).substr(result.initialsLine.size() - 2);
+  result.reading = readingLine(numberField, tableText(InitialsNumberTexts, numberField));
+  for (char c : result.initialsLine) {
+    if (isCapital(c))
+      result.reading += readingLine(std::string_view(&c, 1), tableText(LetterTexts, c - 'A' + 1));
+  }
+  result.reading += tableText(FirstVowelTexts, firstVowelKey(result.firstVowel));
+  result.reading += CrLf;
+  return result;
+}
+
+}  // namespace tessaro

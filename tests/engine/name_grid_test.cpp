@@ -1,0 +1,58 @@
+#include "engine/name_grid.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/engine/named_subject.h"
+
+namespace tessaro {
+namespace {
+
+// The cells of a row written as one text, "." standing for an empty cell.
+Text cells(const NameGridRow& row) {
+  Text shown;
+  for (const Text& cell : row) shown += cell.empty() ? Text(".") : cell;
+  return shown;
+}
+
+TEST(NameGrid, RowsOfLettersAndDigits) {
+  struct Case {
+    StudySubject subject;
+    const char* firstLetters;
+    const char* firstDigits;
+    const char* lastLetters;
+    const char* lastDigits;
+  };
+  const Case cases[] = {
+      // The hyphen takes a letter cell but no digit cell: the 7 of P stands under it.
+      {named("JEAN-PIERRE", "DUPONT"), "JEAN-PIERRE..........", "1515795995...........",
+       "DUPONT...............", "437652..............."},
+      // Accented capitals have no value; lower-case é has one.
+      {named("H\xC9L\xC8NE", "ZOLA"), "H\xC9L\xC8NE...............", "8355.................",
+       "ZOLA.................", "8631................."},
+      {named("\xE9MILE", "LI"), "\xE9MILE................", "54935................", "LI...................",
+       "39..................."},
+      // Only the first 21 letters and the first 21 digits are shown.
+      {named("ABCDEFGHIJKLMNOPQRSTUVWXY", "Z"), "ABCDEFGHIJKLMNOPQRSTU", "123456789123456789123",
+       "Z....................", "8...................."},
+      {named("", ""), ".....................", ".....................", ".....................",
+       "....................."},
+  };
+  for (const Case& c : cases) {
+    const NameGrid grid = computeNameGrid(c.subject);
+    EXPECT_EQ(cells(grid.firstNameLetters), c.firstLetters) << c.subject.FirstName;
+    EXPECT_EQ(cells(grid.firstNameDigits), c.firstDigits) << c.subject.FirstName;
+    EXPECT_EQ(cells(grid.lastNameLetters), c.lastLetters) << c.subject.LastName;
+    EXPECT_EQ(cells(grid.lastNameDigits), c.lastDigits) << c.subject.LastName;
+  }
+}
+
+TEST(NameGrid, EachCellHoldsOneCharacter) {
+  const NameGrid grid = computeNameGrid(named("JEAN", "DUPONT"));
+  EXPECT_EQ(grid.firstNameLetters[3], "N");
+  EXPECT_EQ(grid.firstNameDigits[3], "5");
+  EXPECT_EQ(grid.firstNameLetters[4], "");
+  EXPECT_EQ(grid.lastNameDigits[5], "2");
+}
+
+}  // namespace
+}  // namespace tessaro
