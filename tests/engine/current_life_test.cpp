@@ -23,58 +23,39 @@ StudySubject subject(const char* firstName, const char* lastName, const char* ad
 
 const Text Heading = "Accord avec le nombre d'expression\r\n";
 const Text CompanySection = " \r\nSoci\xE9t\xE9\r\n";
+// MARIE DURAND: letters 28 + 26 = 54, expression number 9.
+const Text MarieSections = Heading + "9 est en accord avec 1 - 3 - 5 - 6\r\n" + CompanySection;
+const Text NoCompany =
+    "Aucune soci\xE9t\xE9 indiqu\xE9"
+    "e.";
 
-TEST(CurrentLife, Numbers) {
+TEST(CurrentLife, NumbersAndReadings) {
   struct Case {
     StudySubject subject;
-    const char* expression;
-    const char* city;
-    const char* address;
-    const char* company;
+    CurrentLifeResult expected;
   };
   for (const Case& c : {
            // 75010 PARIS: the zeros count for nothing, 7 5 1 and PARIS add up to 40. The street
            // adds 47: the address number is taken over street and city together, 87.
-           Case{subject("MARIE", "DURAND", "12 RUE DES LILAS", "75010 PARIS", "ACME"), "9", "4", "6", "4"},
+           Case{subject("MARIE", "DURAND", "12 RUE DES LILAS", "75010 PARIS", ""),
+                {"9", "4", "6", "", MarieSections + NoCompany}},
+           Case{subject("MARIE", "DURAND", "12 RUE DES LILAS", "75010 PARIS", "ACME"),
+                {"9", "4", "6", "4", MarieSections + "4: " + tableText(CompanyTexts, 4)}},
+           // No accord row for 11 and no company row for 11: both lines end after their lead-in.
            // 1 RUE A then 10000: 1 + 9 + 3 + 5 + 1 + 1 = 20.
-           Case{subject("JEAN-PIERRE", "DUPONT", "1 RUE A", "10000", "29"), "11", "1", "2", "11"},
+           Case{subject("JEAN-PIERRE", "DUPONT", "1 RUE A", "10000", "29"),
+                {"11", "1", "2", "11", Heading + "11 est en accord avec \r\n" + CompanySection + "11: "}},
            // Nothing of value in the city, nor in the street: both numbers stay empty.
-           Case{subject("MARIE", "DURAND", "000 -", "0000 ?", ""), "9", "", "", ""},
+           Case{subject("MARIE", "DURAND", "000 -", "0000 ?", ""),
+                {"9", "", "", "", MarieSections + NoCompany}},
        }) {
     const CurrentLifeResult r = computeCurrentLife(c.subject);
-    EXPECT_EQ(r.expression, c.expression) << c.subject.Address;
-    EXPECT_EQ(r.city, c.city) << c.subject.Address;
-    EXPECT_EQ(r.address, c.address) << c.subject.Address;
-    EXPECT_EQ(r.company, c.company) << c.subject.Address;
+    EXPECT_EQ(r.expression, c.expected.expression) << c.subject.Address;
+    EXPECT_EQ(r.city, c.expected.city) << c.subject.Address;
+    EXPECT_EQ(r.address, c.expected.address) << c.subject.Address;
+    EXPECT_EQ(r.company, c.expected.company) << c.subject.Address;
+    EXPECT_EQ(r.reading, c.expected.reading) << c.subject.Address;
   }
-}
-
-TEST(CurrentLife, Readings) {
-  struct Case {
-    StudySubject subject;
-    Text reading;
-  };
-  for (const Case& c : {
-           Case{subject("MARIE", "DURAND", "12 RUE DES LILAS", "75010 PARIS", ""),
-                Heading + "9 est en accord avec 1 - 3 - 5 - 6\r\n" + CompanySection +
-                    "Aucune soci\xE9t\xE9 indiqu\xE9"
-                    "e."},
-           // No accord row for 11 and no company row for 11: both lines end after their lead-in.
-           Case{subject("JEAN-PIERRE", "DUPONT", "1 RUE A", "10000", "29"),
-                Heading + "11 est en accord avec \r\n" + CompanySection + "11: "},
-           Case{subject("MARIE", "DURAND", "12 RUE DES LILAS", "75010 PARIS", "ACME"),
-                Heading + "9 est en accord avec 1 - 3 - 5 - 6\r\n" + CompanySection +
-                    "4: " + tableText(CompanyTexts, 4)},
-       }) {
-    EXPECT_EQ(computeCurrentLife(c.subject).reading, c.reading);
-  }
-}
-
-TEST(CurrentLife, TheSpaceLineSurvivesTheMemoCleaning) {
-  const std::vector<Text> lines =
-      cleanMemoLines(computeCurrentLife(subject("MARIE", "DURAND", "1 RUE A", "PARIS", "")).reading);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[2], " ");
 }
 
 TEST(CurrentLife, Failures) {
