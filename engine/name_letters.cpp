@@ -62,7 +62,7 @@ LetterClassCountTexts LetterClassCounts(const StudySubject& subject) {
   int32_t counts[4] = {};
   for (char c : subject.FirstName + subject.LastName) {
     for (size_t k = 0; k < 4; ++k) {
-      if (isCapital(c) && ClassLetters[k].find(c) != std::string_view::npos) ++counts[k];
+      if (ClassLetters[k].find(c) != std::string_view::npos) ++counts[k];
     }
   }
   return {countText(counts[0]), countText(counts[1]), countText(counts[2]), countText(counts[3])};

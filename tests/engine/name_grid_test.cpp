@@ -46,13 +46,5 @@ TEST(NameGrid, RowsOfLettersAndDigits) {
   }
 }
 
-TEST(NameGrid, EachCellHoldsOneCharacter) {
-  const NameGrid grid = computeNameGrid(named("JEAN", "DUPONT"));
-  EXPECT_EQ(grid.firstNameLetters[3], "N");
-  EXPECT_EQ(grid.firstNameDigits[3], "5");
-  EXPECT_EQ(grid.firstNameLetters[4], "");
-  EXPECT_EQ(grid.lastNameDigits[5], "2");
-}
-
 }  // namespace
 }  // namespace tessaro
