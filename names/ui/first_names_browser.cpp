@@ -1,0 +1,153 @@
+// The first-names browser window.
+#include "names/ui/first_names_browser.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/data_paths.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+namespace {
+
+QToolButton* arrowButton(Qt::ArrowType arrow, const char* name, const QString& tip, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setArrowType(arrow);
+  button->setAutoRaise(true);
+  button->setFixedSize(25, 25);
+  button->setToolTip(tip);
+  return button;
+}
+
+}  // namespace
+
+TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral(u"Les prénoms"));
+  setFont(QFont(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 9));
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setFrameShape(QFrame::StyledPanel);
+  SpeedButton1 = arrowButton(Qt::LeftArrow, "SpeedButton1", QStringLiteral(u"Prénom précédent"), panel);
+  SpeedButton2 = arrowButton(Qt::RightArrow, "SpeedButton2", QStringLiteral("Prénom suivant"), panel);
+  Button1 = new QPushButton(QStringLiteral("Fermer"), panel);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setAutoDefault(false);
+  auto* panelLayout = new QHBoxLayout(panel);
+  panelLayout->setContentsMargins(4, 2, 4, 2);
+  panelLayout->addWidget(SpeedButton1);
+  panelLayout->addWidget(SpeedButton2);
+  panelLayout->addStretch();
+  panelLayout->addWidget(Button1);
+
+  TabControl1 = new QTabBar(this);
+  TabControl1->setObjectName(QStringLiteral("TabControl1"));
+  TabControl1->setStyleSheet(QStringLiteral("QTabBar::tab { width: 16px; padding: 3px 0px; }"));
+  TabControl1->setExpanding(false);
+  TabControl1->setUsesScrollButtons(false);
+  for (char letter = 'A'; letter <= 'Z'; ++letter) TabControl1->addTab(QString(QChar(letter)));
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(panel);
+  layout->addWidget(TabControl1);
+  layout->addWidget(Memo1, 1);
+  setFixedSize(460, 320);
+
+  connect(SpeedButton1, &QToolButton::clicked, this, &TPrenoms::Precedent);
+  connect(SpeedButton2, &QToolButton::clicked, this, &TPrenoms::Suivant);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+  connect(TabControl1, &QTabBar::currentChanged, this, &TPrenoms::TabControl1Change);
+  // A read-only text area still scrolls on Page Down; here the key leafs through the records.
+  Memo1->installEventFilter(this);
+  Button1->installEventFilter(this);
+}
+
+void TPrenoms::ChargePrenoms() { ChargePrenoms(findDataFile(DictionaryFileName)); }
+
+void TPrenoms::ChargePrenoms(const std::string& path) {
+  dictionary.ChargePrenoms(path);
+  showReading();
+}
+
+void TPrenoms::CherchePrenom(std::string_view name) {
+  dictionary.CherchePrenom(name);
+  showReading();
+}
+
+Text TPrenoms::readingFor(std::string_view firstName) {
+  Text reading = dictionary.readingFor(firstName);
+  showReading();
+  return reading;
+}
+
+void TPrenoms::LitPrenom() {
+  dictionary.LitPrenom();
+  showReading();
+}
+
+void TPrenoms::Suivant() {
+  dictionary.Suivant();
+  showReading();
+}
+
+void TPrenoms::Precedent() {
+  dictionary.Precedent();
+  showReading();
+}
+
+void TPrenoms::TabControl1Change(int index) {
+  if (!dictionary.selectLetter(static_cast<char>('A' + index))) dictionary.LitPrenom();
+  showReading();
+}
+
+void TPrenoms::showReading() {
+  Memo1->setPlainText(
+      toQString(dictionary.GetPrenom()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  const int tab = dictionary.letterTabIndex();
+  if (tab >= 0) {
+    const QSignalBlocker quiet(TabControl1);
+    TabControl1->setCurrentIndex(tab);
+  }
+}
+
+void TPrenoms::showEvent(QShowEvent* event) {
+  LitPrenom();
+  QDialog::showEvent(event);
+}
+
+bool TPrenoms::FormKeyDown(int key) {
+  if (key == Qt::Key_PageDown) {
+    Suivant();
+  } else if (key == Qt::Key_PageUp) {
+    Precedent();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TPrenoms::keyPressEvent(QKeyEvent* event) {
+  if (!FormKeyDown(event->key())) QDialog::keyPressEvent(event);
+}
+
+bool TPrenoms::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)->key())) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tessaro

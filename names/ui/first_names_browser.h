@@ -1,0 +1,59 @@
+// The first-names browser "Les prénoms", which also holds the program's one dictionary.
+#pragma once
+
+#include <QDialog>
+#include <string_view>
+
+#include "names/dictionary.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QTabBar;
+class QToolButton;
+
+namespace tessaro {
+
+// Studies search their first name here and take its reading, so the selection is shared: the
+// browser opens on whatever was selected last, by browsing or by a study.
+class TPrenoms : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TPrenoms(QWidget* parent = nullptr);
+
+  // Loads the dictionary file found by findDataFile; throws FileError (dictionary left empty)
+  // when it cannot be read.
+  void ChargePrenoms();
+  void ChargePrenoms(const std::string& path);
+
+  // Selects the record of the name (see FirstNameDictionary::CherchePrenom) and shows it.
+  void CherchePrenom(std::string_view name);
+  const Text& GetPrenom() const { return dictionary.GetPrenom(); }
+  // The reading of a study's first name; selects and shows its record when there is one.
+  Text readingFor(std::string_view firstName);
+
+  void LitPrenom();
+  void Suivant();
+  void Precedent();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void TabControl1Change(int index);
+  // Page Down and Page Up leaf through the records; true when the key was one of them.
+  bool FormKeyDown(int key);
+  // Puts the reading into Memo1 and selects the tab of its first letter.
+  void showReading();
+
+  FirstNameDictionary dictionary;
+  QToolButton* SpeedButton1;
+  QToolButton* SpeedButton2;
+  QPushButton* Button1;
+  QTabBar* TabControl1;
+  QPlainTextEdit* Memo1;
+};
+
+}  // namespace tessaro
