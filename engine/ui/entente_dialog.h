@@ -1,0 +1,40 @@
+// The compatibility result dialog, which can print its page.
+#pragma once
+
+#include <string_view>
+
+#include "engine/ui/result_dialog.h"
+
+class QPaintDevice;
+class QPrinter;
+class QToolButton;
+
+namespace tessaro {
+
+class TEntente : public ResultDialog {
+  Q_OBJECT
+
+ public:
+  explicit TEntente(QWidget* parent = nullptr);
+
+  // The names go into the captions of Label1 and Label3, the numbers into Edit1 and Edit2.
+  void Init(std::string_view firstFullName, std::string_view secondFullName, std::string_view firstNumber,
+            std::string_view secondNumber, std::string_view reading);
+
+  // Prints the page on the platform's default printer.
+  void SpeedButton1Click();
+
+  // The page on any printer (a PDF file in tests); throws TessaroError when the printer cannot
+  // start a job.
+  void printPage(QPrinter& printer) const;
+
+  // Printer positions in device pixels of a distance in millimetres, 5 mm of margin included:
+  // whole pixels per millimetre first, then times the distance.
+  static int Mh(const QPaintDevice& page, int millimetres);
+  static int Mv(const QPaintDevice& page, int millimetres);
+
+ private:
+  QToolButton* printButton = nullptr;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,89 @@
+// The table-driven result dialog.
+#include "engine/ui/result_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "engine/ui/classic_fonts.h"
+#include "engine/ui/memo_lines.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+namespace {
+
+constexpr int TopPanelHeight = 33;
+constexpr int EditHeight = 21;
+constexpr int CloseButtonY = 4;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
+
+QString numbered(const char* prefix, size_t number) {
+  return QString::fromLatin1(prefix) + QString::number(number);
+}
+
+}  // namespace
+
+ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : QDialog(parent) {
+  setObjectName(toQString(layout.className));
+  setWindowTitle(toQString(layout.caption));
+  setFont(classicFont(ClassicFace::MsSansSerif, 13));
+  setFixedSize(layout.clientWidth, layout.clientHeight);
+
+  panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setGeometry(0, 0, layout.clientWidth, TopPanelHeight);
+  closeButton = new QPushButton(QStringLiteral("Fermer"), panel);
+  closeButton->setObjectName(QStringLiteral("Button1"));
+  closeButton->setGeometry(layout.closeButtonX, CloseButtonY, ButtonWidth, ButtonHeight);
+  connect(closeButton, &QPushButton::clicked, this, &ResultDialog::Button1Click);
+
+  for (const PlacedLabel& placed : layout.labels) {
+    auto* label = new QLabel(toQString(placed.caption), this);
+    label->setObjectName(numbered("Label", labels.size() + 1));
+    label->move(placed.x, placed.y);
+    label->adjustSize();
+    labels.push_back(label);
+  }
+  for (const PlacedEdit& placed : layout.edits) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(numbered("Edit", edits.size() + 1));
+    edit->setReadOnly(true);
+    edit->setGeometry(placed.x, placed.y, placed.width, EditHeight);
+    edits.push_back(edit);
+  }
+  if (layout.memo) {
+    memoEdit = new QPlainTextEdit(this);
+    memoEdit->setObjectName(QStringLiteral("Memo1"));
+    memoEdit->setGeometry(layout.memo->x, layout.memo->y, layout.memo->width, layout.memo->height);
+    memoEdit->setReadOnly(layout.memo->readOnly);
+    memoEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memoEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memoEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  }
+}
+
+void ResultDialog::Button1Click() { reject(); }
+
+QLabel* ResultDialog::label(int number) const { return labels.at(static_cast<size_t>(number - 1)); }
+
+QLineEdit* ResultDialog::edit(int number) const { return edits.at(static_cast<size_t>(number - 1)); }
+
+QPlainTextEdit* ResultDialog::memo() const { return memoEdit; }
+
+void ResultDialog::fillFields(std::initializer_list<std::string_view> fieldTexts) {
+  size_t index = 0;
+  for (std::string_view text : fieldTexts) {
+    edits.at(index)->setText(toQString(text));
+    edits.at(index)->setCursorPosition(0);
+    ++index;
+  }
+}
+
+void ResultDialog::fill(std::initializer_list<std::string_view> fieldTexts, std::string_view reading) {
+  fillFields(fieldTexts);
+  showCleanReading(*memoEdit, reading);
+}
+
+}  // namespace tessaro

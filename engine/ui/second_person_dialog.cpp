@@ -1,0 +1,98 @@
+// The second-person dialog of the compatibility reading.
+#include "engine/ui/second_person_dialog.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "engine/ui/classic_fonts.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+namespace {
+
+bool isEnterKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+TDeux::TDeux(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TDeux"));
+  setWindowTitle(toQString("entente \xE0 deux"));
+  setFont(classicFont(ClassicFace::MsSansSerif, 13));
+  setFixedSize(420, 182);
+
+  const QString captions[4] = {toQString("Pr\xE9nom"), QStringLiteral("Nom"), toQString("Pr\xE9nom"),
+                               QStringLiteral("Nom")};
+  const int tops[4] = {20, 52, 108, 140};
+  for (int i = 0; i < 4; ++i) {
+    auto* label = new QLabel(captions[i], this);
+    label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    label->move(16, tops[i] + 3);
+    label->adjustSize();
+    edits[i] = new QLineEdit(this);
+    edits[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+    edits[i]->setGeometry(90, tops[i], 190, 21);
+    edits[i]->installEventFilter(this);
+  }
+  auto* bevel = new QFrame(this);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setFrameShape(QFrame::HLine);
+  bevel->setFrameShadow(QFrame::Sunken);
+  bevel->setGeometry(16, 86, 264, 2);
+
+  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+  cancel->setObjectName(QStringLiteral("Button1"));
+  cancel->setGeometry(320, 20, 75, 25);
+  cancel->setAutoDefault(false);
+  connect(cancel, &QPushButton::clicked, this, &TDeux::Button1Click);
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("Button2"));
+  ok->setGeometry(320, 52, 75, 25);
+  ok->setAutoDefault(false);
+  connect(ok, &QPushButton::clicked, this, &TDeux::Button2Click);
+}
+
+void TDeux::Init(std::string_view firstName, std::string_view lastName) {
+  Accepted = false;
+  edits[0]->setText(toQString(firstName));
+  edits[1]->setText(toQString(lastName));
+}
+
+std::optional<TwoPeople> TDeux::Result() {
+  if (edits[2]->text().isEmpty() || edits[3]->text().isEmpty()) Accepted = false;
+  if (!Accepted) return std::nullopt;
+  return TwoPeople{fromQString(edits[0]->text()), fromQString(edits[1]->text()),
+                   fromQString(edits[2]->text()), fromQString(edits[3]->text())};
+}
+
+void TDeux::Button1Click() {
+  Accepted = false;
+  reject();
+}
+
+void TDeux::Button2Click() {
+  Accepted = true;
+  accept();
+}
+
+void TDeux::Edit1KeyPress() {
+  for (QLineEdit* edit : {edits[2], edits[3]}) edit->setText(edit->text().remove(QLatin1Char(' ')));
+  Accepted = true;
+  accept();
+}
+
+bool TDeux::eventFilter(QObject* watched, QEvent* event) {
+  if (isEnterKey(event)) {
+    Edit1KeyPress();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,47 @@
+// The dialog that asks for the two people of a compatibility reading.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <string_view>
+
+#include "common/text.h"
+
+class QLineEdit;
+
+namespace tessaro {
+
+struct TwoPeople {
+  Text firstFirstName;
+  Text firstLastName;
+  Text secondFirstName;
+  Text secondLastName;
+};
+
+class TDeux : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TDeux(QWidget* parent = nullptr);
+
+  // Offers the first person; the second person typed last time stays.
+  void Init(std::string_view firstName, std::string_view lastName);
+  // The four names as typed, or nothing when the dialog was not accepted or the second person's
+  // first or last name is empty.
+  std::optional<TwoPeople> Result();
+
+  void Button1Click();  // "Annuler"
+  void Button2Click();  // "OK"
+
+ protected:
+  // The Enter key of the four fields (Edit1KeyPress).
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Edit1KeyPress();
+
+  QLineEdit* edits[4] = {};
+  bool Accepted = false;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,111 @@
+// The second-person dialog: what each way of leaving it gives back.
+#include "engine/ui/second_person_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace tessaro {
+namespace {
+
+QLineEdit* field(TDeux& dialog, int number) {
+  return dialog.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));
+}
+
+void type(TDeux& dialog, const char* secondFirstName, const char* secondLastName) {
+  field(dialog, 3)->setText(QString::fromLatin1(secondFirstName));
+  field(dialog, 4)->setText(QString::fromLatin1(secondLastName));
+}
+
+enum class Leave { Ok, Cancel, Escape, EnterInFirstField, EnterInLastField };
+
+struct LeaveCase {
+  const char* name;
+  Leave leave;
+  const char* secondFirstName;
+  const char* secondLastName;
+  bool accepted;
+  const char* expectedSecondFirstName;
+};
+
+const LeaveCase leaveCases[] = {
+    {"OkKeepsInnerSpaces", Leave::Ok, "jean pierre", "de la tour", true, "jean pierre"},
+    {"EnterRemovesSpacesOfTheSecondPerson", Leave::EnterInFirstField, "jean pierre", "de la tour", true,
+     "jeanpierre"},
+    {"EnterInTheLastField", Leave::EnterInLastField, "JEAN", "DUPONT", true, "JEAN"},
+    {"CancelGivesNothing", Leave::Cancel, "JEAN", "DUPONT", false, ""},
+    {"EscapeGivesNothing", Leave::Escape, "JEAN", "DUPONT", false, ""},
+    {"OkWithoutSecondLastName", Leave::Ok, "JEAN", "", false, ""},
+    {"EnterWithOnlySpacesAsSecondFirstName", Leave::EnterInFirstField, "   ", "DUPONT", false, ""},
+};
+
+class LeavingTheDialog : public ::testing::TestWithParam<LeaveCase> {};
+
+TEST_P(LeavingTheDialog, GivesTheNamesOnlyWhenAcceptedWithASecondPerson) {
+  const LeaveCase& c = GetParam();
+  TDeux dialog;
+  dialog.Init("MARIE", "DURAND");
+  dialog.show();
+  type(dialog, c.secondFirstName, c.secondLastName);
+  switch (c.leave) {
+    case Leave::Ok:
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+      break;
+    case Leave::Cancel:
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+      break;
+    case Leave::Escape:
+      QTest::keyClick(&dialog, Qt::Key_Escape);
+      break;
+    case Leave::EnterInFirstField:
+      QTest::keyClick(field(dialog, 1), Qt::Key_Return);
+      break;
+    case Leave::EnterInLastField:
+      QTest::keyClick(field(dialog, 4), Qt::Key_Enter);
+      break;
+  }
+  EXPECT_FALSE(dialog.isVisible());
+  const auto people = dialog.Result();
+  ASSERT_EQ(people.has_value(), c.accepted);
+  if (people) {
+    EXPECT_EQ(people->firstFirstName, "MARIE");
+    EXPECT_EQ(people->firstLastName, "DURAND");
+    EXPECT_EQ(people->secondFirstName, c.expectedSecondFirstName);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SecondPerson, LeavingTheDialog, ::testing::ValuesIn(leaveCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SecondPerson, EnterLeavesTheFirstPersonAsTyped) {
+  TDeux dialog;
+  dialog.Init("JEAN PIERRE", "DUPONT");
+  type(dialog, "ANNE", "LE GALL");
+  QTest::keyClick(field(dialog, 2), Qt::Key_Return);
+  const auto people = dialog.Result();
+  ASSERT_TRUE(people);
+  EXPECT_EQ(people->firstFirstName, "JEAN PIERRE");
+  EXPECT_EQ(people->secondLastName, "LEGALL");
+}
+
+TEST(SecondPerson, InitOffersTheLastSecondPersonAgainAndForgetsTheLastAcceptance) {
+  TDeux dialog;
+  dialog.Init("MARIE", "DURAND");
+  type(dialog, "JEAN", "DUPONT");
+  QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+  ASSERT_TRUE(dialog.Result());
+
+  dialog.Init("PAUL", "MARTIN");
+  EXPECT_EQ(field(dialog, 1)->text(), QStringLiteral("PAUL"));
+  EXPECT_EQ(field(dialog, 3)->text(), QStringLiteral("JEAN"));
+  EXPECT_EQ(field(dialog, 4)->text(), QStringLiteral("DUPONT"));
+  // Closed by its window's close box: not accepted, though the fields are filled.
+  dialog.show();
+  dialog.close();
+  EXPECT_FALSE(dialog.Result());
+}
+
+}  // namespace
+}  // namespace tessaro
