@@ -1,4 +1,4 @@
-// The first-name viewer "Le prénom": one reading, without its blank lines.
+// The first-name viewer: one reading, without its blank lines.
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-// The first-names browser "Les prénoms", which also holds the program's one dictionary.
+// The first-names browser, which also holds the program's one dictionary.
 #pragma once
 
 #include <QDialog>
