@@ -1,0 +1,260 @@
+// The general portrait, written line by line in a fixed order.
+#include "reports/portrait.h"
+
+#include <array>
+
+#include "common/errors.h"
+#include "common/integer.h"
+#include "engine/current_year.h"
+#include "engine/date_numbers.h"
+#include "engine/interpretation.h"
+#include "engine/luck_numbers.h"
+#include "engine/name_letters.h"
+#include "engine/name_numbers.h"
+#include "engine/text_table.h"
+#include "engine/texts/birth_date_texts.h"
+#include "engine/texts/current_year_texts.h"
+#include "engine/texts/interpretation_texts.h"
+#include "engine/texts/name_chart_texts.h"
+#include "engine/texts/name_letters_texts.h"
+#include "engine/texts/unique_number_texts.h"
+#include "engine/unique_number.h"
+#include "names/dictionary.h"
+
+namespace tessaro {
+namespace {
+
+constexpr size_t DateLength = 10;
+
+// Appends items to the document: an item holding CR LF pairs spans several paragraphs.
+class DocumentWriter {
+ public:
+  explicit DocumentWriter(std::vector<Text>& paragraphs) : paragraphs(paragraphs) {}
+
+  void item(std::string_view text) {
+    for (Text& line : splitCrLf(text)) paragraphs.push_back(std::move(line));
+  }
+  void blank() { paragraphs.emplace_back(); }
+  void labelled(std::string_view label, int tabs, std::string_view value) {
+    Text line(label);
+    line.append(static_cast<size_t>(tabs), '\t');
+    line += value;
+    paragraphs.push_back(std::move(line));
+  }
+
+ private:
+  std::vector<Text>& paragraphs;
+};
+
+// "J = 1<tab>E = 5<tab>..." for every character that carries a digit.
+Text letterLine(std::string_view namePart) {
+  Text line;
+  for (char c : namePart) {
+    const Text digit = LettersToDigits(std::string_view(&c, 1));
+    if (digit.empty()) continue;
+    line += c;
+    line += " = ";
+    line += digit;
+    line += '\t';
+  }
+  return line;
+}
+
+// The numbers of a "dominant" or "missing" list, which ends every number with a space.
+std::vector<Text> listNumbers(std::string_view list) {
+  std::vector<Text> numbers;
+  size_t start = 0;
+  while (start < list.size()) {
+    const size_t space = list.find(' ', start);
+    const size_t end = space == std::string_view::npos ? list.size() : space;
+    if (end > start) numbers.emplace_back(list.substr(start, end - start));
+    start = end + 1;
+  }
+  return numbers;
+}
+
+void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictionary* dictionary,
+                   Portrait& portrait) {
+  DocumentWriter out(portrait.paragraphs);
+  const bool birthDateComplete = s.BirthDate.size() == DateLength;
+  const bool bothDatesComplete = birthDateComplete && s.StudyDate.size() == DateLength;
+
+  out.item("Analyse effectu\xE9" "e le " + s.StudyDate);
+  out.blank();
+  out.item("Graphique de " + s.FirstName + " " + s.LastName + "\t\t\tN\xE9(e) le " + s.BirthDate);
+  out.blank();
+
+  const Text firstDigits = LettersToDigits(s.FirstName);
+  const Text lastDigits = LettersToDigits(s.LastName);
+  out.item(letterLine(s.FirstName));
+  out.item(letterLine(s.LastName));
+  out.blank();
+
+  // First name first: the counts are those of the Venus star all the same.
+  portrait.digitCounts = Denombre(firstDigits + lastDigits);
+  const InterpretationResult lists = interpretVenusCounts(portrait.digitCounts);
+  out.labelled("Nombre dominant :", 1, lists.dominant);
+  out.labelled("Nombre manquant :", 1, lists.missing);
+  out.blank();
+
+  const NumberText intimate = IntimateNumber(s);
+  const NumberText expression = ExpressionNumber(s);
+  const NumberText realisation = RealisationNumber(s);
+  const NumberText active = ActiveNumber(s);
+  const NumberText hereditary = HereditaryNumber(s);
+  out.labelled("Nombre intime :", 2, intimate);
+  out.labelled("Nombre d'expression :", 1, expression);
+  out.labelled("Nombre de r\xE9" "alisation :", 1, realisation);
+  out.labelled("Nombre actif :", 2, active);
+  out.labelled("Nombre h\xE9r\xE9" "ditaire :", 1, hereditary);
+  out.blank();
+
+  const Text initialsLine = InitialsLine(s);
+  const Text firstVowel = FirstVowel(s);
+  const LetterClassCountTexts classes = LetterClassCounts(s);
+  out.labelled("Initiales : ", 3, initialsLine);
+  out.labelled("Premi\xE8re voyelles du nom : ", 1, firstVowel);
+  out.labelled("Lettres c\xE9r\xE9" "brales : ", 2, classes.cerebral);
+  out.labelled("Lettres physiques : ", 2, classes.physical);
+  out.labelled("Lettres \xE9motives : ", 2, classes.emotional);
+  out.labelled("Lettres intuitives : ", 2, classes.intuitive);
+  out.blank();
+
+  const DateParts birth = cutDate(s.BirthDate);
+  // Values of a section that is left out stay empty, and fail where a later step converts them.
+  NumberText dayNumber, monthNumber, yearNumber, lifePath, dateSum;
+  if (birthDateComplete) {
+    dateSum = DateSumNumber(s.BirthDate);
+    dayNumber = ReduceKeepMasters(birth.day);
+    monthNumber = ReduceKeepMasters(birth.month);
+    yearNumber = ReduceToDigit(birth.year);
+    lifePath = LifePathNumber(s.BirthDate);
+    out.item("Chemin de vie");
+    out.item("----------------");
+    out.labelled("Jour : ", 2, birth.day + " = " + dayNumber);
+    out.labelled("Mois : ", 2, birth.month + " = " + monthNumber);
+    out.labelled("Ann\xE9" "e : ", 2, birth.year + " = " + yearNumber);
+    out.labelled("Chemin de vie : ", 1, lifePath);
+  }
+  out.blank();
+
+  // Unlike the unique-number analysis, the active and hereditary numbers keep 11 and 22 here.
+  const NumberText unique = UniqueNumber(active, hereditary, dateSum);
+  out.labelled("Nombre Unique : ", 1, unique);
+  out.blank();
+
+  NumberText personalYear, transitLetter, monthOfStudy, dayOfStudy;
+  AnniversaryMarkers markers;
+  if (bothDatesComplete) {
+    personalYear = PersonalYearNumber(s.BirthDate, s.StudyDate);
+    const int32_t age = studyAge(s.BirthDate, s.StudyDate);
+    transitLetter = TransitLetter(NameLetters(s), age);
+    markers = anniversaryMarkers(age);
+    monthOfStudy = StudyMonthNumber(s.StudyDate, personalYear);
+    dayOfStudy = StudyDayNumber(s.StudyDate, monthOfStudy);
+    out.labelled("Nombre d'ann\xE9" "e personnelle : ", 1, personalYear);
+    out.labelled("Lettre de passage : ", 2, transitLetter);
+    out.labelled("Rep\xE8re avant anniversaire : ", 1, markers.before);
+    out.labelled("Rep\xE8re apr\xE8s anniversaire : ", 1, markers.after);
+    out.labelled("Nombre des mois : ", 2, monthOfStudy);
+    out.labelled("Nombre des jours : ", 2, dayOfStudy);
+    out.blank();
+  }
+
+  // The portrait's luck numbers come from its own unique number and the personal year.
+  const std::array<Text, 6> luck = {
+      addNumbers({unique, personalYear, birth.day, intimate}),
+      addNumbers({ReduceKeepMasters(unique), ReduceKeepMasters(birth.day), personalYear, intimate}),
+      unique, personalYear, birth.day, intimate};
+  out.labelled("Nombres de la chance : ", 1, luckListText(luck));
+  out.blank();
+
+  out.item("INTERPRETATION");
+  out.blank();
+
+  out.item("Nombre dominant / manquant");
+  out.blank();
+  Text capacities;
+  for (const Text& number : listNumbers(lists.dominant)) {
+    capacities += readingLine(number, VenusCapacityText(toInteger(number), DominantReading));
+  }
+  for (const Text& number : listNumbers(lists.missing)) {
+    capacities += readingLine(number, VenusCapacityText(toInteger(number), MissingReading));
+  }
+  out.item(capacities);
+
+  out.item("Graphique complet du nom");
+  out.blank();
+  out.item(intimate + ": " + tableText(IntimateNumberTexts, intimate) + Text(CrLf) +  //
+           expression + ": " + ExpressionNumberText(toInteger(expression)) + Text(CrLf) +
+           realisation + ": " + tableText(RealisationNumberTexts, realisation) + Text(CrLf) +
+           active + ": " + tableText(ActiveNumberTexts, active) + Text(CrLf) +  //
+           hereditary + ": " + tableText(HereditaryNumberTexts, hereditary));
+  out.blank();
+
+  out.item("Lettres du nom");
+  out.blank();
+  const Text initialsNumber = initialsLine.substr(initialsLine.size() >= 2 ? initialsLine.size() - 2 : 0);
+  Text letters = readingLine(initialsNumber, tableText(InitialsNumberTexts, initialsNumber));
+  for (char c : initialsLine) {
+    if (c >= 'A' && c <= 'Z') letters += readingLine(Text(1, c), tableText(LetterTexts, c - 'A' + 1));
+  }
+  letters += tableText(FirstVowelTexts, firstVowelKey(firstVowel));
+  out.item(letters);
+  out.blank();
+
+  out.item("Date de naissance");
+  out.blank();
+  out.item(readingLine(dayNumber, tableText(BirthDayTexts, dayNumber)) +
+           readingLine(monthNumber, tableText(BirthMonthTexts, monthNumber)) +
+           readingLine(yearNumber, tableText(BirthYearTexts, yearNumber)) +
+           readingLine(lifePath, tableText(LifePathTitles, lifePath)) + tableText(LifePathTexts, lifePath) +
+           Text(CrLf));
+
+  out.item("Le nombre unique");
+  out.blank();
+  out.item(readingLine(active, tableText(ActiveNumberTexts, active)) +
+           readingLine(hereditary, tableText(HereditaryNumberTexts, hereditary)) +
+           readingLine(lifePath, tableText(LifePathTitles, lifePath)) + tableText(LifePathTexts, lifePath) +
+           Text(CrLf) + unique + ": " + tableText(UniqueNumberTexts, unique));
+  out.blank();
+
+  out.item("L'ann\xE9" "e en cours");
+  out.blank();
+  out.item(readingLine(personalYear, tableText(PersonalYearTexts, personalYear)) +
+           readingLine(transitLetter, TransitLetterReading(transitLetter)) +
+           readingLine(markers.before, tableText(AnniversaryMarkerTexts, markers.before)) +
+           readingLine(markers.after, tableText(AnniversaryMarkerTexts, markers.after)) +
+           readingLine(monthOfStudy, tableText(PeriodNumberTexts, monthOfStudy)) +
+           readingLine(dayOfStudy, tableText(PeriodNumberTexts, dayOfStudy)));
+
+  if (includeFirstName) {
+    out.item("LE PRENOM");
+    out.blank();
+    out.item(dictionary != nullptr ? dictionary->readingFor(s.FirstName)
+                                   : s.FirstName + Text(CrLf) + NameNotInDictionaryText);
+  }
+}
+
+}  // namespace
+
+Portrait buildPortrait(const StudySubject& subject, bool includeFirstName, FirstNameDictionary* dictionary) {
+  Portrait portrait;
+  try {
+    writePortrait(subject, includeFirstName, dictionary, portrait);
+  } catch (const ConversionError& error) {
+    portrait.error = error.message();
+  }
+  return portrait;
+}
+
+Text portraitPlainText(const Portrait& portrait) {
+  Text text;
+  for (const Text& paragraph : portrait.paragraphs) {
+    text += paragraph;
+    text += CrLf;
+  }
+  return text;
+}
+
+}  // namespace tessaro
