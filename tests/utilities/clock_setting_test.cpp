@@ -4,16 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 
 #include "common/errors.h"
 #include "utilities/fake_clock.h"
+#include "utilities/scoped_zone.h"
 
 namespace tessaro {
 namespace {
 
-// The rules of Paris written out, so the test needs no time-zone database.
-constexpr const char* ParisRule = "CET-1CEST,M3.5.0,M10.5.0/3";
+using testing::ParisZone;
 
 TEST(ClockSetting, UniversalTimeFollowsTheZonesSummerTime) {
   struct Case {
@@ -22,11 +21,11 @@ TEST(ClockSetting, UniversalTimeFollowsTheZonesSummerTime) {
     DateTime universal;
   };
   const Case cases[] = {
-      {ParisRule, {2026, 7, 15, 14, 30, 5}, {2026, 7, 15, 12, 30, 5}},  // summer: two hours
-      {ParisRule, {2026, 1, 15, 14, 30, 5}, {2026, 1, 15, 13, 30, 5}},  // winter: one hour
-      {ParisRule, {2026, 1, 1, 0, 30, 0}, {2025, 12, 31, 23, 30, 0}},   // back across the year
-      {ParisRule, {2026, 3, 29, 1, 59, 0}, {2026, 3, 29, 0, 59, 0}},    // just before the change
-      {ParisRule, {2026, 3, 29, 3, 0, 0}, {2026, 3, 29, 1, 0, 0}},      // just after it
+      {ParisZone, {2026, 7, 15, 14, 30, 5}, {2026, 7, 15, 12, 30, 5}},  // summer: two hours
+      {ParisZone, {2026, 1, 15, 14, 30, 5}, {2026, 1, 15, 13, 30, 5}},  // winter: one hour
+      {ParisZone, {2026, 1, 1, 0, 30, 0}, {2025, 12, 31, 23, 30, 0}},   // back across the year
+      {ParisZone, {2026, 3, 29, 1, 59, 0}, {2026, 3, 29, 0, 59, 0}},    // just before the change
+      {ParisZone, {2026, 3, 29, 3, 0, 0}, {2026, 3, 29, 1, 0, 0}},      // just after it
       {"UTC0", {2026, 7, 15, 14, 30, 5}, {2026, 7, 15, 14, 30, 5}},
       {"EST5EDT,M3.2.0,M11.1.0", {2026, 7, 10, 22, 0, 0}, {2026, 7, 11, 2, 0, 0}},  // forward a day
   };
@@ -38,13 +37,10 @@ TEST(ClockSetting, UniversalTimeFollowsTheZonesSummerTime) {
 }
 
 TEST(ClockSetting, TheNamedZoneIsUsedOnlyForTheConversion) {
-  setenv("TZ", "UTC0", 1);
-  tzset();
-  EXPECT_EQ(universalFromLocal({2026, 7, 15, 14, 0, 0}, ParisRule), (DateTime{2026, 7, 15, 12, 0, 0}));
+  const testing::ScopedZone utc("UTC0");
+  EXPECT_EQ(universalFromLocal({2026, 7, 15, 14, 0, 0}, ParisZone), (DateTime{2026, 7, 15, 12, 0, 0}));
   EXPECT_STREQ(std::getenv("TZ"), "UTC0");
   EXPECT_EQ(universalFromLocal({2026, 7, 15, 14, 0, 0}), (DateTime{2026, 7, 15, 14, 0, 0}));
-  unsetenv("TZ");
-  tzset();
 }
 
 TEST(ClockSetting, OnlyExistingDatesAndTimesAreValid) {
@@ -69,14 +65,7 @@ TEST(ClockSetting, OnlyExistingDatesAndTimesAreValid) {
 
 class ClockSettingInParis : public ::testing::Test {
  protected:
-  void SetUp() override {
-    setenv("TZ", ParisRule, 1);
-    tzset();
-  }
-  void TearDown() override {
-    unsetenv("TZ");
-    tzset();
-  }
+  testing::ScopedZone paris{ParisZone};
   testing::FakeClock clock{{2026, 6, 15, 10, 15, 30}};
 };
 

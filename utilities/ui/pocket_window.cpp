@@ -1,0 +1,132 @@
+// The calculator window: a display over sixteen keys, four function keys and the keyboard.
+#include "utilities/ui/pocket_window.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/guarded.h"
+#include "ui/interaction.h"
+#include "ui/qt_text.h"
+#include "utilities/ui/utility_look.h"
+
+namespace tessaro {
+namespace {
+
+struct KeyPlace {
+  const char* name;
+  const char* caption;
+  int row;
+  int column;
+};
+
+constexpr KeyPlace Keys[] = {
+    {"Button7", "7", 0, 0},    {"Button8", "8", 0, 1},    {"Button9", "9", 0, 2},  {"Button12", "+", 0, 3},
+    {"Button4", "4", 1, 0},    {"Button5", "5", 1, 1},    {"Button6", "6", 1, 2},  {"Button13", "-", 1, 3},
+    {"Button1", "1", 2, 0},    {"Button2", "2", 2, 1},    {"Button3", "3", 2, 2},  {"Button14", "*", 2, 3},
+    {"Button10", ",", 3, 0},   {"Button0", "0", 3, 1},    {"Button11", "=", 3, 2}, {"Button15", "/", 3, 3},
+    {"Button16", "1/x", 4, 0}, {"Button17", "sqr", 4, 1}, {"Button18", "C", 4, 2},
+};
+
+constexpr int KeyWidth = 48;
+constexpr int KeyHeight = 34;
+constexpr int PressedShowMilliseconds = 100;
+
+}  // namespace
+
+TPocket::TPocket(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("Pocket"));
+  setWindowTitle(QStringLiteral("Calculatrice"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(arialFont(17, true));
+  paintWidget(this, Teal);
+
+  auto* topPanel = new QFrame(this);
+  topPanel->setObjectName(QStringLiteral("Panel1"));
+  paintWidget(topPanel, Qt::white);
+  auto* displayPanel = new QFrame(topPanel);
+  displayPanel->setObjectName(QStringLiteral("Panel2"));
+  displayPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  displayPanel->setLineWidth(2);
+  paintWidget(displayPanel, Navy);
+  Label1 = new QLabel(displayPanel);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // a long entry must not widen the window
+  Label1->setFixedHeight(30);
+  Label1->setContentsMargins(4, 0, 4, 0);
+  paintWidget(Label1, Silver);
+  auto* Label2 = new QLabel(displayPanel);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->setFixedHeight(4);
+  paintWidget(Label2, Qt::red);
+  auto* displayLayout = new QVBoxLayout(displayPanel);
+  displayLayout->setContentsMargins(4, 4, 4, 4);
+  displayLayout->setSpacing(2);
+  displayLayout->addWidget(Label1);
+  displayLayout->addWidget(Label2);
+  auto* topLayout = new QVBoxLayout(topPanel);
+  topLayout->setContentsMargins(6, 6, 6, 6);
+  topLayout->addWidget(displayPanel);
+
+  auto* keys = new QGridLayout;
+  keys->setSpacing(6);
+  for (const KeyPlace& key : Keys) {
+    const QString caption = QLatin1String(key.caption);
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(key.name));
+    button->setFixedSize(KeyWidth, KeyHeight);
+    connect(button, &QPushButton::clicked, this, [this, caption] { ButtonClick(caption); });
+    buttonsByCaption[caption] = button;
+    keys->addWidget(button, key.row, key.column);
+  }
+  auto* Button19 = new QPushButton(QStringLiteral("Fermer"), this);
+  Button19->setObjectName(QStringLiteral("Button19"));
+  Button19->setFixedHeight(KeyHeight);
+  connect(Button19, &QPushButton::clicked, this, &QDialog::reject);
+  keys->addWidget(Button19, 5, 0, 1, 4);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->setSpacing(8);
+  layout->addWidget(topPanel);
+  layout->addLayout(keys);
+}
+
+int TPocket::showModal() {
+  FormActivate();
+  return interaction().execDialog(*this);
+}
+
+void TPocket::keyPressEvent(QKeyEvent* event) { FormKeyPress(event); }
+
+void TPocket::FormActivate() { ButtonClick(QStringLiteral("C")); }
+
+void TPocket::ButtonClick(const QString& caption) {
+  runGuarded(this, [&] { calculator.press(fromQString(caption)); });
+  Label1->setText(toQString(calculator.display()));
+  if (caption == QLatin1String("C")) buttonsByCaption.at(QStringLiteral("="))->setFocus();
+}
+
+// Keys reach the window from whichever button has the focus, since the buttons leave the keys
+// they do not use to their parent.
+void TPocket::FormKeyPress(QKeyEvent* event) {
+  const Text typed = fromQString(event->text());
+  const std::optional<std::string_view> caption =
+      typed.size() == 1 ? pocketButtonFor(typed[0]) : std::nullopt;
+  if (!caption) {
+    QDialog::keyPressEvent(event);  // Escape closes; Enter presses the focused button
+    return;
+  }
+  QPushButton* button = buttonsByCaption.at(toQString(*caption));
+  button->click();
+  button->setDown(true);
+  QTimer::singleShot(PressedShowMilliseconds, button, [button] { button->setDown(false); });
+}
+
+}  // namespace tessaro
