@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench package test-asan clean
 
 all: build
 
@@ -27,6 +27,21 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done; true
+
+# A Debian package of the release build (build-release/tessaro_<version>_amd64.deb).
+package: setup
+	@cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	@cmake --build build-release
+	@cd build-release && cpack
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: setup
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+	@cmake --build build-asan
+	@cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j2
 
 clean:
 	@rm -rf $(BUILD)
