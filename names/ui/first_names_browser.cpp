@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -17,12 +18,14 @@
 namespace tessaro {
 namespace {
 
-QToolButton* arrowButton(Qt::ArrowType arrow, const char* name, const QString& tip, QWidget* parent) {
+QToolButton* arrowButton(QStyle::StandardPixmap arrow, const char* name, const QString& tip,
+                         QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setArrowType(arrow);
+  button->setIcon(parent->style()->standardIcon(arrow));
   button->setAutoRaise(true);
   button->setFixedSize(25, 25);
+  button->setIconSize(QSize(16, 16));
   button->setToolTip(tip);
   return button;
 }
@@ -36,8 +39,10 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameShape(QFrame::StyledPanel);
-  SpeedButton1 = arrowButton(Qt::LeftArrow, "SpeedButton1", QStringLiteral(u"Prénom précédent"), panel);
-  SpeedButton2 = arrowButton(Qt::RightArrow, "SpeedButton2", QStringLiteral("Prénom suivant"), panel);
+  SpeedButton1 =
+      arrowButton(QStyle::SP_ArrowBack, "SpeedButton1", QStringLiteral(u"Prénom précédent"), panel);
+  SpeedButton2 =
+      arrowButton(QStyle::SP_ArrowForward, "SpeedButton2", QStringLiteral("Prénom suivant"), panel);
   Button1 = new QPushButton(QStringLiteral("Fermer"), panel);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setAutoDefault(false);
@@ -50,7 +55,10 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
 
   TabControl1 = new QTabBar(this);
   TabControl1->setObjectName(QStringLiteral("TabControl1"));
-  TabControl1->setStyleSheet(QStringLiteral("QTabBar::tab { width: 16px; padding: 3px 0px; }"));
+  TabControl1->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { width: 16px; padding: 3px 0px; border: 1px solid palette(mid); border-bottom: none;"
+      " background: palette(button); }"
+      "QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
   TabControl1->setExpanding(false);
   TabControl1->setUsesScrollButtons(false);
   for (char letter = 'A'; letter <= 'Z'; ++letter) TabControl1->addTab(QString(QChar(letter)));
@@ -66,7 +74,7 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
   layout->addWidget(panel);
   layout->addWidget(TabControl1);
   layout->addWidget(Memo1, 1);
-  setFixedSize(460, 320);
+  setFixedSize(480, 320);
 
   connect(SpeedButton1, &QToolButton::clicked, this, &TPrenoms::Precedent);
   connect(SpeedButton2, &QToolButton::clicked, this, &TPrenoms::Suivant);

@@ -32,6 +32,20 @@ TEST(ShippedHelp, ReadsWithoutProblems) {
   }
 }
 
+TEST(ShippedHelp, ContentsHasItsChaptersInOrder) {
+  const HelpFile help = HelpFile::load(ShippedPath);
+  std::vector<Text> chapters;
+  for (const HelpTopic& topic : help.topics()) {
+    if (!topic.chapter.empty() && (chapters.empty() || chapters.back() != topic.chapter)) {
+      chapters.push_back(topic.chapter);
+    }
+  }
+  EXPECT_EQ(chapters, (std::vector<Text>{"Les menus", "Commencer une \xE9tude", "Les analyses",
+                                         "Le portrait et l'\xE9"
+                                         "diteur",
+                                         "Les fichiers", "Les pr\xE9noms", "Les utilitaires"}));
+}
+
 TEST(ShippedHelp, EveryMenuHasItsTopic) {
   const HelpFile help = HelpFile::load(ShippedPath);
   const struct {
