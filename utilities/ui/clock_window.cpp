@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -48,7 +49,12 @@ QToolButton* arrowButton(QWidget* parent, const char* name, Qt::ArrowType arrow)
   button->setObjectName(QLatin1String(name));
   button->setArrowType(arrow);
   button->setAutoRepeat(true);
-  button->setFixedSize(26, 22);
+  button->setFixedSize(30, 26);
+  // The arrows take the text colour, which the black window turns white.
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  palette.setColor(QPalette::ButtonText, Qt::black);
+  button->setPalette(palette);
   return button;
 }
 

@@ -22,14 +22,17 @@ struct KeyPlace {
   const char* caption;
   int row;
   int column;
+  int columnSpan = 1;
 };
 
 constexpr KeyPlace Keys[] = {
-    {"Button7", "7", 0, 0},    {"Button8", "8", 0, 1},    {"Button9", "9", 0, 2},  {"Button12", "+", 0, 3},
-    {"Button4", "4", 1, 0},    {"Button5", "5", 1, 1},    {"Button6", "6", 1, 2},  {"Button13", "-", 1, 3},
-    {"Button1", "1", 2, 0},    {"Button2", "2", 2, 1},    {"Button3", "3", 2, 2},  {"Button14", "*", 2, 3},
-    {"Button10", ",", 3, 0},   {"Button0", "0", 3, 1},    {"Button11", "=", 3, 2}, {"Button15", "/", 3, 3},
-    {"Button16", "1/x", 4, 0}, {"Button17", "sqr", 4, 1}, {"Button18", "C", 4, 2},
+    {"Button7", "7", 0, 0},     {"Button8", "8", 0, 1},       {"Button9", "9", 0, 2},
+    {"Button12", "+", 0, 3},    {"Button4", "4", 1, 0},       {"Button5", "5", 1, 1},
+    {"Button6", "6", 1, 2},     {"Button13", "-", 1, 3},      {"Button1", "1", 2, 0},
+    {"Button2", "2", 2, 1},     {"Button3", "3", 2, 2},       {"Button14", "*", 2, 3},
+    {"Button10", ",", 3, 0},    {"Button0", "0", 3, 1},       {"Button11", "=", 3, 2},
+    {"Button15", "/", 3, 3},    {"Button16", "1/x", 4, 0, 2}, {"Button17", "sqr", 4, 2, 2},
+    {"Button18", "C", 5, 0, 2},
 };
 
 constexpr int KeyWidth = 48;
@@ -79,16 +82,17 @@ TPocket::TPocket(QWidget* parent) : QDialog(parent) {
     const QString caption = QLatin1String(key.caption);
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(key.name));
-    button->setFixedSize(KeyWidth, KeyHeight);
+    button->setFixedHeight(KeyHeight);
+    if (key.columnSpan == 1) button->setFixedWidth(KeyWidth);
     connect(button, &QPushButton::clicked, this, [this, caption] { ButtonClick(caption); });
     buttonsByCaption[caption] = button;
-    keys->addWidget(button, key.row, key.column);
+    keys->addWidget(button, key.row, key.column, 1, key.columnSpan);
   }
   auto* Button19 = new QPushButton(QStringLiteral("Fermer"), this);
   Button19->setObjectName(QStringLiteral("Button19"));
   Button19->setFixedHeight(KeyHeight);
   connect(Button19, &QPushButton::clicked, this, &QDialog::reject);
-  keys->addWidget(Button19, 5, 0, 1, 4);
+  keys->addWidget(Button19, 5, 2, 1, 2);
 
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
