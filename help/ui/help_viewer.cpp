@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -163,6 +164,7 @@ void HelpViewer::setHelpFile(const std::string& path) {
   BackButton->setEnabled(false);
   if (current && !current->guide) current.reset();
   ContentsTree->clear();
+  contentsItems.clear();
   KeywordList->clear();
   TopicList->clear();
 }
@@ -177,6 +179,7 @@ void HelpViewer::ensureLoaded() {
 
 void HelpViewer::fillContents() {
   ContentsTree->clear();
+  contentsItems.clear();
   QTreeWidgetItem* chapter = nullptr;
   for (size_t i = 0; i < help->topics().size(); ++i) {
     const HelpTopic& topic = help->topics()[i];
@@ -188,6 +191,7 @@ void HelpViewer::fillContents() {
     auto* item = chapter ? new QTreeWidgetItem(chapter, {toQString(topic.title)})
                          : new QTreeWidgetItem(ContentsTree, {toQString(topic.title)});
     item->setData(0, TopicRole, QVariant::fromValue<qulonglong>(i));
+    contentsItems.push_back(item);
   }
 }
 
@@ -217,6 +221,11 @@ void HelpViewer::goBack() {
 void HelpViewer::render() {
   TopicText->setHtml(topicHtml(fileOf(*current).topics()[current->topic]));
   BackButton->setEnabled(!history.empty());
+  if (!current->guide && current->topic < contentsItems.size()) {
+    const QSignalBlocker quiet(ContentsTree);
+    ContentsTree->setCurrentItem(contentsItems[current->topic]);
+    ContentsTree->scrollToItem(contentsItems[current->topic]);
+  }
 }
 
 void HelpViewer::findKeyword(const QString& partialKey) {
@@ -256,8 +265,9 @@ void HelpViewer::showSearch(std::string_view partialKey) {
   ensureLoaded();
   Tabs->setCurrentIndex(1);
   KeyEdit->setText(toQString(partialKey));
-  findKeyword(KeyEdit->text());
   present();
+  // The list can only scroll to the keyword once it is shown at its real size.
+  findKeyword(KeyEdit->text());
   KeyEdit->setFocus();
 }
 

@@ -17,6 +17,7 @@ class QPushButton;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace tessaro {
 
@@ -63,6 +64,7 @@ class HelpViewer : public QDialog {
   std::string helpPath;
   std::optional<HelpFile> help;
   std::vector<KeywordEntry> keywords;
+  std::vector<QTreeWidgetItem*> contentsItems;  // by topic index
   std::optional<Page> current;
   std::vector<Page> history;
 

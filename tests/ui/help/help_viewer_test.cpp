@@ -135,6 +135,7 @@ TEST_F(Viewer, ContextNumbersOpenTheirTopic) {
   for (const auto& c : cases) {
     viewer.showContext(c.context);
     EXPECT_EQ(shownTitle(), c.title) << c.context;
+    EXPECT_EQ(child<QTreeWidget>("ContentsTree")->currentItem()->text(0), c.title) << c.context;
   }
 }
 
