@@ -36,6 +36,9 @@ class TPrenoms : public QDialog {
   void Suivant();
   void Precedent();
 
+  // The dictionary itself, for the portrait; whatever it selects is shown when the browser opens.
+  FirstNameDictionary& firstNames() { return dictionary; }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -104,6 +104,14 @@ TEST_F(Browser, SelectionIsSharedWithTheStudiesAndKeptBetweenOpenings) {
   EXPECT_TRUE(memo().startsWith(QStringLiteral("LUC")));
   EXPECT_EQ(browser.GetPrenom(), "LUC\r\n\r\n Calme");
 
+  // The portrait searches the dictionary directly; the browser shows its choice when it opens.
+  browser.hide();
+  browser.firstNames().CherchePrenom("ANNE");
+  browser.show();
+  EXPECT_TRUE(memo().startsWith(QStringLiteral("ANNE")));
+  browser.Suivant();
+  browser.Suivant();
+
   // A name that is not in the dictionary leaves the selection where it was.
   EXPECT_EQ(browser.readingFor("MAELYS"), "MAELYS\r\nCe pr\xE9nom ne figure pas dans le dictionnaire.");
   EXPECT_TRUE(memo().startsWith(QStringLiteral("LUC")));
