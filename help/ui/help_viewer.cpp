@@ -1,7 +1,6 @@
 // The help viewer window.
 #include "help/ui/help_viewer.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +14,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
+#include <system_error>
 
 #include "help/help_on_help.h"
 #include "ui/guarded.h"
@@ -134,15 +135,20 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
     if (item && item->data(0, TopicRole).isValid()) showPage({false, item->data(0, TopicRole).toULongLong()});
   };
   connect(ContentsTree, &QTreeWidget::currentItemChanged, this, openTreeItem);
-  connect(ContentsTree, &QTreeWidget::itemClicked, this, openTreeItem);
+  connect(ContentsTree, &QTreeWidget::itemClicked, this, [openTreeItem](QTreeWidgetItem* item) {
+    if (item->data(0, TopicRole).isValid()) {
+      openTreeItem(item);
+    } else {
+      item->setExpanded(!item->isExpanded());
+    }
+  });
+  const auto openFirstTopicFound = [this] {
+    if (TopicList->count() > 0) TopicList->setCurrentRow(0);
+  };
   connect(KeyEdit, &QLineEdit::textEdited, this, &HelpViewer::findKeyword);
-  connect(KeyEdit, &QLineEdit::returnPressed, this, [this] {
-    if (TopicList->count() > 0) TopicList->setCurrentRow(0);
-  });
+  connect(KeyEdit, &QLineEdit::returnPressed, this, openFirstTopicFound);
   connect(KeywordList, &QListWidget::currentRowChanged, this, &HelpViewer::listTopicsOfKeyword);
-  connect(KeywordList, &QListWidget::itemActivated, this, [this] {
-    if (TopicList->count() > 0) TopicList->setCurrentRow(0);
-  });
+  connect(KeywordList, &QListWidget::itemActivated, this, openFirstTopicFound);
   const auto openListItem = [this](QListWidgetItem* item) {
     if (item) showPage({false, item->data(TopicRole).toULongLong()});
   };
@@ -157,7 +163,9 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
 }
 
 void HelpViewer::setHelpFile(const std::string& path) {
-  helpPath = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+  std::error_code ignored;  // a path that cannot be made absolute is kept as given
+  const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+  helpPath = absolute.empty() ? path : absolute.string();
   help.reset();
   keywords.clear();
   history.clear();

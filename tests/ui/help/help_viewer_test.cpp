@@ -86,6 +86,15 @@ TEST_F(Viewer, ContentsListsChaptersWithTheirTopics) {
   }
   child<QTreeWidget>("ContentsTree")->setCurrentItem(tree->topLevelItem(2)->child(0));
   EXPECT_EQ(shownTitle(), QStringLiteral("L'horloge"));
+
+  // A click on a chapter opens or closes it and leaves the topic in place.
+  QTreeWidgetItem* files = tree->topLevelItem(1);
+  const bool wasOpen = files->isExpanded();
+  for (bool open : {!wasOpen, wasOpen}) {
+    emit child<QTreeWidget>("ContentsTree")->itemClicked(files, 0);
+    EXPECT_EQ(files->isExpanded(), open);
+    EXPECT_EQ(shownTitle(), QStringLiteral("L'horloge"));
+  }
 }
 
 TEST_F(Viewer, IndexFollowsThePartialKeyAsItIsTyped) {
