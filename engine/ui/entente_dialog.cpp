@@ -10,14 +10,16 @@
 #include <QToolButton>
 
 #include "common/errors.h"
+#include "engine/compatibility.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/memo_lines.h"
 #include "ui/qt_text.h"
 
+// The dialogs' pictures live in a static library: nothing else would pull them into a program.
+static void loadDialogPictures() { Q_INIT_RESOURCE(engine_ui); }
+
 namespace tessaro {
 namespace {
-
-constexpr int PageMarginMm = 5;
 
 ResultDialogLayout ententeLayout() {
   return {
@@ -31,7 +33,11 @@ ResultDialogLayout ententeLayout() {
       MemoPlace{8, 156, 433, 181, true}};
 }
 
-// Text is placed by its top edge, as the page's positions are given.
+PageSize pageSizeOf(const QPaintDevice& device) {
+  return {device.width(), device.height(), device.widthMM(), device.heightMM()};
+}
+
+// Texts are placed by the top of their line.
 void printAt(QPainter& painter, int x, int top, const QString& text) {
   painter.drawText(QPoint(x, top + painter.fontMetrics().ascent()), text);
 }
@@ -39,6 +45,7 @@ void printAt(QPainter& painter, int x, int top, const QString& text) {
 }  // namespace
 
 TEntente::TEntente(QWidget* parent) : ResultDialog(ententeLayout(), parent) {
+  loadDialogPictures();
   for (int number : {1, 3}) {
     QFont font = label(number)->font();
     font.setBold(true);
@@ -67,42 +74,29 @@ void TEntente::SpeedButton1Click() {
   printPage(printer);
 }
 
-int TEntente::Mh(const QPaintDevice& page, int millimetres) {
-  return page.width() / page.widthMM() * (millimetres + PageMarginMm);
-}
-
-int TEntente::Mv(const QPaintDevice& page, int millimetres) {
-  return page.height() / page.heightMM() * (millimetres + PageMarginMm);
-}
-
 void TEntente::printPage(QPrinter& printer) const {
+  const PageSize size = pageSizeOf(printer);
+  const CompatibilityResult shown{fromQString(label(1)->text()),
+                                  fromQString(label(3)->text()),
+                                  fromQString(edit(1)->text()),
+                                  fromQString(edit(2)->text()),
+                                  {}};
+  std::vector<Text> memoLines;
+  for (const QString& line : displayedLines(*memo())) memoLines.push_back(fromQString(line));
+  const CompatibilityPage page = compatibilityPage(size, shown, memoLines);
+
   QPainter painter;
   if (!printer.isValid() || !painter.begin(&printer)) {
     throw TessaroError(
         "L'imprimante s\xE9lectionn\xE9"
         "e n'est pas valide");
   }
-  painter.setPen(QPen(Qt::black, 2));
-  painter.drawRect(
-      QRect(QPoint(Mh(printer, 20), Mv(printer, 20)), QPoint(Mh(printer, 190), Mv(printer, 120))));
-
-  const QString firstName = label(1)->text();
-  const QString secondName = label(3)->text();
-  const QString title = QStringLiteral("Entente entre ") + firstName + QStringLiteral(" et ") + secondName;
-  painter.setFont(classicPrinterFont(ClassicFace::Arial, 12, true));
-  printAt(painter, (printer.width() - painter.fontMetrics().horizontalAdvance(title)) / 2, Mv(printer, 30),
-          title);
-
-  const int left = Mh(printer, 30);
-  const QString numberCaption = QStringLiteral("Nombre d'expression : ");
-  printAt(painter, left, Mv(printer, 40), firstName);
-  printAt(painter, left, Mv(printer, 45), numberCaption + edit(1)->text());
-  printAt(painter, left, Mv(printer, 50), secondName);
-  printAt(painter, left, Mv(printer, 55), numberCaption + edit(2)->text());
-
-  // The lines as the memo shows them, with no test against the frame or the page's end.
-  const QStringList lines = displayedLines(*memo());
-  for (int i = 0; i < lines.size(); ++i) printAt(painter, left, Mv(printer, 65 + 5 * i), lines[i]);
+  painter.setPen(QPen(Qt::black, PagePenWidth));
+  painter.drawRect(QRect(QPoint(page.frameLeft, page.frameTop), QPoint(page.frameRight, page.frameBottom)));
+  painter.setFont(classicPrinterFont(ClassicFace::Arial, PageFontPoints, PageFontBold));
+  const QString title = toQString(page.title);
+  printAt(painter, titleX(size, painter.fontMetrics().horizontalAdvance(title)), page.titleY, title);
+  for (const PageText& line : page.lines) printAt(painter, line.x, line.y, toQString(line.text));
   painter.end();
 }
 

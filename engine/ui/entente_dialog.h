@@ -5,7 +5,6 @@
 
 #include "engine/ui/result_dialog.h"
 
-class QPaintDevice;
 class QPrinter;
 class QToolButton;
 
@@ -27,11 +26,6 @@ class TEntente : public ResultDialog {
   // The page on any printer (a PDF file in tests); throws TessaroError when the printer cannot
   // start a job.
   void printPage(QPrinter& printer) const;
-
-  // Printer positions in device pixels of a distance in millimetres, 5 mm of margin included:
-  // whole pixels per millimetre first, then times the distance.
-  static int Mh(const QPaintDevice& page, int millimetres);
-  static int Mv(const QPaintDevice& page, int millimetres);
 
  private:
   QToolButton* printButton = nullptr;

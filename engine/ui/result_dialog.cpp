@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "engine/ui/classic_fonts.h"
+#include "engine/ui/dialog_frame.h"
 #include "engine/ui/memo_lines.h"
 #include "ui/qt_text.h"
 
@@ -29,7 +30,7 @@ ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : 
   setObjectName(toQString(layout.className));
   setWindowTitle(toQString(layout.caption));
   setFont(classicFont(ClassicFace::MsSansSerif, 13));
-  setFixedSize(layout.clientWidth, layout.clientHeight);
+  setFixedDialogFrame(*this, layout.clientWidth, layout.clientHeight);
 
   panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("Panel1"));

@@ -2,30 +2,22 @@
 #include "engine/ui/second_person_dialog.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "engine/ui/classic_fonts.h"
+#include "engine/ui/dialog_frame.h"
+#include "engine/ui/key_events.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {
-namespace {
-
-bool isEnterKey(const QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const int key = static_cast<const QKeyEvent*>(event)->key();
-  return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-}  // namespace
 
 TDeux::TDeux(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TDeux"));
   setWindowTitle(toQString("entente \xE0 deux"));
   setFont(classicFont(ClassicFace::MsSansSerif, 13));
-  setFixedSize(420, 182);
+  setFixedDialogFrame(*this, 420, 182);
 
   const QString captions[4] = {toQString("Pr\xE9nom"), QStringLiteral("Nom"), toQString("Pr\xE9nom"),
                                QStringLiteral("Nom")};
@@ -64,10 +56,10 @@ void TDeux::Init(std::string_view firstName, std::string_view lastName) {
   edits[1]->setText(toQString(lastName));
 }
 
-std::optional<TwoPeople> TDeux::Result() {
+std::optional<PairNames> TDeux::Result() {
   if (edits[2]->text().isEmpty() || edits[3]->text().isEmpty()) Accepted = false;
   if (!Accepted) return std::nullopt;
-  return TwoPeople{fromQString(edits[0]->text()), fromQString(edits[1]->text()),
+  return PairNames{fromQString(edits[0]->text()), fromQString(edits[1]->text()),
                    fromQString(edits[2]->text()), fromQString(edits[3]->text())};
 }
 
@@ -88,7 +80,7 @@ void TDeux::Edit1KeyPress() {
 }
 
 bool TDeux::eventFilter(QObject* watched, QEvent* event) {
-  if (isEnterKey(event)) {
+  if (isEnterKeyPress(event)) {
     Edit1KeyPress();
     return true;
   }

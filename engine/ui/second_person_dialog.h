@@ -5,18 +5,11 @@
 #include <optional>
 #include <string_view>
 
-#include "common/text.h"
+#include "engine/compatibility.h"
 
 class QLineEdit;
 
 namespace tessaro {
-
-struct TwoPeople {
-  Text firstFirstName;
-  Text firstLastName;
-  Text secondFirstName;
-  Text secondLastName;
-};
 
 class TDeux : public QDialog {
   Q_OBJECT
@@ -28,7 +21,7 @@ class TDeux : public QDialog {
   void Init(std::string_view firstName, std::string_view lastName);
   // The four names as typed, or nothing when the dialog was not accepted or the second person's
   // first or last name is empty.
-  std::optional<TwoPeople> Result();
+  std::optional<PairNames> Result();
 
   void Button1Click();  // "Annuler"
   void Button2Click();  // "OK"

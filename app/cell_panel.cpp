@@ -1,0 +1,39 @@
+// Display cells drawn as raised button faces.
+#include "app/cell_panel.h"
+
+#include <QLabel>
+
+#include "ui/qt_text.h"
+
+namespace tessaro {
+
+CellPanel::CellPanel(const QString& name, int columns, int rows, int cellSize, const QFont& font,
+                     int firstNumber, QWidget* parent)
+    : QWidget(parent) {
+  setObjectName(name);
+  resize(columns * cellSize, rows * cellSize);
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns; ++column) {
+      auto* cell = new QLabel(this);
+      cell->setObjectName(QStringLiteral("SpeedButton%1").arg(firstNumber + cellCount()));
+      cell->setGeometry(column * cellSize, row * cellSize, cellSize, cellSize);
+      cell->setFont(font);
+      cell->setAlignment(Qt::AlignCenter);
+      cell->setFrameStyle(QFrame::Panel | QFrame::Raised);
+      cell->setLineWidth(1);
+      cell->setAutoFillBackground(true);
+      cell->setBackgroundRole(QPalette::Button);
+      cell->setForegroundRole(QPalette::ButtonText);
+      cells.push_back(cell);
+    }
+  }
+}
+
+void CellPanel::showTexts(const std::vector<Text>& texts) {
+  for (size_t k = 0; k < cells.size(); ++k)
+    cells[k]->setText(k < texts.size() ? toQString(texts[k]) : QString());
+}
+
+QString CellPanel::caption(int index) const { return cells.at(static_cast<size_t>(index))->text(); }
+
+}  // namespace tessaro

@@ -1,0 +1,272 @@
+// The main window: frame, menus, status bar, command groups and the commands themselves.
+#include "app/main_form.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <set>
+
+#include "app/about_box.h"
+#include "app/app_windows.h"
+#include "app/hint_text.h"
+#include "app/main_menu.h"
+#include "app/program_pictures.h"
+#include "app/study_window.h"
+#include "common/clock.h"
+#include "common/data_paths.h"
+#include "common/errors.h"
+#include "help/ui/help_viewer.h"
+#include "names/ui/first_names_browser.h"
+#include "ui/guarded.h"
+#include "ui/interaction.h"
+#include "ui/qt_text.h"
+#include "utilities/ui/calendar_window.h"
+#include "utilities/ui/clock_window.h"
+#include "utilities/ui/pocket_window.h"
+
+namespace tessaro {
+namespace {
+
+constexpr int DesignWidth = 617;
+constexpr int DesignHeight = 401;
+constexpr int TimePanelWidth = 50;
+constexpr const char* HelpContextProperty = "HelpContext";
+constexpr const char* StatusHintProperty = "StatusHint";
+
+TTessaro& study() { return *appWindows().Tessaro; }
+
+void showModally(QDialog* dialog) { interaction().execDialog(*dialog); }
+
+QLabel* statusPanel(const QString& name, QWidget* parent) {
+  auto* panel = new QLabel(parent);
+  panel->setObjectName(name);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return panel;
+}
+
+}  // namespace
+
+TMainForm::TMainForm() {
+  loadProgramPictures();
+  setObjectName(QStringLiteral("TMainForm"));
+  setWindowTitle(QStringLiteral("Orv Tessaro"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/tessaro.svg")));
+  resize(DesignWidth, DesignHeight);
+
+  auto* client = new QWidget(this);
+  auto* layout = new QVBoxLayout(client);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  createSpeedPanel(client);
+  layout->addWidget(SpeedPanel);
+  mdiArea = new QMdiArea(client);
+  mdiArea->setObjectName(QStringLiteral("ClientArea"));
+  layout->addWidget(mdiArea, 1);
+  setCentralWidget(client);
+
+  handlers = commandHandlers();
+  createMenus();
+  createStatusBar();
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+  Timer1->start();
+
+  FormCreate();
+}
+
+void TMainForm::adoptStudyWindow(TTessaro* study) {
+  QMdiSubWindow* frame =
+      mdiArea->addSubWindow(study, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  frame->setSystemMenu(nullptr);
+  frame->showMaximized();
+}
+
+std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
+  const Handler newStudy = [] { study().Etude(); };
+  return {
+      {"Nouveauthme1", newStudy},
+      {"Etude1", newStudy},
+      {"ExitItem", [this] { close(); }},
+      {"Fermer1",
+       [this] {
+         study().Fermer();
+         Invalidtxt();
+       }},
+      {"Etoiledevnus1", [] { study().Venus(); }},
+      {"Interprtation1", [] { study().Interp(); }},
+      {"Graphiquecomplet1", [] { study().Complet(); }},
+      {"Lettresdunom1", [] { study().Lettres(); }},
+      {"Datedenaissance1", [] { study().CheminVie(); }},
+      {"Nombreunique1", [] { study().NombreUnique(); }},
+      {"Anneencours1", [] { study().Anneecours(); }},
+      {"Chance1", [] { study().Nombres(); }},
+      {"Viecourante1", [] { study().VieCourante(); }},
+      {"Prnom1", [] { study().ViePrenom(); }},
+      {"Ententedeux1", [] { study().EntenteDeux(); }},
+      {"Consulter1", [] { study().Consulter(); }},
+      {"Inclureleprnom1",
+       [this] { study().IncPre(findChild<QAction*>(QStringLiteral("Inclureleprnom1"))->isChecked()); }},
+      {"Calendrier1", [] { showModally(appWindows().Calendrier); }},
+      {"Calculatrice1", [] { showModally(appWindows().Pocket); }},
+      {"Horloge1", [] { showModally(appWindows().Horloge); }},
+      {"Sommaire1", [] { appWindows().Help->showContents(); }},
+      {"Rechercher2", [] { appWindows().Help->showSearch(); }},
+      {"Utiliserlaide1", [] { appWindows().Help->showHelpOnHelp(); }},
+      {"About1", [] { showModally(appWindows().AboutBox); }},
+  };
+}
+
+void TMainForm::run(const std::string& command) {
+  const auto handler = handlers.find(command);
+  if (handler != handlers.end()) runGuarded(this, handler->second);
+}
+
+void TMainForm::createMenus() {
+  // Two items may show one shortcut: only the first binds it, since one key bound twice in a
+  // window is ambiguous and would fire neither.
+  std::set<QString> boundShortcuts;
+  for (const MenuDefinition& definition : mainMenus()) {
+    QMenu* menu = menuBar()->addMenu(toQString(definition.caption));
+    menu->setObjectName(QString::fromLatin1(definition.name));
+    menu->setProperty(HelpContextProperty, definition.helpContext);
+    menu->installEventFilter(this);
+    connect(menu, &QMenu::aboutToHide, this, [this] { ShowHint(QString()); });
+    for (const MenuCommand& command : definition.commands) {
+      auto* action = new QAction(toQString(command.caption), this);
+      action->setObjectName(QString::fromLatin1(command.name));
+      action->setCheckable(command.checkable);
+      const QString shortcut = QString::fromLatin1(command.shortcut);
+      if (!shortcut.isEmpty() && boundShortcuts.insert(shortcut).second) {
+        action->setShortcut(QKeySequence(shortcut));
+      } else if (!shortcut.isEmpty()) {
+        action->setText(action->text() + QLatin1Char('\t') + shortcut);
+      }
+      const QString status = splitHint(toQString(command.hint)).status;
+      connect(action, &QAction::hovered, this, [this, status] { ShowHint(status); });
+      const std::string name = command.name;
+      connect(action, &QAction::triggered, this, [this, name] { run(name); });
+      menu->addAction(action);
+      if (command.separatorAfter) menu->addSeparator();
+    }
+  }
+}
+
+void TMainForm::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar"));
+  statusPanels[0] = statusPanel(QStringLiteral("StatusPanel0"), bar);
+  statusPanels[1] = statusPanel(QStringLiteral("StatusPanel1"), bar);
+  statusPanels[1]->setAlignment(Qt::AlignCenter);
+  // Wide enough for the time in the window's font, never narrower than designed.
+  statusPanels[1]->setFixedWidth(std::max(
+      TimePanelWidth, statusPanels[1]->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 10));
+  bar->addWidget(statusPanels[0]);
+  bar->addWidget(statusPanels[1]);
+  FormResize();
+}
+
+void TMainForm::FormCreate() {
+  setGroupEnabled(subjectCommandNames(), false);
+  GetFontName();
+  Invalidtxt();
+}
+
+void TMainForm::GetFontName() {
+  QStringList families = QFontDatabase::families();
+  families.sort(Qt::CaseInsensitive);
+  ComboBox1->addItems(families);
+  ComboBox1->setEditText(QStringLiteral("Times new Roman"));
+}
+
+void TMainForm::setGroupEnabled(const std::vector<const char*>& names, bool enabled) {
+  for (const char* name : names) {
+    const QString objectName = QString::fromLatin1(name);
+    if (auto* action = findChild<QAction*>(objectName)) {
+      action->setEnabled(enabled);
+    } else if (auto* widget = findChild<QWidget*>(objectName)) {
+      widget->setEnabled(enabled);
+    }
+  }
+}
+
+void TMainForm::Valide() { setGroupEnabled(subjectCommandNames(), true); }
+
+void TMainForm::Validtxt() { setGroupEnabled(textCommandNames(), true); }
+
+void TMainForm::Invalidtxt() { setGroupEnabled(textCommandNames(), false); }
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shownOnce) return;
+  shownOnce = true;
+  FormShow();
+}
+
+void TMainForm::FormShow() {
+  resize(width() - 10, height());
+  setWindowState(windowState() | Qt::WindowMaximized);
+  runGuarded(this, [] { appWindows().Prenoms->ChargePrenoms(); });
+  StartDir = QDir::currentPath();
+  // The start directory is where the help file is looked for first.
+  appWindows().Help->setHelpFile(findDataFile("OrvTsr.hlp"));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QMainWindow::closeEvent(event);
+  QCoreApplication::quit();
+}
+
+void TMainForm::FormClose() {
+  runGuarded(this, [this] {
+    if (!StartDir.isEmpty() && !QDir::setCurrent(StartDir)) {
+      throw FileError(formatMessage("Ne peut ouvrir le r\xE9pertoire %s", fromQString(StartDir)));
+    }
+  });
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+void TMainForm::FormResize() { statusPanels[0]->setFixedWidth(std::max(0, width() - 100)); }
+
+void TMainForm::ShowHint(const QString& longHint) { statusPanels[0]->setText(longHint); }
+
+void TMainForm::Timer1Timer() {
+  const DateTime now = currentClock().now();
+  statusPanels[1]->setText(QTime(now.hour, now.minute, now.second).toString(QStringLiteral("HH:mm:ss")));
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    const QVariant context = watched->property(HelpContextProperty);
+    if (context.isValid()) {
+      static_cast<QMenu*>(watched)->close();
+      runGuarded(this, [context] { appWindows().Help->showContext(context.toInt()); });
+      return true;
+    }
+  }
+  if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+    const QVariant hint = watched->property(StatusHintProperty);
+    if (hint.isValid()) ShowHint(event->type() == QEvent::Enter ? hint.toString() : QString());
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tessaro

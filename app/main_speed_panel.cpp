@@ -1,0 +1,106 @@
+// The main window's toolbar: fourteen controls at their designed places.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QPainter>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "app/hint_text.h"
+#include "app/main_form.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+namespace {
+
+constexpr int PanelHeight = 33;
+constexpr int ButtonSize = 25;
+constexpr int ButtonTop = 4;
+
+enum class Kind { Button, Toggle, Alignment };
+
+struct SpeedButtonSpec {
+  const char* name;
+  int x;
+  const char* hint;  // Windows-1252
+  Kind kind;
+  const char* icon;
+  const char* command;  // the menu command whose handler it shares, "" when it has its own
+};
+
+const SpeedButtonSpec speedButtons[] = {
+    {"SpeedButton1", 8, "Nouvelle \xE9rude", Kind::Button, "document-new", "Nouveauthme1"},
+    {"OpenBtn", 33, "Ouvrir", Kind::Button, "document-open", "OpenItem"},
+    {"SaveBtn", 58, "Enregistrer|", Kind::Button, "document-save", "SaveItem"},
+    {"SpeedButton4", 84, "Imprimer", Kind::Button, "document-print", ""},
+    {"SpeedButton2", 114, "Copier", Kind::Button, "edit-copy", "Copier1"},
+    {"SpeedButton3", 139, "Coller", Kind::Button, "edit-paste", "Coller1"},
+    {"BoldButton", 430, "Gras", Kind::Toggle, "format-text-bold", ""},
+    {"ItalButton", 455, "Italique", Kind::Toggle, "format-text-italic", ""},
+    {"UnderButton", 480, "Soulign\xE9", Kind::Toggle, "format-text-underline", ""},
+    {"LeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", ""},
+    {"CenterButton", 535, "Centre", Kind::Alignment, "format-justify-center", ""},
+    {"RightButton", 560, "Droite", Kind::Alignment, "format-justify-right", ""},
+};
+
+// The theme's pictures, drawn faint when their button is disabled: the default disabled look of
+// these dark one-colour pictures is hard to tell from the enabled one.
+QIcon speedButtonIcon(const char* name) {
+  const QIcon picture(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48}) {
+    const QPixmap normal = picture.pixmap(size, size);
+    QPixmap faint(normal.size());
+    faint.fill(Qt::transparent);
+    QPainter painter(&faint);
+    painter.setOpacity(0.3);
+    painter.drawPixmap(0, 0, normal);
+    painter.end();
+    icon.addPixmap(normal, QIcon::Normal);
+    icon.addPixmap(faint, QIcon::Disabled);
+  }
+  return icon;
+}
+
+}  // namespace
+
+void TMainForm::createSpeedPanel(QWidget* parent) {
+  SpeedPanel = new QWidget(parent);
+  SpeedPanel->setObjectName(QStringLiteral("SpeedPanel"));
+  SpeedPanel->setFixedHeight(PanelHeight);
+
+  auto* alignment = new QButtonGroup(SpeedPanel);
+  alignment->setExclusive(true);
+  for (const SpeedButtonSpec& spec : speedButtons) {
+    auto* button = new QToolButton(SpeedPanel);
+    button->setObjectName(QString::fromLatin1(spec.name));
+    button->setGeometry(spec.x, ButtonTop, ButtonSize, ButtonSize);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(speedButtonIcon(spec.icon));
+    const HintParts hint = splitHint(toQString(spec.hint));
+    button->setToolTip(hint.tooltip);
+    button->setProperty("StatusHint", hint.status);
+    button->installEventFilter(this);
+    button->setCheckable(spec.kind != Kind::Button);
+    if (spec.kind == Kind::Alignment) alignment->addButton(button);
+    const std::string command = spec.command;
+    if (!command.empty()) connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
+  }
+  alignment->buttons().first()->setChecked(true);
+
+  ComboBox1 = new QComboBox(SpeedPanel);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1->setEditable(true);
+  ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+  ComboBox1->setFocusPolicy(Qt::ClickFocus);
+  ComboBox1->setGeometry(177, ButtonTop + 1, 185, 23);
+
+  SpinEdit1 = new QSpinBox(SpeedPanel);
+  SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+  SpinEdit1->setRange(4, 100);
+  SpinEdit1->setValue(10);
+  SpinEdit1->setFocusPolicy(Qt::ClickFocus);
+  SpinEdit1->setGeometry(367, ButtonTop + 1, 55, 23);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,46 @@
+// The new-study dialog "Nouveau thème", which collects the subject of a study.
+#pragma once
+
+#include <QDialog>
+
+#include "common/study_subject.h"
+
+class QDateEdit;
+class QLineEdit;
+
+namespace tessaro {
+
+class TNouveau : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TNouveau(QWidget* parent = nullptr);
+
+  // Prepares the dialog before each showing: empty fields, today's date in both pickers, focus
+  // on the first name, nothing accepted.
+  void FormShow();
+  // Stores the dialog's subject, upper-cased and trimmed, when it was accepted; leaves the
+  // subject untouched otherwise.
+  void Result(StudySubject& subject) const;
+
+  void Button1Click();  // "Annuler"
+  void Button2Click();  // "OK"
+
+ protected:
+  // The Enter key of the seven inputs (Edit1KeyPress).
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  NewStudyInput input() const;
+
+  QLineEdit* Edit1;  // first name
+  QLineEdit* Edit2;  // last name
+  QDateEdit* DateTimePicker1;
+  QDateEdit* DateTimePicker2;
+  QLineEdit* Edit3;  // address
+  QLineEdit* Edit4;  // postcode and city
+  QLineEdit* Edit5;  // company
+  bool Accepted = false;
+};
+
+}  // namespace tessaro

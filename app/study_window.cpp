@@ -1,0 +1,126 @@
+// The study window: its cells and editor, the new-study flow and the switching between displays.
+#include "app/study_window.h"
+
+#include <QTextEdit>
+
+#include "app/app_windows.h"
+#include "app/cell_panel.h"
+#include "app/main_form.h"
+#include "app/new_study_dialog.h"
+#include "common/integer.h"
+#include "engine/name_grid.h"
+#include "engine/ui/classic_fonts.h"
+#include "engine/venus_star.h"
+#include "names/ui/first_name_viewer.h"
+#include "names/ui/first_names_browser.h"
+#include "ui/interaction.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+namespace {
+
+constexpr int GridLeft = 10;
+constexpr int GridTops[4] = {10, 35, 60, 85};
+constexpr int GridCellSize = 25;
+constexpr int GridPanelWidth = 526;
+constexpr int GridPanelHeight = 26;
+constexpr int StarTop = 120;
+constexpr int StarCellSize = 50;
+
+std::vector<Text> cellTexts(const NameGridRow& row) { return {row.begin(), row.end()}; }
+
+}  // namespace
+
+TTessaro::TTessaro(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TTessaro"));
+  setFont(classicFont(ClassicFace::MsSansSerif, 13));
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+
+  // The editor lies behind the cells.
+  Rtf1 = new QTextEdit(this);
+  Rtf1->setObjectName(QStringLiteral("Rtf1"));
+  Rtf1->setFont(classicFont(ClassicFace::TimesNewRoman, 17));
+  Rtf1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Rtf1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Rtf1->setLineWrapMode(QTextEdit::WidgetWidth);
+  Rtf1->hide();
+
+  const QFont gridFont = classicFont(ClassicFace::MsSansSerif, 13);
+  for (int i = 0; i < 4; ++i) {
+    gridPanels[i] =
+        new CellPanel(QStringLiteral("Panel%1").arg(i + 1), 21, 1, GridCellSize, gridFont, 1 + 21 * i, this);
+    gridPanels[i]->setGeometry(GridLeft, GridTops[i], GridPanelWidth, GridPanelHeight);
+    gridPanels[i]->hide();
+  }
+  Panel5 = new CellPanel(QStringLiteral("Panel5"), 3, 3, StarCellSize,
+                         classicFont(ClassicFace::MsSansSerif, 23, true), 85, this);
+  Panel5->move(GridLeft, StarTop);
+  Panel5->showTexts({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
+  Panel5->hide();
+}
+
+void TTessaro::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Rtf1->setGeometry(rect());
+}
+
+void TTessaro::Etude() {
+  TNouveau& dialog = *appWindows().Nouveau;
+  dialog.FormShow();
+  interaction().execDialog(dialog);
+  dialog.Result(Subject);
+  setWindowTitle(toQString(studyCaption(Subject)));
+  FileName.clear();
+  VenusDone = false;
+  if (!Subject.LastName.empty()) appWindows().MainForm->Valide();
+  hideDocument();
+  appWindows().Prenoms->CherchePrenom(Subject.FirstName);
+  Codage();
+}
+
+void TTessaro::Codage() {
+  showGridCaptions();
+  for (CellPanel* panel : gridPanels) panel->show();
+}
+
+void TTessaro::showGridCaptions() {
+  const NameGrid grid = computeNameGrid(Subject);
+  gridPanels[0]->showTexts(cellTexts(grid.firstNameLetters));
+  gridPanels[1]->showTexts(cellTexts(grid.firstNameDigits));
+  gridPanels[2]->showTexts(cellTexts(grid.lastNameLetters));
+  gridPanels[3]->showTexts(cellTexts(grid.lastNameDigits));
+}
+
+void TTessaro::Venus() {
+  hideDocument();
+  showGridCaptions();
+  DigitCounts = computeVenusStar(Subject).counts;
+  std::vector<Text> counts;
+  for (int digit = 1; digit <= 9; ++digit) counts.push_back(integerText(DigitCounts[digit]));
+  Panel5->showTexts(counts);
+  for (CellPanel* panel : gridPanels) panel->show();
+  Panel5->show();
+  VenusDone = true;
+}
+
+void TTessaro::Consulter() { interaction().execDialog(*appWindows().Prenoms); }
+
+void TTessaro::ViePrenom() {
+  TVPrenom& viewer = *appWindows().VPrenom;
+  viewer.Init(appWindows().Prenoms->readingFor(Subject.FirstName));
+  interaction().execDialog(viewer);
+}
+
+void TTessaro::IncPre(bool value) { IncludeFirstName = value; }
+
+void TTessaro::Fermer() {
+  hideDocument();
+  Rtf1->clear();
+}
+
+void TTessaro::hideDocument() { Rtf1->hide(); }
+
+}  // namespace tessaro

@@ -1,0 +1,82 @@
+// The program fixture of the application tests.
+#include "app_fixture.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/main_form.h"
+
+namespace tessaro::testing {
+
+ProgramTest::ProgramTest() {
+  setCurrentClock(&clock);
+  windows = std::make_unique<ProgramWindows>();
+}
+
+ProgramTest::~ProgramTest() {
+  windows.reset();
+  setCurrentClock(nullptr);
+  EXPECT_TRUE(scripted.dialogs.empty()) << "dialogs that were never shown";
+}
+
+TMainForm& ProgramTest::mainForm() const { return windows->mainForm(); }
+
+TTessaro& ProgramTest::study() const { return *appWindows().Tessaro; }
+
+QAction* ProgramTest::action(const char* name) const {
+  QAction* found = mainForm().findChild<QAction*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
+void ProgramTest::trigger(const char* name) const { action(name)->trigger(); }
+
+void ProgramTest::answerNewStudy(const TypedSubject& subject, Close close) {
+  scripted.dialogs.push_back([subject, close](QDialog& dialog) {
+    const auto field = [&dialog](const char* name) {
+      return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    field("Edit1")->setText(subject.firstName);
+    field("Edit2")->setText(subject.lastName);
+    field("Edit3")->setText(subject.address);
+    field("Edit4")->setText(subject.postcodeCity);
+    field("Edit5")->setText(subject.company);
+    const QString dates[2] = {subject.birthDate, subject.studyDate};
+    for (int i = 0; i < 2; ++i) {
+      if (dates[i].isEmpty()) continue;
+      auto* picker = dialog.findChild<QDateEdit*>(QStringLiteral("DateTimePicker%1").arg(i + 1));
+      picker->setDate(QDate::fromString(dates[i], QStringLiteral("dd/MM/yyyy")));
+    }
+    switch (close) {
+      case Close::Ok:
+        dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        break;
+      case Close::Enter:
+        QTest::keyClick(field("Edit1"), Qt::Key_Return);
+        break;
+      case Close::Cancel:
+        dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        break;
+    }
+    return dialog.result();
+  });
+}
+
+void ProgramTest::newStudy(const TypedSubject& subject, Close close) {
+  answerNewStudy(subject, close);
+  trigger("Nouveauthme1");
+}
+
+void ProgramTest::readNextDialog(std::function<void(QDialog&)> reader) {
+  scripted.dialogs.push_back([reader](QDialog& dialog) {
+    reader(dialog);
+    dialog.reject();
+    return dialog.result();
+  });
+}
+
+}  // namespace tessaro::testing
