@@ -1,0 +1,242 @@
+// Each analysis command for one subject: the dialog it shows, its fields and its memo; and the
+// failures that the top-level handler reports instead.
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "app/study_window.h"
+#include "app_fixture.h"
+#include "engine/ui/entente_dialog.h"
+#include "engine/ui/result_dialog.h"
+#include "names/ui/first_names_browser.h"
+#include "ui/qt_text.h"
+
+namespace tessaro::testing {
+namespace {
+
+// MARIE DURAND, born 19/04/1950, studied 08/12/2026.
+const TypedSubject marieDurand{"Marie",       "Durand", "19/04/1950", "08/12/2026", "12 rue des Lilas",
+                               "75012 Paris", "Tessaro"};
+
+struct Shown {
+  QString title;
+  QStringList fields;
+  QStringList memo;
+};
+
+Shown read(QDialog& dialog) {
+  auto& result = dynamic_cast<ResultDialog&>(dialog);
+  Shown shown{dialog.windowTitle(), {}, {}};
+  for (int i = 1; auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i)); ++i) {
+    shown.fields << edit->text();
+  }
+  if (result.memo() != nullptr) shown.memo = result.memo()->toPlainText().split(QLatin1Char('\n'));
+  // A reading that ends with a line break leaves an empty last line, which shows nothing.
+  if (!shown.memo.isEmpty() && shown.memo.last().isEmpty()) shown.memo.removeLast();
+  return shown;
+}
+
+struct AnalysisCase {
+  const char* command;
+  const char* title;   // Windows-1252
+  const char* fields;  // separated by "|"
+  // The memo's lines (Windows-1252), each given by its beginning; "" for a dialog without memo.
+  std::vector<const char*> memoStarts;
+};
+
+const AnalysisCase analysisCases[] = {
+    {"Interprtation1",
+     "Interpr\xE9tation",
+     "4 9 |2 6 7 8 ",
+     {"4: REALISATION.", "Dominant : Qualit\xE9 d'ordre", "9: ALTRUISME.",
+      "Dominant : Qualit\xE9s de d\xE9vouement", "2: ASSOCIATION.", "Manquant : Association difficile.",
+      "6: HARMONIE.", "Manquant : Mariage difficile.", "7: VIE INTERIEURE.",
+      "Manquant : Manque de compr\xE9hension.", "8: EXPANSION MATERIELLE.",
+      "Manquant : Difficult\xE9 \xE0 maintenir"}},
+    {"Graphiquecomplet1",
+     "Graphique complet du nom",
+     "1|9|8|1|8",
+     {"1: D\xE9sir de r\xE9ussir", "9: Altruisme, d\xE9vouement",
+      "Amour : ", "Travail : ", "Sant\xE9 : ", "8: Attitude franche et directe.",
+      "1: Invention, nervosit\xE9, opportunisme.", "8: Autorit\xE9, d\xE9termination."}},
+    {"Lettresdunom1",
+     "Lettres du nom",
+     "M.D.= 8|U|3|4|3|1",
+     {" 8: Accomplissements mat\xE9riels.", "M: (lettre physique) Travail, construction.",
+      "D: (lettre physique) Efficacit\xE9, d\xE9veloppement.", "U: Intuition, tension morale."}},
+    {"Datedenaissance1",
+     "Date de Naissance",
+     "19 = 1|04 = 4|1950 = 6|11",
+     {"1: Accomplissements personnels", "4: Labeur, limitations", "6: Amour, responsabilit\xE9s, succ\xE8s.",
+      "11: Vie d'inspiration et de ma\xEEtrise.", "C'est un chemin qui favorise"}},
+    {"Nombreunique1",
+     "Le nombre cosmique",
+     "1|8|11|11",
+     {"1: Invention, nervosit\xE9", "8: Autorit\xE9, d\xE9termination.", "11: Vie d'inspiration",
+      "C'est un chemin qui favorise", "11: Triomphe dans la lutte, force."}},
+    {"Anneencours1",
+     "Analyse au 08/12/2026",
+     "6|D|4|5|9|8",
+     {"6: Ann\xE9"
+      "e de responsabilit\xE9.",
+      "D: Lettre n\xE9gative : Ennuis et soucis au foyer.", "4: La famille et le foyer",
+      "5: P\xE9riode favorable aux loisirs",
+      "9: Id\xE9"
+      "al pour achever",
+      "8: Id\xE9"
+      "al pour les affaires"}},
+    {"Chance1", "Nombre de la chance", "20|11|19|1|1, 2, 6, 19, 20, 42", {}},
+    {"Viecourante1",
+     "Vie courante",
+     "9|6|8|7",
+     {"Accord avec le nombre d'expression", "9 est en accord avec 1 - 3 - 5 - 6", " ", "Soci\xE9t\xE9",
+      "7: Force d'action tr\xE8s efficace"}},
+};
+
+class AnalysisCommand : public ProgramTest, public ::testing::WithParamInterface<AnalysisCase> {};
+
+TEST_P(AnalysisCommand, ShowsItsDialogFilledForTheSubject) {
+  const AnalysisCase& c = GetParam();
+  newStudy(marieDurand);
+  Shown shown;
+  readNextDialog([&shown](QDialog& dialog) { shown = read(dialog); });
+  trigger(c.command);
+
+  EXPECT_EQ(fromQString(shown.title), c.title);
+  EXPECT_EQ(shown.fields.join(QLatin1Char('|')), QString::fromLatin1(c.fields));
+  if (c.memoStarts.empty()) {
+    EXPECT_TRUE(shown.memo.isEmpty());
+  } else {
+    ASSERT_EQ(shown.memo.size(), static_cast<qsizetype>(c.memoStarts.size()))
+        << shown.memo.join(u'\n').toStdString();
+    for (size_t i = 0; i < c.memoStarts.size(); ++i) {
+      EXPECT_TRUE(shown.memo[static_cast<qsizetype>(i)].startsWith(toQString(c.memoStarts[i])))
+          << i << ": " << shown.memo[static_cast<qsizetype>(i)].toStdString();
+    }
+  }
+  EXPECT_TRUE(scripted.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(AnalysisCommands, AnalysisCommand, ::testing::ValuesIn(analysisCases),
+                         [](const auto& info) { return std::string(info.param.command); });
+
+struct FailureCase {
+  const char* name;
+  TypedSubject subject;
+  const char* command;
+  const char* message;  // Windows-1252
+};
+
+const FailureCase failureCases[] = {
+    {"NameWithoutVowel", {"brt", "plm"}, "Graphiquecomplet1", "'' n'est pas une valeur enti\xE8re correcte"},
+    {"InitialsWithoutValue",
+     {"\u00C9ve", "\u00C9t\u00E9"},
+     "Lettresdunom1",
+     "'= ' n'est pas une valeur enti\xE8re correcte"},
+    {"NoAddress", {"Marie", "Durand"}, "Viecourante1", "Adresse manquante"},
+    {"NameWithoutValueForTheUniqueNumber",
+     {"\u00C9\u00C9", "Durand"},
+     "Nombreunique1",
+     "'' n'est pas une valeur enti\xE8re correcte"},
+};
+
+class AnalysisFailure : public ProgramTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(AnalysisFailure, IsShownByTheTopLevelHandlerAndTheProgramGoesOn) {
+  const FailureCase& c = GetParam();
+  newStudy(c.subject);
+  scripted.asked.clear();
+  trigger(c.command);
+  EXPECT_EQ(scripted.asked, QStringList{QStringLiteral("message: ") + toQString(c.message)});
+
+  readNextDialog([](QDialog&) {});
+  trigger("Datedenaissance1");
+  EXPECT_EQ(scripted.asked.size(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnalysisCommands, AnalysisFailure, ::testing::ValuesIn(failureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class Compatibility : public ProgramTest {
+ protected:
+  // Answers the second-person dialog: the second person's names, then OK.
+  void answerSecondPerson(const QString& firstName, const QString& lastName) {
+    scripted.dialogs.push_back([firstName, lastName](QDialog& dialog) {
+      EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("MARIE"));
+      EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("DURAND"));
+      dialog.findChild<QLineEdit*>(QStringLiteral("Edit3"))->setText(firstName);
+      dialog.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(lastName);
+      dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+      return dialog.result();
+    });
+  }
+};
+
+TEST_F(Compatibility, ShowsThePairAndPrintsItsPage) {
+  newStudy(marieDurand);
+  answerSecondPerson(QStringLiteral("jean"), QStringLiteral("dupont"));
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("entente.pdf"));
+  Shown shown;
+  QStringList names;
+  readNextDialog([&](QDialog& dialog) {
+    shown = read(dialog);
+    names << dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text()
+          << dialog.findChild<QLabel*>(QStringLiteral("Label3"))->text();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    dynamic_cast<TEntente&>(dialog).printPage(printer);
+  });
+  trigger("Ententedeux1");
+
+  EXPECT_EQ(fromQString(shown.title), "Entente \xE0 deux");
+  EXPECT_EQ(names, (QStringList{QStringLiteral("MARIE DURAND"), QStringLiteral("JEAN DUPONT")}));
+  EXPECT_EQ(shown.fields, (QStringList{QStringLiteral("9"), QStringLiteral("3")}));
+  ASSERT_FALSE(shown.memo.isEmpty());
+  EXPECT_EQ(fromQString(shown.memo.last()), "Accord total. Complicit\xE9 pour des projets d'envergure.");
+
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  ASSERT_TRUE(pdftotext.waitForFinished(30000));
+  const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  EXPECT_TRUE(page.contains(QStringLiteral("Entente entre MARIE DURAND et JEAN DUPONT")))
+      << page.toStdString();
+  EXPECT_TRUE(page.contains(QStringLiteral("Nombre d'expression : 3")));
+  EXPECT_TRUE(page.contains(toQString("Accord total. Complicit\xE9 pour des projets d'envergure.")));
+}
+
+TEST_F(Compatibility, EndsSilentlyWithoutASecondPerson) {
+  newStudy(marieDurand);
+  answerSecondPerson(QStringLiteral("jean"), QString());
+  trigger("Ententedeux1");
+  EXPECT_TRUE(scripted.messages.isEmpty());
+  EXPECT_EQ(scripted.asked.last(), toQString("dialog: entente \xE0 deux"));
+}
+
+TEST_F(Compatibility, ASecondPersonWithoutValueIsReportedByTheTopLevelHandler) {
+  newStudy(marieDurand);
+  answerSecondPerson(QStringLiteral("\u00C9\u00C9"), QStringLiteral("-"));
+  trigger("Ententedeux1");
+  EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur enti\xE8re correcte")});
+}
+
+TEST_F(ProgramTest, FirstNameCommandShowsTheStudysReading) {
+  appWindows().Prenoms->ChargePrenoms(TESSARO_SOURCE_DATA_DIR "/Prenoms.pre");
+  newStudy(marieDurand);
+  QString reading;
+  readNextDialog([&reading](QDialog& dialog) {
+    EXPECT_EQ(fromQString(dialog.windowTitle()), "Le pr\xE9nom");
+    reading = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+  });
+  trigger("Prnom1");
+  EXPECT_TRUE(reading.startsWith(QStringLiteral("MARIE\n"))) << reading.toStdString();
+}
+
+}  // namespace
+}  // namespace tessaro::testing

@@ -1,0 +1,167 @@
+// The new-study flow: what each way of closing the dialog makes of the subject and of the study.
+#include <QDateEdit>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include "app/new_study_dialog.h"
+#include "app/study_window.h"
+#include "app_fixture.h"
+#include "ui/qt_text.h"
+
+namespace tessaro::testing {
+namespace {
+
+class NewStudy : public ProgramTest {
+ protected:
+  QWidget* field(QDialog& dialog, const char* name) {
+    return dialog.findChild<QWidget*>(QString::fromLatin1(name));
+  }
+  QString text(QDialog& dialog, const char* name) {
+    return dialog.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+  }
+};
+
+struct SubjectCase {
+  const char* name;
+  TypedSubject typed;
+  Close close;
+  StudySubject expected;  // as the study holds it
+  const char* caption;
+};
+
+const SubjectCase subjectCases[] = {
+    {"OkRemovesBlanksFromTheNames",
+     {"jean pierre", "de la tour", "07/03/1962", "05/01/2024", "  12 rue des Lilas  ", "75012 paris",
+      "tessaro sa"},
+     Close::Ok,
+     {"DELATOUR", "JEANPIERRE", "07/03/1962", "05/01/2024", "12 RUE DES LILAS", "75012 PARIS", "TESSARO SA"},
+     "DELATOUR JEANPIERRE"},
+    {"EnterKeepsTheBlanks",
+     {"jean pierre", "de la tour"},
+     Close::Enter,
+     {"DE LA TOUR", "JEAN PIERRE", "05/01/2024", "05/01/2024", "", "", ""},
+     "DE LA TOUR JEAN PIERRE"},
+    {"AccentedLettersKeepTheirCase",
+     {"h\u00E9l\u00E8ne", "\u00E9mile"},
+     Close::Ok,
+     {"\xE9MILE", "H\xE9L\xE8NE", "05/01/2024", "05/01/2024", "", "", ""},
+     "\xE9MILE H\xE9L\xE8NE"},
+    {"ThreeBlanksPassTheCheckAndBecomeAnEmptyName",
+     {"   ", "Dupont"},
+     Close::Ok,
+     {"DUPONT", "", "05/01/2024", "05/01/2024", "", "", ""},
+     "DUPONT "},
+    {"EnterWithNoNames", {"", ""}, Close::Enter, {"", "", "05/01/2024", "05/01/2024", "", "", ""}, " "},
+};
+
+class StoringTheSubject : public NewStudy, public ::testing::WithParamInterface<SubjectCase> {};
+
+TEST_P(StoringTheSubject, GivesTheSubjectAndTheCaption) {
+  const SubjectCase& c = GetParam();
+  newStudy(c.typed, c.close);
+  EXPECT_EQ(study().subject(), c.expected);
+  EXPECT_EQ(fromQString(study().windowTitle()), c.caption);
+  EXPECT_TRUE(scripted.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(NewStudy, StoringTheSubject, ::testing::ValuesIn(subjectCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(NewStudy, OkPutsTheNamesBackWithoutBlanks) {
+  answerNewStudy({"jean pierre", "de la tour"});
+  trigger("Nouveauthme1");
+  QDialog& dialog = *appWindows().Nouveau;
+  EXPECT_EQ(text(dialog, "Edit1"), QStringLiteral("jeanpierre"));
+  EXPECT_EQ(text(dialog, "Edit2"), QStringLiteral("delatour"));
+}
+
+struct MissingNameCase {
+  const char* name;
+  const char* firstName;
+  const char* lastName;
+  const char* message;
+};
+
+const MissingNameCase missingNameCases[] = {
+    {"FirstName", "", "Dupont", "Il manque le pr\xE9nom"},
+    {"LastName", "Jean", "", "Il manque le nom"},
+    {"BothAskForTheFirstNameFirst", "", "", "Il manque le pr\xE9nom"},
+};
+
+class MissingName : public NewStudy, public ::testing::WithParamInterface<MissingNameCase> {};
+
+TEST_P(MissingName, OkShowsTheMessageAndTheDialogStaysOpen) {
+  const MissingNameCase& c = GetParam();
+  bool stillOpen = false;
+  scripted.dialogs.push_back([&](QDialog& dialog) {
+    dialog.show();
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromLatin1(c.firstName));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QString::fromLatin1(c.lastName));
+    dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    stillOpen = dialog.isVisible();
+    dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    return dialog.result();
+  });
+  trigger("Nouveauthme1");
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(scripted.messages, QStringList{toQString(c.message)});
+  EXPECT_EQ(study().subject().LastName, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(NewStudy, MissingName, ::testing::ValuesIn(missingNameCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class EnterInEveryInput : public NewStudy, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EnterInEveryInput, AcceptsAtOnce) {
+  scripted.dialogs.push_back([this](QDialog& dialog) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("anne marie"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("le gall"));
+    QTest::keyClick(field(dialog, GetParam()), Qt::Key_Return);
+    return dialog.result();
+  });
+  trigger("Nouveauthme1");
+  EXPECT_EQ(study().subject().FirstName, "ANNE MARIE");
+  EXPECT_EQ(study().subject().LastName, "LE GALL");
+}
+
+INSTANTIATE_TEST_SUITE_P(NewStudy, EnterInEveryInput,
+                         ::testing::Values("Edit1", "Edit2", "DateTimePicker1", "DateTimePicker2", "Edit3",
+                                           "Edit4", "Edit5"));
+
+TEST_F(NewStudy, EachShowingStartsEmptyWithTodaysDate) {
+  newStudy({"Jean", "Dupont", "19/04/1950", "08/12/2026", "1 rue", "Paris", "SA"});
+  clock.time = {2025, 3, 9, 10, 0, 0};
+  scripted.dialogs.push_back([this](QDialog& dialog) {
+    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"})
+      EXPECT_EQ(text(dialog, name), QString()) << name;
+    for (const char* name : {"DateTimePicker1", "DateTimePicker2"}) {
+      EXPECT_EQ(dialog.findChild<QDateEdit*>(QString::fromLatin1(name))->date(), QDate(2025, 3, 9)) << name;
+    }
+    dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    return dialog.result();
+  });
+  trigger("Nouveauthme1");
+}
+
+TEST_F(NewStudy, CancelKeepsTheSubjectButResetsTheStudy) {
+  newStudy({"Jean", "Dupont", "19/04/1950"});
+  trigger("Etoiledevnus1");
+  ASSERT_TRUE(study().venusDone());
+  auto* editor = study().findChild<QTextEdit*>(QStringLiteral("Rtf1"));
+  editor->show();
+  const StudySubject before = study().subject();
+
+  newStudy({"Paul", "Martin"}, Close::Cancel);
+  EXPECT_EQ(study().subject(), before);
+  EXPECT_FALSE(study().venusDone());
+  EXPECT_TRUE(study().fileName().empty());
+  EXPECT_TRUE(editor->isHidden());
+  EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEAN");
+}
+
+}  // namespace
+}  // namespace tessaro::testing
