@@ -1,0 +1,44 @@
+// Document files: choosing the format, and reporting failures as the user is told about them.
+#include "files/document_file.h"
+
+#include <filesystem>
+#include <new>
+
+#include "common/errors.h"
+#include "common/file_io.h"
+#include "files/plain_text.h"
+#include "files/rtf_reader.h"
+#include "files/rtf_writer.h"
+
+namespace tessaro {
+
+DocumentFormat documentFormatForPath(const std::string& path) {
+  const std::string extension = std::filesystem::path(path).extension().string();
+  return upperAscii(extension) == ".TXT" ? DocumentFormat::PlainText : DocumentFormat::Rtf;
+}
+
+RichDocument readDocument(std::string_view bytes, DocumentFormat mode, const CharFormat& plainTextFormat) {
+  if (mode == DocumentFormat::Rtf && isRtf(bytes)) return readRtf(bytes);
+  return readPlainText(bytes, plainTextFormat);
+}
+
+std::string writeDocument(const RichDocument& document, DocumentFormat format) {
+  return format == DocumentFormat::Rtf ? writeRtf(document) : writePlainText(document);
+}
+
+RichDocument loadDocumentFile(const std::string& path, DocumentFormat mode,
+                              const CharFormat& plainTextFormat) {
+  try {
+    return readDocument(readWholeFile(path), mode, plainTextFormat);
+  } catch (const DocumentTooLarge&) {
+    throwCannotOpen(path);
+  } catch (const std::bad_alloc&) {
+    throwCannotOpen(path);
+  }
+}
+
+void saveDocumentFile(const std::string& path, const RichDocument& document, DocumentFormat format) {
+  writeFileAtomically(path, writeDocument(document, format));
+}
+
+}  // namespace tessaro
