@@ -89,10 +89,12 @@ TMainForm::TMainForm() {
 }
 
 void TMainForm::adoptStudyWindow(TTessaro* study) {
-  QMdiSubWindow* frame =
-      mdiArea->addSubWindow(study, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  frame->setSystemMenu(nullptr);
-  frame->showMaximized();
+  studyFrame = mdiArea->addSubWindow(study, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  studyFrame->setSystemMenu(nullptr);
+  // Every part of the program holds on to the one study window: it must never be closed.
+  studyFrame->setAttribute(Qt::WA_DeleteOnClose, false);
+  studyFrame->installEventFilter(this);
+  studyFrame->showMaximized();
 }
 
 std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
@@ -254,6 +256,10 @@ void TMainForm::Timer1Timer() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == studyFrame && event->type() == QEvent::Close) {
+    event->ignore();
+    return true;
+  }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
     const QVariant context = watched->property(HelpContextProperty);
     if (context.isValid()) {

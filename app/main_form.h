@@ -8,8 +8,10 @@
 #include <string>
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QSpinBox;
 class QTimer;
 
@@ -63,7 +65,8 @@ class TMainForm : public QMainWindow {
 
   std::map<std::string, Handler> handlers;
   QMdiArea* mdiArea = nullptr;
-  QWidget* SpeedPanel = nullptr;
+  QMdiSubWindow* studyFrame = nullptr;
+  QFrame* SpeedPanel = nullptr;
   QComboBox* ComboBox1 = nullptr;
   QSpinBox* SpinEdit1 = nullptr;
   QLabel* statusPanels[2] = {};

@@ -1,6 +1,7 @@
 // The main window's toolbar: fourteen controls at their designed places.
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFrame>
 #include <QPainter>
 #include <QSpinBox>
 #include <QToolButton>
@@ -64,8 +65,9 @@ QIcon speedButtonIcon(const char* name) {
 }  // namespace
 
 void TMainForm::createSpeedPanel(QWidget* parent) {
-  SpeedPanel = new QWidget(parent);
+  SpeedPanel = new QFrame(parent);
   SpeedPanel->setObjectName(QStringLiteral("SpeedPanel"));
+  SpeedPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   SpeedPanel->setFixedHeight(PanelHeight);
 
   auto* alignment = new QButtonGroup(SpeedPanel);

@@ -5,12 +5,16 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include "app/about_box.h"
 #include "app/main_form.h"
+#include "app/study_window.h"
 #include "app_fixture.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
@@ -142,6 +146,26 @@ TEST_F(MainWindow, TheHelpCommandsOpenTheViewerBesideTheMainWindow) {
     EXPECT_TRUE(appWindows().Help->isVisible()) << command;
   }
   EXPECT_TRUE(scripted.messages.isEmpty()) << scripted.messages.join(u'\n').toStdString();
+}
+
+TEST_F(MainWindow, F1OnAMenuOpensItsHelpTopic) {
+  mainForm().show();
+  auto* menu = mainForm().findChild<QMenu*>(QStringLiteral("Tessaro1"));
+  menu->popup(QPoint(0, 0));
+  QTest::keyClick(menu, Qt::Key_F1);
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(appWindows().Help->isVisible());
+  EXPECT_TRUE(scripted.messages.isEmpty());
+}
+
+TEST_F(MainWindow, TheStudyWindowCannotBeClosed) {
+  mainForm().show();
+  auto* frame = mainForm().findChild<QMdiSubWindow*>();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_FALSE(frame->close());
+  QApplication::processEvents();
+  EXPECT_EQ(mainForm().findChild<TTessaro*>(), appWindows().Tessaro);
+  EXPECT_TRUE(frame->isVisible());
 }
 
 TEST_F(MainWindow, ClosingRestoresTheStartDirectory) {
