@@ -13,6 +13,7 @@
 #include "engine/compatibility.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/memo_lines.h"
+#include "ui/guarded.h"
 #include "ui/qt_text.h"
 
 // The dialogs' pictures live in a static library: nothing else would pull them into a program.
@@ -57,7 +58,8 @@ TEntente::TEntente(QWidget* parent) : ResultDialog(ententeLayout(), parent) {
   printButton->setAutoRaise(true);
   printButton->setIcon(QIcon(QStringLiteral(":/icons/document-print.svg")));
   printButton->setToolTip(QStringLiteral("Imprimer"));
-  connect(printButton, &QToolButton::clicked, this, &TEntente::SpeedButton1Click);
+  connect(printButton, &QToolButton::clicked, this,
+          [this] { runGuarded(this, [this] { SpeedButton1Click(); }); });
 }
 
 void TEntente::Init(std::string_view firstFullName, std::string_view secondFullName,

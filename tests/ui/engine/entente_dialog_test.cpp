@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QToolButton>
 
 #include "common/errors.h"
+#include "support/scripted_interaction.h"
 
 namespace tessaro {
 namespace {
@@ -31,6 +34,17 @@ TEST(Entente, APrinterThatCannotStartIsReported) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QStringLiteral("/nonexistent-folder/entente.pdf"));
   EXPECT_THROW(dialog.printPage(printer), TessaroError);
+}
+
+TEST(Entente, ThePrintButtonReportsAMissingPrinterAndTheDialogStays) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a real printer would print";
+  testing::ScriptedInteraction scripted;
+  TEntente dialog;
+  dialog.Init("A B", "C D", "1", "2", "x");
+  dialog.show();
+  dialog.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+  EXPECT_EQ(scripted.messages.size(), 1);
+  EXPECT_TRUE(dialog.isVisible());
 }
 
 }  // namespace
