@@ -34,6 +34,4 @@ void CellPanel::showTexts(const std::vector<Text>& texts) {
     cells[k]->setText(k < texts.size() ? toQString(texts[k]) : QString());
 }
 
-QString CellPanel::caption(int index) const { return cells.at(static_cast<size_t>(index))->text(); }
-
 }  // namespace tessaro

@@ -21,7 +21,6 @@ class CellPanel : public QWidget {
   int cellCount() const { return static_cast<int>(cells.size()); }
   // Cell k (0-based) shows the k-th text; cells past the end of the list are emptied.
   void showTexts(const std::vector<Text>& texts);
-  QString caption(int index) const;
 
  private:
   std::vector<QLabel*> cells;
