@@ -1,0 +1,185 @@
+// Conversions between QTextDocument and the rich-text model.
+#include "files/ui/rich_text_qt.h"
+
+#include <QFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <cmath>
+
+namespace tessaro {
+namespace {
+
+// The model holds sizes in half points and indents in twips.
+double toHalfPoints(double points) { return std::round(points * 2) / 2; }
+double toTwips(double points) { return std::round(points * 20) / 20; }
+
+// Qt would start a new block at a paragraph break and at its frame marks: run text has neither,
+// a break in it becomes a line break.
+QString qtText(std::u32string_view text) {
+  std::u32string clean;
+  clean.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (isLineBreak(text[i])) {
+      clean.push_back(QChar::LineSeparator);
+      i += lineBreakLength(text, i) - 1;
+    } else if (text[i] != 0xFDD0 && text[i] != 0xFDD1) {
+      clean.push_back(text[i]);
+    }
+  }
+  return QString::fromStdU32String(clean);
+}
+
+// Images and other objects are no text.
+std::u32string modelText(const QString& text) {
+  std::u32string out = text.toStdU32String();
+  std::erase(out, U'\uFFFC');
+  return out;
+}
+
+bool isBulletStyle(QTextListFormat::Style style) {
+  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+         style == QTextListFormat::ListSquare;
+}
+
+double pointSizeOf(const QFont& font) {
+  if (font.pointSizeF() > 0) return font.pointSizeF();
+  return font.pixelSize() > 0 ? font.pixelSize() / PixelsPerPoint : CharFormat{}.size;
+}
+
+}  // namespace
+
+QFont qtFont(const CharFormat& format) {
+  QFont font;
+  font.setFamilies({QString::fromStdU32String(format.font.text())});
+  font.setPointSizeF(format.size > 0 ? format.size : CharFormat{}.size);
+  font.setBold(format.bold);
+  font.setItalic(format.italic);
+  font.setUnderline(format.underline);
+  return font;
+}
+
+CharFormat charFormatOf(const QFont& font) {
+  const QStringList families = font.families();
+  return CharFormat{
+      FontName(families.isEmpty() ? font.family().toStdU32String() : families.first().toStdU32String()),
+      toHalfPoints(pointSizeOf(font)), font.bold(), font.italic(), font.underline()};
+}
+
+QTextCharFormat qtCharFormat(const CharFormat& format) {
+  QTextCharFormat qt;
+  qt.setFontFamilies({QString::fromStdU32String(format.font.text())});
+  qt.setFontPointSize(format.size);
+  qt.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
+  qt.setFontItalic(format.italic);
+  qt.setFontUnderline(format.underline);
+  return qt;
+}
+
+CharFormat charFormatOf(const QTextCharFormat& format, const QFont& documentFont) {
+  CharFormat model = charFormatOf(documentFont);
+  const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
+  if (!families.isEmpty()) model.font = FontName(families.first().toStdU32String());
+  if (format.hasProperty(QTextFormat::FontPointSize)) {
+    model.size = toHalfPoints(format.fontPointSize());
+  } else if (format.hasProperty(QTextFormat::FontPixelSize)) {
+    model.size = toHalfPoints(format.intProperty(QTextFormat::FontPixelSize) / PixelsPerPoint);
+  }
+  if (format.hasProperty(QTextFormat::FontWeight)) model.bold = format.fontWeight() >= QFont::DemiBold;
+  if (format.hasProperty(QTextFormat::FontItalic)) model.italic = format.fontItalic();
+  if (format.hasProperty(QTextFormat::TextUnderlineStyle) || format.hasProperty(QTextFormat::FontUnderline)) {
+    model.underline = format.fontUnderline();
+  }
+  return model;
+}
+
+QTextBlockFormat qtBlockFormat(const ParagraphFormat& format) {
+  QTextBlockFormat qt;
+  switch (format.alignment) {
+    case Alignment::Left:
+      qt.setAlignment(Qt::AlignLeft);
+      break;
+    case Alignment::Right:
+      qt.setAlignment(Qt::AlignRight);
+      break;
+    case Alignment::Centre:
+      qt.setAlignment(Qt::AlignHCenter);
+      break;
+    case Alignment::Justified:
+      qt.setAlignment(Qt::AlignJustify);
+      break;
+  }
+  qt.setTextIndent(format.firstLineIndent * PixelsPerPoint);
+  qt.setLeftMargin(format.leftIndent * PixelsPerPoint);
+  qt.setRightMargin(format.rightIndent * PixelsPerPoint);
+  return qt;
+}
+
+void setRichDocument(QTextDocument& target, const RichDocument& source) {
+  target.clear();
+  target.setDefaultFont(qtFont(source.defaults));
+  const QTextCharFormat markFormat = qtCharFormat(source.defaults);
+  QTextCursor cursor(&target);
+  QTextList* list = nullptr;
+  bool first = true;
+  for (const Paragraph& paragraph : source.paragraphs) {
+    if (first) {
+      cursor.setBlockFormat(qtBlockFormat(paragraph.format));
+      cursor.setBlockCharFormat(markFormat);
+      first = false;
+    } else {
+      cursor.insertBlock(qtBlockFormat(paragraph.format), markFormat);
+    }
+    if (!paragraph.format.bullet) {
+      list = nullptr;
+    } else if (list) {
+      list->add(cursor.block());
+    } else {
+      list = cursor.createList(QTextListFormat::ListDisc);
+    }
+    for (const Run& run : paragraph.runs) cursor.insertText(qtText(run.text), qtCharFormat(run.format));
+  }
+}
+
+RichDocument richDocumentOf(const QTextDocument& source) {
+  RichDocument document;
+  const QFont documentFont = source.defaultFont();
+  document.defaults = charFormatOf(documentFont);
+  for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
+    Paragraph paragraph;
+    const QTextBlockFormat format = block.blockFormat();
+    const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
+    paragraph.format.alignment = alignment & Qt::AlignJustify                       ? Alignment::Justified
+                                 : alignment & Qt::AlignHCenter                     ? Alignment::Centre
+                                 : alignment & (Qt::AlignRight | Qt::AlignTrailing) ? Alignment::Right
+                                                                                    : Alignment::Left;
+    paragraph.format.firstLineIndent = toTwips(format.textIndent() / PixelsPerPoint);
+    paragraph.format.leftIndent = toTwips(format.leftMargin() / PixelsPerPoint);
+    paragraph.format.rightIndent = toTwips(format.rightMargin() / PixelsPerPoint);
+    if (const QTextList* list = block.textList()) {
+      paragraph.format.bullet = isBulletStyle(list->format().style());
+      if (!paragraph.format.bullet) {
+        appendText(paragraph, modelText(list->itemText(block) + '\t'),
+                   charFormatOf(block.charFormat(), documentFont));
+      }
+    }
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      appendText(paragraph, modelText(fragment.fragment().text()),
+                 charFormatOf(fragment.fragment().charFormat(), documentFont));
+    }
+    document.paragraphs.push_back(std::move(paragraph));
+  }
+  return document;
+}
+
+void loadTextDocument(QTextDocument& target, const QString& path, DocumentFormat mode) {
+  setRichDocument(target, loadDocumentFile(QFile::encodeName(path).toStdString(), mode,
+                                           charFormatOf(target.defaultFont())));
+}
+
+void saveTextDocument(const QTextDocument& source, const QString& path, DocumentFormat format) {
+  saveDocumentFile(QFile::encodeName(path).toStdString(), richDocumentOf(source), format);
+}
+
+}  // namespace tessaro
