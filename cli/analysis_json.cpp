@@ -1,11 +1,8 @@
 // JSON form of the analyses: the texts each result window shows, memo lines as the window keeps them.
 #include "cli/analysis_json.h"
 
-#include <functional>
-
-#include "common/cp1252.h"
+#include "cli/json_writer.h"
 #include "common/errors.h"
-#include "common/integer.h"
 #include "engine/birth_date.h"
 #include "engine/compatibility.h"
 #include "engine/current_life.h"
@@ -23,117 +20,211 @@
 namespace tessaro::cli {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-Json text(std::string_view cp1252) { return toUtf8(cp1252); }
-
-Json memo(std::string_view reading) {
-  Json lines = Json::array();
-  for (const Text& line : cleanMemoLines(reading)) lines.push_back(text(line));
-  return lines;
+void member(JsonWriter& json, std::string_view key, std::string_view cp1252) {
+  json.key(key);
+  json.text(cp1252);
 }
 
-Json row(const NameGridRow& cells) {
-  Json array = Json::array();
-  for (const Text& cell : cells) array.push_back(text(cell));
-  return array;
+void memo(JsonWriter& json, std::string_view reading) {
+  json.key("memo");
+  json.beginArray();
+  forEachMemoLine(reading, [&json](std::string_view line) { json.text(line); });
+  json.endArray();
 }
 
-// An analysis that stops shows its message instead of its fields, as the program would.
-Json guarded(const std::function<Json()>& analysis) {
+void row(JsonWriter& json, std::string_view key, const NameGridRow& cells) {
+  json.key(key);
+  json.beginArray();
+  for (const Text& cell : cells) json.text(cell);
+  json.endArray();
+}
+
+// An analysis that stops shows its message instead of its fields, as the program would. The
+// result is complete before anything of it is written, so a stop never leaves half an object.
+template <class Compute, class Write>
+void guarded(JsonWriter& json, std::string_view key, Compute compute, Write write) {
+  json.key(key);
   try {
-    return analysis();
+    write(compute());
+    return;
   } catch (const UserMessage& stop) {
-    return Json{{"message", text(stop.message())}};
+    json.beginObject();
+    member(json, "message", stop.message());
   } catch (const TessaroError& failure) {
-    return Json{{"error", text(failure.message())}};
+    json.beginObject();
+    member(json, "error", failure.message());
   }
+  json.endObject();
+}
+
+void writeAnalyses(JsonWriter& json, const CliSubject& input, FirstNameDictionary* firstNameDictionary) {
+  const StudySubject& s = input.subject;
+  json.beginObject();
+  json.key("subject");
+  json.beginObject();
+  member(json, "first_name", s.FirstName);
+  member(json, "last_name", s.LastName);
+  member(json, "birth_date", s.BirthDate);
+  member(json, "study_date", s.StudyDate);
+  member(json, "address", s.Address);
+  member(json, "postcode_city", s.PostcodeCity);
+  member(json, "company", s.Company);
+  json.endObject();
+
+  const NameGrid grid = computeNameGrid(s);
+  json.key("grid");
+  json.beginObject();
+  row(json, "first_letters", grid.firstNameLetters);
+  row(json, "first_digits", grid.firstNameDigits);
+  row(json, "last_letters", grid.lastNameLetters);
+  row(json, "last_digits", grid.lastNameDigits);
+  json.endObject();
+
+  const VenusStar star = computeVenusStar(s);
+  json.key("venus");
+  json.beginObject();
+  member(json, "digits", star.digits);
+  json.key("counts");
+  json.beginArray();
+  for (int32_t count : star.counts) json.number(count);
+  json.endArray();
+  json.endObject();
+
+  guarded(
+      json, "interpretation", [&] { return interpretVenusCounts(star.counts); },
+      [&](const InterpretationResult& r) {
+        json.beginObject();
+        member(json, "dominant", r.dominant);
+        member(json, "missing", r.missing);
+        memo(json, r.reading);
+        json.endObject();
+      });
+  guarded(
+      json, "name_chart", [&] { return computeNameChart(s); },
+      [&](const NameChartResult& r) {
+        json.beginObject();
+        member(json, "intimate", r.intimate);
+        member(json, "expression", r.expression);
+        member(json, "realisation", r.realisation);
+        member(json, "active", r.active);
+        member(json, "hereditary", r.hereditary);
+        memo(json, r.reading);
+        json.endObject();
+      });
+  guarded(
+      json, "name_letters", [&] { return computeNameLetters(s); },
+      [&](const NameLettersResult& r) {
+        json.beginObject();
+        member(json, "initials", r.initials);
+        member(json, "initials_number", r.initialsNumber);
+        member(json, "initials_line", r.initialsLine);
+        member(json, "first_vowel", r.firstVowel);
+        member(json, "cerebral", r.cerebral);
+        member(json, "physical", r.physical);
+        member(json, "emotional", r.emotional);
+        member(json, "intuitive", r.intuitive);
+        memo(json, r.reading);
+        json.endObject();
+      });
+  guarded(
+      json, "birth_date", [&] { return computeBirthDate(s); },
+      [&](const BirthDateResult& r) {
+        json.beginObject();
+        member(json, "day_line", r.dayLine);
+        member(json, "month_line", r.monthLine);
+        member(json, "year_line", r.yearLine);
+        member(json, "life_path", r.lifePath);
+        memo(json, r.reading);
+        json.endObject();
+      });
+  guarded(
+      json, "unique_number", [&] { return computeUniqueNumber(s); },
+      [&](const UniqueNumberResult& r) {
+        json.beginObject();
+        member(json, "active", r.active);
+        member(json, "hereditary", r.hereditary);
+        member(json, "life_path", r.lifePath);
+        member(json, "unique", r.unique);
+        memo(json, r.reading);
+        json.endObject();
+      });
+  guarded(
+      json, "current_year", [&] { return computeCurrentYear(s); },
+      [&](const CurrentYearResult& r) {
+        json.beginObject();
+        member(json, "title", r.title);
+        member(json, "personal_year", r.personalYear);
+        member(json, "transit_letter", r.transitLetter);
+        member(json, "marker_before", r.markerBefore);
+        member(json, "marker_after", r.markerAfter);
+        member(json, "month_number", r.monthNumber);
+        member(json, "day_number", r.dayNumber);
+        memo(json, r.reading);
+        json.endObject();
+      });
+  guarded(
+      json, "luck", [&] { return computeLuckNumbers(s); },
+      [&](const LuckNumbersResult& r) {
+        json.beginObject();
+        member(json, "unique", r.unique);
+        member(json, "life_path", r.lifePath);
+        member(json, "birth_day", r.birthDay);
+        member(json, "intimate", r.intimate);
+        member(json, "luck_list", r.luckList);
+        json.endObject();
+      });
+  guarded(
+      json, "current_life", [&] { return computeCurrentLife(s); },
+      [&](const CurrentLifeResult& r) {
+        json.beginObject();
+        member(json, "expression", r.expression);
+        member(json, "city", r.city);
+        member(json, "address", r.address);
+        member(json, "company", r.company);
+        memo(json, r.reading);
+        json.endObject();
+      });
+  guarded(
+      json, "compatibility",
+      [&]() -> std::optional<CompatibilityResult> {
+        if (!input.partner) return std::nullopt;
+        return computeCompatibility(
+            {s.FirstName, s.LastName, input.partner->firstName, input.partner->lastName});
+      },
+      [&](const std::optional<CompatibilityResult>& r) {
+        if (!r) return json.null();
+        json.beginObject();
+        member(json, "first_full_name", r->firstFullName);
+        member(json, "second_full_name", r->secondFullName);
+        member(json, "first_number", r->firstNumber);
+        member(json, "second_number", r->secondNumber);
+        memo(json, r->reading);
+        json.endObject();
+      });
+
+  const Portrait portrait = buildPortrait(s, firstNameDictionary != nullptr, firstNameDictionary);
+  json.key("portrait");
+  json.beginObject();
+  json.key("lines");
+  json.beginArray();
+  for (const Text& line : portrait.paragraphs) json.text(line);
+  json.endArray();
+  if (portrait.error) member(json, "error", *portrait.error);
+  json.endObject();
+  json.endObject();
 }
 
 }  // namespace
 
-Json analysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary) {
-  const StudySubject& s = input.subject;
-  Json out;
-  out["subject"] = {{"first_name", text(s.FirstName)},   {"last_name", text(s.LastName)},
-                    {"birth_date", text(s.BirthDate)},   {"study_date", text(s.StudyDate)},
-                    {"address", text(s.Address)},        {"postcode_city", text(s.PostcodeCity)},
-                    {"company", text(s.Company)}};
+void appendAnalysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary, std::string& out) {
+  JsonWriter json(out);
+  writeAnalyses(json, input, firstNameDictionary);
+}
 
-  const NameGrid grid = computeNameGrid(s);
-  out["grid"] = {{"first_letters", row(grid.firstNameLetters)},
-                 {"first_digits", row(grid.firstNameDigits)},
-                 {"last_letters", row(grid.lastNameLetters)},
-                 {"last_digits", row(grid.lastNameDigits)}};
-
-  const VenusStar star = computeVenusStar(s);
-  out["venus"] = {{"digits", text(star.digits)}, {"counts", star.counts}};
-
-  out["interpretation"] = guarded([&] {
-    const InterpretationResult r = interpretVenusCounts(star.counts);
-    return Json{{"dominant", text(r.dominant)}, {"missing", text(r.missing)}, {"memo", memo(r.reading)}};
-  });
-  out["name_chart"] = guarded([&] {
-    const NameChartResult r = computeNameChart(s);
-    return Json{{"intimate", text(r.intimate)},       {"expression", text(r.expression)},
-                {"realisation", text(r.realisation)}, {"active", text(r.active)},
-                {"hereditary", text(r.hereditary)},   {"memo", memo(r.reading)}};
-  });
-  out["name_letters"] = guarded([&] {
-    const NameLettersResult r = computeNameLetters(s);
-    return Json{{"initials", text(r.initials)},         {"initials_number", text(r.initialsNumber)},
-                {"initials_line", text(r.initialsLine)}, {"first_vowel", text(r.firstVowel)},
-                {"cerebral", text(r.cerebral)},         {"physical", text(r.physical)},
-                {"emotional", text(r.emotional)},       {"intuitive", text(r.intuitive)},
-                {"memo", memo(r.reading)}};
-  });
-  out["birth_date"] = guarded([&] {
-    const BirthDateResult r = computeBirthDate(s);
-    return Json{{"day_line", text(r.dayLine)},   {"month_line", text(r.monthLine)}, {"year_line", text(r.yearLine)},
-                {"life_path", text(r.lifePath)}, {"memo", memo(r.reading)}};
-  });
-  out["unique_number"] = guarded([&] {
-    const UniqueNumberResult r = computeUniqueNumber(s);
-    return Json{{"active", text(r.active)}, {"hereditary", text(r.hereditary)}, {"life_path", text(r.lifePath)},
-                {"unique", text(r.unique)}, {"memo", memo(r.reading)}};
-  });
-  out["current_year"] = guarded([&] {
-    const CurrentYearResult r = computeCurrentYear(s);
-    return Json{{"title", text(r.title)},
-                {"personal_year", text(r.personalYear)},
-                {"transit_letter", text(r.transitLetter)},
-                {"marker_before", text(r.markerBefore)},
-                {"marker_after", text(r.markerAfter)},
-                {"month_number", text(r.monthNumber)},
-                {"day_number", text(r.dayNumber)},
-                {"memo", memo(r.reading)}};
-  });
-  out["luck"] = guarded([&] {
-    const LuckNumbersResult r = computeLuckNumbers(s);
-    return Json{{"unique", text(r.unique)}, {"life_path", text(r.lifePath)}, {"birth_day", text(r.birthDay)},
-                {"intimate", text(r.intimate)}, {"luck_list", text(r.luckList)}};
-  });
-  out["current_life"] = guarded([&] {
-    const CurrentLifeResult r = computeCurrentLife(s);
-    return Json{{"expression", text(r.expression)}, {"city", text(r.city)},       {"address", text(r.address)},
-                {"company", text(r.company)},       {"memo", memo(r.reading)}};
-  });
-  out["compatibility"] = guarded([&]() -> Json {
-    if (!input.partner) return nullptr;
-    const std::optional<CompatibilityResult> r =
-        computeCompatibility({s.FirstName, s.LastName, input.partner->firstName, input.partner->lastName});
-    if (!r) return nullptr;
-    return Json{{"first_full_name", text(r->firstFullName)}, {"second_full_name", text(r->secondFullName)},
-                {"first_number", text(r->firstNumber)},      {"second_number", text(r->secondNumber)},
-                {"memo", memo(r->reading)}};
-  });
-
-  const Portrait portrait = buildPortrait(s, firstNameDictionary != nullptr, firstNameDictionary);
-  Json lines = Json::array();
-  for (const Text& line : portrait.paragraphs) lines.push_back(text(line));
-  out["portrait"] = {{"lines", std::move(lines)}};
-  if (portrait.error) out["portrait"]["error"] = text(*portrait.error);
-  return out;
+nlohmann::ordered_json analysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary) {
+  std::string out;
+  appendAnalysisJson(input, firstNameDictionary, out);
+  return nlohmann::ordered_json::parse(out);
 }
 
 }  // namespace tessaro::cli

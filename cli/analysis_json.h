@@ -2,6 +2,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "cli/subject_input.h"
 
@@ -11,7 +12,11 @@ class FirstNameDictionary;
 
 namespace tessaro::cli {
 
-// The first-name reading is added to the portrait when a dictionary is given.
+// Appends the object to out, compact and on one line, as the batch writes it. The first-name
+// reading is added to the portrait when a dictionary is given.
+void appendAnalysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary, std::string& out);
+
+// The same object as a JSON value.
 nlohmann::ordered_json analysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary);
 
 }  // namespace tessaro::cli

@@ -95,10 +95,21 @@ int runPortrait(const Options& o) {
 
 int runBatch(const Options& o) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
+  // Lines are gathered and written in large blocks; the C streams are not used alongside.
+  std::ios::sync_with_stdio(false);
+  constexpr size_t BlockSize = 1 << 16;
   std::string line;
+  std::string block;
   while (std::getline(std::cin, line)) {
-    std::cout << analysisJson(subjectFromBatchLine(line), pointerTo(dictionary)).dump() << '\n';
+    appendAnalysisJson(subjectFromBatchLine(line), pointerTo(dictionary), block);
+    block += '\n';
+    if (block.size() >= BlockSize) {
+      std::cout.write(block.data(), static_cast<std::streamsize>(block.size()));
+      block.clear();
+    }
   }
+  std::cout.write(block.data(), static_cast<std::streamsize>(block.size()));
+  std::cout.flush();
   return 0;
 }
 

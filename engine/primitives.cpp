@@ -1,6 +1,8 @@
 // Letter codings, reductions and the digit count.
 #include "engine/primitives.h"
 
+#include <charconv>
+
 #include "common/integer.h"
 
 namespace tessaro {
@@ -17,23 +19,23 @@ struct CodingTable {
 
 constexpr CodingTable makeLetters() {
   CodingTable t;
-  t.set("1AJS\xE0\xE2", '1');          // à â
+  t.set("1AJS\xE0\xE2", '1');  // à â
   t.set("2BKT", '2');
-  t.set("3CLU\xE7\xF9\xFB", '3');      // ç ù û
+  t.set("3CLU\xE7\xF9\xFB", '3');  // ç ù û
   t.set("4DMV", '4');
-  t.set("5ENW\xE8\xE9\xEA", '5');      // è é ê
-  t.set("6FOX\xF4\xF6", '6');          // ô ö
+  t.set("5ENW\xE8\xE9\xEA", '5');  // è é ê
+  t.set("6FOX\xF4\xF6", '6');      // ô ö
   t.set("7GPY", '7');
   t.set("8HQZ", '8');
-  t.set("9IR\xEE\xEF", '9');           // î ï
+  t.set("9IR\xEE\xEF", '9');  // î ï
   return t;
 }
 
 constexpr CodingTable makeVowels() {
   CodingTable t;
   t.set("A\xE0\xE2", '1');
-  t.set("U\xF9\xFB\xFC", '3');         // ù û ü
-  t.set("E\xE8\xE9\xEA\xEB", '5');     // è é ê ë
+  t.set("U\xF9\xFB\xFC", '3');      // ù û ü
+  t.set("E\xE8\xE9\xEA\xEB", '5');  // è é ê ë
   t.set("O\xF4\xF6", '6');
   t.set("Y", '7');
   t.set("I\xEE\xEF", '9');
@@ -68,8 +70,9 @@ Text code(std::string_view text, const CodingTable& table) {
   return digits;
 }
 
-// One digit-sum pass: each character converted on its own, as the original does.
-NumberText digitSum(std::string_view text) {
+// One digit-sum pass: each character converted on its own, so any character but a decimal digit
+// meets the conversion error. The sum is never negative.
+long long digitSum(std::string_view text) {
   long long sum = 0;
   for (char c : text) {
     if (c >= '0' && c <= '9') {
@@ -78,16 +81,24 @@ NumberText digitSum(std::string_view text) {
       sum += toInteger(std::string_view(&c, 1));
     }
   }
-  return integerText(sum);
+  return sum;
+}
+
+// The decimal text of a sum, written into a buffer of the caller's: the passes after the first
+// work on these few characters without building a string each time.
+std::string_view decimalText(long long value, std::array<char, 24>& buffer) {
+  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+  return {buffer.data(), static_cast<size_t>(end - buffer.data())};
 }
 
 NumberText reduceUntil(std::string_view text, std::string_view accepted) {
   if (text.empty()) return {};
-  NumberText current(text);
-  do {
-    current = digitSum(current);
-  } while (current != "0" && accepted.find(current) == std::string_view::npos);
-  return current;
+  std::array<char, 24> buffer;
+  std::string_view current = decimalText(digitSum(text), buffer);
+  while (current != "0" && accepted.find(current) == std::string_view::npos) {
+    current = decimalText(digitSum(current), buffer);
+  }
+  return NumberText(current);
 }
 
 }  // namespace
@@ -96,20 +107,17 @@ Text LettersToDigits(std::string_view text) { return code(text, Letters); }
 Text VowelsToDigits(std::string_view text) { return code(text, Vowels); }
 Text ConsonantsToDigits(std::string_view text) { return code(text, Consonants); }
 
-NumberText ReduceKeepMasters(std::string_view text) {
-  return reduceUntil(text, "1 2 3 4 5 6 7 8 9 11 22");
-}
+NumberText ReduceKeepMasters(std::string_view text) { return reduceUntil(text, "1 2 3 4 5 6 7 8 9 11 22"); }
 
 NumberText ReduceToDigit(std::string_view text) { return reduceUntil(text, "1 2 3 4 5 6 7 8 9"); }
 
 NumberText ReduceTo22(std::string_view text) {
   if (text.empty()) return {};
   if (toInteger(text) <= 22) return NumberText(text);
-  NumberText current(text);
-  do {
-    current = digitSum(current);
-  } while (current != "0" && toInteger(current) > 22);
-  return current;
+  std::array<char, 24> buffer;
+  long long value = digitSum(text);
+  while (value > 22) value = digitSum(decimalText(value, buffer));
+  return NumberText(decimalText(value, buffer));
 }
 
 DigitCountArray Denombre(std::string_view text) {

@@ -25,15 +25,8 @@ Text readingLine(std::string_view number, std::string_view reading) {
 }
 
 std::vector<Text> cleanMemoLines(std::string_view reading) {
-  std::vector<Text> lines = splitCrLf(reading);
-  size_t i = 0;
-  do {
-    if (lines[i].empty()) {
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-    } else {
-      ++i;
-    }
-  } while (!lines.empty() && i + 1 < lines.size());
+  std::vector<Text> lines;
+  forEachMemoLine(reading, [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

@@ -29,4 +29,18 @@ Text readingLine(std::string_view number, std::string_view reading);
 // line stays unless it is the only line.
 std::vector<Text> cleanMemoLines(std::string_view reading);
 
+// The same rule without building the lines: visit(line) for each line the memo keeps, in order.
+// Deleting never moves the lines not yet looked at, so the scan stops exactly at the text's last
+// line: every empty line before it goes, and it stays unless it is the only one.
+template <class Visit>
+void forEachMemoLine(std::string_view reading, Visit&& visit) {
+  size_t start = 0;
+  for (size_t end = reading.find(CrLf); end != std::string_view::npos; end = reading.find(CrLf, start)) {
+    if (end > start) visit(reading.substr(start, end - start));
+    start = end + CrLf.size();
+  }
+  const std::string_view last = reading.substr(start);
+  if (start > 0 || !last.empty()) visit(last);
+}
+
 }  // namespace tessaro

@@ -1,0 +1,79 @@
+// The streaming JSON writer lays out and escapes exactly as nlohmann's dump() does.
+#include "cli/json_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "common/cp1252.h"
+
+namespace tessaro::cli {
+namespace {
+
+std::string written(std::string_view cp1252) {
+  std::string out;
+  JsonWriter(out).text(cp1252);
+  return out;
+}
+
+std::string dumped(std::string_view cp1252) { return nlohmann::json(toUtf8(cp1252)).dump(); }
+
+TEST(JsonWriter, EveryByteIsEscapedAsNlohmannDoes) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    // The same byte alone, inside a run copied eight at a time, and at each place of such a run.
+    for (const std::string& text :
+         {one, "abcdefg" + one + "hijklmnop", std::string(8, one[0]) + "12345678"}) {
+      EXPECT_EQ(written(text), dumped(text)) << "byte " << byte;
+    }
+  }
+}
+
+TEST(JsonWriter, TextsOfEveryLengthAroundTheEightByteRuns) {
+  const std::string sample =
+      "Analyse effectu\xE9"
+      "e le 08/12/2026\t\"Dominant\" \\ \x7F\x80\x81\x9F\xFF\x01";
+  for (size_t start = 0; start < sample.size(); ++start) {
+    for (size_t length = 0; start + length <= sample.size(); ++length) {
+      const std::string_view text = std::string_view(sample).substr(start, length);
+      ASSERT_EQ(written(text), dumped(text)) << start << " " << length;
+    }
+  }
+}
+
+TEST(JsonWriter, StructureMatchesCompactDump) {
+  std::string out;
+  JsonWriter json(out);
+  json.beginObject();
+  json.key("a");
+  json.beginArray();
+  json.endArray();
+  json.key("b");
+  json.beginObject();
+  json.endObject();
+  json.key("c");
+  json.beginArray();
+  json.number(-7);
+  json.null();
+  json.text("x");
+  json.beginArray();
+  json.number(0);
+  json.endArray();
+  json.beginObject();
+  json.key("d");
+  json.number(2147483647);
+  json.endObject();
+  json.endArray();
+  json.key("e");
+  json.null();
+  json.endObject();
+  const nlohmann::ordered_json expected = {{"a", nlohmann::ordered_json::array()},
+                                           {"b", nlohmann::ordered_json::object()},
+                                           {"c", {-7, nullptr, "x", {0}, {{"d", 2147483647}}}},
+                                           {"e", nullptr}};
+  EXPECT_EQ(out, expected.dump());
+}
+
+}  // namespace
+}  // namespace tessaro::cli
