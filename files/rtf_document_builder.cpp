@@ -82,7 +82,7 @@ void DocumentBuilder::closeOpenRun() {
   if (!runs.empty() && runs.back().format == openFormat_) {
     runs.back().text += openText_;
   } else {
-    runs.emplace_back(openText_, openFormat_);
+    runs.push_back(Run{openText_, openFormat_});
     checkSize();
   }
   openText_.clear();

@@ -3,15 +3,14 @@
 
 #include <string_view>
 
+#include "files/rich_text.h"
+
 namespace tessaro::rtf {
 
 enum class Keyword {
   Unknown,
   // Character sets and Unicode
-  Ansi,
-  Mac,
-  Pc,
-  Pca,
+  CharacterSet,
   AnsiCodePage,
   DefaultFont,
   UnicodeSkip,
@@ -32,8 +31,7 @@ enum class Keyword {
   ParagraphNumbering,
   ParagraphNumberText,
   NumberingBullet,
-  NumberingBody,
-  NumberingContinue,
+  NumberingNumbers,
   NumberingLevel,
   DefaultCharFormat,
   UnicodeAlternatives,
@@ -52,41 +50,28 @@ enum class Keyword {
   Plain,
   // Paragraph formatting
   ParagraphDefaults,
-  AlignLeft,
-  AlignRight,
-  AlignCentre,
-  AlignJustified,
+  Align,
   FirstLineIndent,
   LeftIndent,
   RightIndent,
   ListOverrideIndex,
   ListLevelIndex,
   InTable,
-  // Breaks and special characters
+  // Breaks and characters
   Paragraph,
-  Line,
-  Tab,
   Cell,
   Row,
   SectionOrPageBreak,
-  EmDash,
-  EnDash,
-  BulletChar,
-  LeftQuote,
-  RightQuote,
-  LeftDoubleQuote,
-  RightDoubleQuote,
-  EmSpace,
-  EnSpace,
-  QuarterEmSpace,
-  ZeroWidthJoiner,
-  ZeroWidthNonJoiner,
-  LeftToRightMark,
-  RightToLeftMark,
-  ZeroWidthBreak,
+  Character,
 };
 
-// The keyword of a control word's name (letters only); Unknown for names the reader ignores.
-Keyword keywordOf(std::string_view name);
+struct ControlWord {
+  Keyword keyword = Keyword::Unknown;
+  // The code page of CharacterSet, the Alignment of Align, the code point of Character.
+  int value = 0;
+};
+
+// What a control word's name (letters only) means to the reader; Unknown for names it ignores.
+ControlWord controlWordOf(std::string_view name);
 
 }  // namespace tessaro::rtf

@@ -16,6 +16,7 @@
 namespace tessaro {
 namespace {
 
+using rtf::ControlWord;
 using rtf::Keyword;
 
 // Deeper groups share the state of the deepest one: real documents stay far below this.
@@ -202,7 +203,7 @@ class Reader {
         break;
       case '\r':
       case '\n':
-        word(Keyword::Paragraph, false, 0);
+        word({Keyword::Paragraph}, false, 0);
         break;
       default:
         break;  // optional hyphens, index and formula marks
@@ -241,13 +242,13 @@ class Reader {
     if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
     const int parameter = static_cast<int>(negative ? -value : value);
 
-    const Keyword keyword = rtf::keywordOf(name);
+    const ControlWord control = rtf::controlWordOf(name);
     const bool ignorable = std::exchange(ignorableNext_, false);
     if (fallbackToSkip_ > 0) {
       --fallbackToSkip_;
-      if (keyword == Keyword::Binary) skipBinary(parameter);
-    } else if (keyword != Keyword::Unknown) {
-      word(keyword, hasParameter, parameter);
+      if (control.keyword == Keyword::Binary) skipBinary(parameter);
+    } else if (control.keyword != Keyword::Unknown) {
+      word(control, hasParameter, parameter);
     } else if (ignorable) {
       startSkipping();
     }
@@ -311,8 +312,9 @@ class Reader {
 
   // ---- Control words ----------------------------------------------------------------------------
 
-  void word(Keyword keyword, bool hasParameter, int parameter) {
+  void word(ControlWord control, bool hasParameter, int parameter) {
     GroupState& state = top();
+    const Keyword keyword = control.keyword;
     switch (keyword) {
       case Keyword::Binary:
         skipBinary(parameter);
@@ -357,27 +359,19 @@ class Reader {
         break;
       case Destination::Text:
       case Destination::Prefix:
-        if (!headerWord(keyword, parameter) && !charWord(keyword, hasParameter, parameter) &&
-            !paragraphWord(keyword, hasParameter, parameter)) {
-          textWord(keyword);
+        if (!headerWord(control, parameter) && !charWord(keyword, hasParameter, parameter) &&
+            !paragraphWord(control, hasParameter, parameter)) {
+          textWord(control);
         }
         break;
     }
   }
 
   // Words that start destinations or set up the character sets.
-  bool headerWord(Keyword keyword, int parameter) {
-    switch (keyword) {
-      case Keyword::Ansi:
-        break;
-      case Keyword::Mac:
-        documentCodePage_ = 10000;
-        break;
-      case Keyword::Pc:
-        documentCodePage_ = 437;
-        break;
-      case Keyword::Pca:
-        documentCodePage_ = 850;
+  bool headerWord(ControlWord control, int parameter) {
+    switch (control.keyword) {
+      case Keyword::CharacterSet:
+        documentCodePage_ = control.value;
         break;
       case Keyword::AnsiCodePage:
         if (parameter > 0) documentCodePage_ = parameter;
@@ -448,24 +442,15 @@ class Reader {
     return true;
   }
 
-  bool paragraphWord(Keyword keyword, bool hasParameter, int parameter) {
+  bool paragraphWord(ControlWord control, bool hasParameter, int parameter) {
     ParagraphState& paragraph = top().paragraph;
     const int twips = std::clamp(parameter, -MaxTwips, MaxTwips);
-    switch (keyword) {
+    switch (control.keyword) {
       case Keyword::ParagraphDefaults:
         paragraph = ParagraphState{};
         break;
-      case Keyword::AlignLeft:
-        paragraph.alignment = Alignment::Left;
-        break;
-      case Keyword::AlignRight:
-        paragraph.alignment = Alignment::Right;
-        break;
-      case Keyword::AlignCentre:
-        paragraph.alignment = Alignment::Centre;
-        break;
-      case Keyword::AlignJustified:
-        paragraph.alignment = Alignment::Justified;
+      case Keyword::Align:
+        paragraph.alignment = static_cast<Alignment>(control.value);
         break;
       case Keyword::FirstLineIndent:
         paragraph.firstLineTwips = twips;
@@ -491,74 +476,25 @@ class Reader {
     return true;
   }
 
-  void textWord(Keyword keyword) {
-    switch (keyword) {
+  void textWord(ControlWord control) {
+    if (control.keyword == Keyword::Character) {
+      emit(static_cast<char32_t>(control.value));
+      return;
+    }
+    flushHighSurrogate();
+    const ParagraphState& paragraph = top().paragraph;
+    switch (control.keyword) {
       case Keyword::Paragraph:
-        flushHighSurrogate();
-        builder_.paragraphMark(paragraphFormat(top().paragraph), top().paragraph.inTable);
+        builder_.paragraphMark(paragraphFormat(paragraph), paragraph.inTable);
         break;
       case Keyword::SectionOrPageBreak:
-        flushHighSurrogate();
-        builder_.breakMark(paragraphFormat(top().paragraph));
+        builder_.breakMark(paragraphFormat(paragraph));
         break;
       case Keyword::Cell:
-        flushHighSurrogate();
         builder_.endCell();
         break;
       case Keyword::Row:
-        flushHighSurrogate();
-        builder_.endRow(paragraphFormat(top().paragraph));
-        break;
-      case Keyword::Line:
-        emit(LineBreak);
-        break;
-      case Keyword::Tab:
-        emit(U'\t');
-        break;
-      case Keyword::EmDash:
-        emit(U'\u2014');
-        break;
-      case Keyword::EnDash:
-        emit(U'\u2013');
-        break;
-      case Keyword::BulletChar:
-        emit(U'\u2022');
-        break;
-      case Keyword::LeftQuote:
-        emit(U'\u2018');
-        break;
-      case Keyword::RightQuote:
-        emit(U'\u2019');
-        break;
-      case Keyword::LeftDoubleQuote:
-        emit(U'\u201C');
-        break;
-      case Keyword::RightDoubleQuote:
-        emit(U'\u201D');
-        break;
-      case Keyword::EmSpace:
-        emit(U'\u2003');
-        break;
-      case Keyword::EnSpace:
-        emit(U'\u2002');
-        break;
-      case Keyword::QuarterEmSpace:
-        emit(U'\u2005');
-        break;
-      case Keyword::ZeroWidthJoiner:
-        emit(U'\u200D');
-        break;
-      case Keyword::ZeroWidthNonJoiner:
-        emit(U'\u200C');
-        break;
-      case Keyword::LeftToRightMark:
-        emit(U'\u200E');
-        break;
-      case Keyword::RightToLeftMark:
-        emit(U'\u200F');
-        break;
-      case Keyword::ZeroWidthBreak:
-        emit(U'\u200B');
+        builder_.endRow(paragraphFormat(paragraph));
         break;
       default:
         break;
@@ -628,8 +564,7 @@ class Reader {
       case Keyword::NumberingBullet:
         numbering = Numbering::Bullet;
         break;
-      case Keyword::NumberingBody:
-      case Keyword::NumberingContinue:
+      case Keyword::NumberingNumbers:
         numbering = Numbering::Numbered;
         break;
       case Keyword::NumberingLevel:

@@ -1,9 +1,9 @@
 // The font and list tables of an RTF file, as far as the document needs them.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "files/rich_text.h"
@@ -41,7 +41,7 @@ class FontTable {
   };
   Font* beingDefined();
 
-  std::unordered_map<int, Font> fonts_;
+  std::map<int, Font> fonts_;  // ordered: lookups stay logarithmic whatever numbers a file uses
   int defining_ = NotDefining;
 };
 
@@ -67,8 +67,8 @@ class ListTable {
     std::vector<int> levelFormats;
   };
   std::vector<List> lists_;
-  std::unordered_map<int, size_t> listsById_;
-  std::unordered_map<int, int> listIdsByIndex_;
+  std::map<int, size_t> listsById_;
+  std::map<int, int> listIdsByIndex_;
   int overrideListId_ = -1;
   int overrideIndex_ = -1;
 };
