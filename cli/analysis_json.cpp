@@ -202,12 +202,13 @@ void writeAnalyses(JsonWriter& json, const CliSubject& input, FirstNameDictionar
         json.endObject();
       });
 
-  const Portrait portrait = buildPortrait(s, firstNameDictionary != nullptr, firstNameDictionary);
   json.key("portrait");
   json.beginObject();
   json.key("lines");
   json.beginArray();
-  for (const Text& line : portrait.paragraphs) json.text(line);
+  const PortraitOutcome portrait =
+      writePortraitParagraphs(s, firstNameDictionary != nullptr, firstNameDictionary,
+                              [&json](std::string_view paragraph) { json.text(paragraph); });
   json.endArray();
   if (portrait.error) member(json, "error", *portrait.error);
   json.endObject();

@@ -1,7 +1,9 @@
 // The streaming JSON writer, with escaping fused into the Windows-1252 -> UTF-8 conversion.
 #include "cli/json_writer.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -58,83 +60,117 @@ std::array<Encoded, 256> makeEncodings() {
 
 const std::array<Encoded, 256> Encodings = makeEncodings();
 
-// True when each of eight bytes stands for itself: none is a control character, a byte of 0x80 or
-// more, a quote or a backslash. Most of a reading is such runs, copied eight bytes at a time.
-constexpr bool allPlain(uint64_t eight) {
-  constexpr uint64_t ones = 0x0101010101010101;
-  constexpr uint64_t highBits = 0x8080808080808080;
-  // Flags a byte below n in a word whose bytes are all below 0x80.
-  constexpr auto anyBelow = [](uint64_t word, uint64_t n) { return (word - ones * n) & ~word & highBits; };
-  const uint64_t quotes = eight ^ (ones * '"');
-  const uint64_t backslashes = eight ^ (ones * '\\');
-  return ((eight & highBits) | anyBelow(eight, 0x20) | anyBelow(quotes, 1) | anyBelow(backslashes, 1)) == 0;
+// Sixteen bytes read as signed values: those from 0x80 up are negative, so the one comparison
+// below 0x20 catches them together with the control characters.
+using Sixteen = signed char __attribute__((vector_size(16)));
+
+// The place of the first byte at or after `from` among sixteen that does not stand for itself (a
+// control character, a byte from 0x80 up, a quote or a backslash), or 16 when there is none.
+int firstSpecial(const char* sixteen, int from) {
+  Sixteen bytes;
+  std::memcpy(&bytes, sixteen, sizeof bytes);
+  const Sixteen marks = (bytes < 0x20) | (bytes == '"') | (bytes == '\\');
+  uint64_t halves[2];  // the first eight bytes in halves[0], on a little-endian machine
+  std::memcpy(halves, &marks, sizeof halves);
+  if (from >= 8) {
+    halves[0] = 0;
+    halves[1] &= ~uint64_t{0} << ((from - 8) * 8);
+  } else {
+    halves[0] &= ~uint64_t{0} << (from * 8);
+  }
+  if (halves[0] != 0) return std::countr_zero(halves[0]) / 8;
+  if (halves[1] != 0) return 8 + std::countr_zero(halves[1]) / 8;
+  return 16;
 }
+static_assert(std::endian::native == std::endian::little);
 
 }  // namespace
 
-void JsonWriter::beforeValue() {
-  if (afterValue) out += ',';
+void JsonWriter::grow(size_t size) {
+  // Growing the string fills the new bytes: a few kilobytes at a time keeps that filling close to
+  // what is written, while the string's own capacity still grows geometrically.
+  constexpr size_t Step = 4096;
+  out.resize(used + std::max(size, Step));
+}
+
+void JsonWriter::put(std::string_view bytes) {
+  std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
+  used += bytes.size();
 }
 
 void JsonWriter::beginObject() {
   beforeValue();
-  out += '{';
+  put('{');
   afterValue = false;
 }
 
 void JsonWriter::endObject() {
-  out += '}';
+  put('}');
   afterValue = true;
 }
 
 void JsonWriter::beginArray() {
   beforeValue();
-  out += '[';
+  put('[');
   afterValue = false;
 }
 
 void JsonWriter::endArray() {
-  out += ']';
+  put(']');
   afterValue = true;
 }
 
 void JsonWriter::key(std::string_view name) {
   beforeValue();
-  out += '"';
-  out += name;
-  out += "\":";
+  char* const p = room(name.size() + 3);
+  p[0] = '"';
+  std::memcpy(p + 1, name.data(), name.size());
+  p[name.size() + 1] = '"';
+  p[name.size() + 2] = ':';
+  used += name.size() + 3;
   afterValue = false;
 }
 
 void JsonWriter::text(std::string_view cp1252) {
   beforeValue();
-  // Room for the worst case is made first; each byte's entry is then copied in whole (spilling
-  // into that room past its encoding) and the text is cut back to what was written.
-  const size_t start = out.size();
-  out.resize(start + cp1252.size() * LongestEncoding + sizeof(Encoded) + 2);
-  char* const first = out.data() + start;
+  // Room for the worst case first. Sixteen bytes are looked at together: the plain ones before the
+  // first special one are copied as they are, then that byte's entry is copied whole (spilling
+  // into the room past its encoding) and the scan goes on just after it.
+  char* const first = room(cp1252.size() * LongestEncoding + sizeof(Sixteen) + 2);
   char* p = first;
   *p++ = '"';
   const char* in = cp1252.data();
   const char* const end = in + cp1252.size();
-  const auto encodeOne = [&p](char c) {
+  const auto encode = [&p](char c) {
     const Encoded& e = Encodings[static_cast<unsigned char>(c)];
     std::memcpy(p, &e, sizeof e);
     p += e.size;
   };
-  for (; end - in >= 8; in += 8) {
-    uint64_t eight;
-    std::memcpy(&eight, in, sizeof eight);
-    if (allPlain(eight)) {
-      std::memcpy(p, &eight, sizeof eight);
-      p += sizeof eight;
-    } else {
-      for (int k = 0; k < 8; ++k) encodeOne(in[k]);
-    }
+  while (end - in >= 16) {
+    std::memcpy(p, in, 16);
+    const int plain = firstSpecial(in, 0);
+    p += plain;
+    in += plain;
+    if (plain < 16) encode(*in++);
   }
-  for (; in < end; ++in) encodeOne(*in);
+  if (in < end && cp1252.size() >= 16) {
+    // The rest is shorter than sixteen bytes: the last sixteen of the text are looked at instead,
+    // from where the rest begins, copied out so that whole-word copies stay within bounds.
+    char window[32] = {};
+    std::memcpy(window, end - 16, 16);
+    for (int from = static_cast<int>(16 - (end - in)); from < 16;) {
+      std::memcpy(p, window + from, 16);
+      const int special = firstSpecial(window, from);
+      p += special - from;
+      if (special == 16) break;
+      encode(window[special]);
+      from = special + 1;
+    }
+    in = end;
+  }
+  while (in < end) encode(*in++);
   *p++ = '"';
-  out.resize(start + static_cast<size_t>(p - first));
+  used += static_cast<size_t>(p - first);
   afterValue = true;
 }
 
@@ -142,13 +178,13 @@ void JsonWriter::number(long long value) {
   beforeValue();
   char digits[24];
   char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, end);
+  put(std::string_view(digits, static_cast<size_t>(end - digits)));
   afterValue = true;
 }
 
 void JsonWriter::null() {
   beforeValue();
-  out += "null";
+  put("null");
   afterValue = true;
 }
 

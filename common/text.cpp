@@ -30,16 +30,8 @@ Text removeBlanks(std::string_view text) {
 
 std::vector<Text> splitCrLf(std::string_view text) {
   std::vector<Text> lines;
-  size_t start = 0;
-  while (true) {
-    size_t end = text.find(CrLf, start);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      return lines;
-    }
-    lines.emplace_back(text.substr(start, end - start));
-    start = end + CrLf.size();
-  }
+  forEachCrLfLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
+  return lines;
 }
 
 std::vector<Text> splitLines(std::string_view bytes) {

@@ -27,13 +27,24 @@ Text removeBlanks(std::string_view text);
 // gives one empty line.
 std::vector<Text> splitCrLf(std::string_view text);
 
+inline constexpr std::string_view CrLf = "\r\n";
+
+// The lines splitCrLf gives, handed to visit(line) one by one without copying them.
+template <class Visit>
+void forEachCrLfLine(std::string_view text, Visit&& visit) {
+  size_t start = 0;
+  for (size_t end = text.find(CrLf); end != std::string_view::npos; end = text.find(CrLf, start)) {
+    visit(text.substr(start, end - start));
+    start = end + CrLf.size();
+  }
+  visit(text.substr(start));
+}
+
 // The lines of a text file: CR LF, a lone CR or a lone LF ends a line; a final line break adds
 // no empty line.
 std::vector<Text> splitLines(std::string_view bytes);
 
 // Replaces every "%s" of a message pattern with the argument.
 Text formatMessage(std::string_view pattern, std::string_view argument);
-
-inline constexpr std::string_view CrLf = "\r\n";
 
 }  // namespace tessaro

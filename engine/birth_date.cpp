@@ -26,11 +26,13 @@ BirthDateResult computeBirthDate(const StudySubject& subject) {
   result.monthLine = equation(parts.month, month);
   result.yearLine = equation(parts.year, year);
   result.lifePath = lifePath;
-  result.reading = readingLine(day, tableText(BirthDayTexts, day)) +
-                   readingLine(month, tableText(BirthMonthTexts, month)) +
-                   readingLine(year, tableText(BirthYearTexts, year)) +
-                   readingLine(lifePath, tableText(LifePathTitles, lifePath)) +
-                   tableText(LifePathTexts, lifePath) + Text(CrLf);
+  Text& reading = result.reading;
+  appendReadingLine(reading, day, tableRow(BirthDayTexts, day));
+  appendReadingLine(reading, month, tableRow(BirthMonthTexts, month));
+  appendReadingLine(reading, year, tableRow(BirthYearTexts, year));
+  appendReadingLine(reading, lifePath, tableRow(LifePathTitles, lifePath));
+  reading += tableRow(LifePathTexts, lifePath);
+  reading += CrLf;
   return result;
 }
 

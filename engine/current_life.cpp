@@ -25,7 +25,9 @@ CurrentLifeResult computeCurrentLife(const StudySubject& subject) {
   Text& reading = result.reading;
   reading = "Accord avec le nombre d'expression";
   reading += CrLf;
-  reading += result.expression + " est en accord avec " + tableText(ExpressionAccordTexts, result.expression);
+  reading += result.expression;
+  reading += " est en accord avec ";
+  reading += tableRow(ExpressionAccordTexts, result.expression);
   reading += CrLf;
   // A line of one space survives the memo cleaning and keeps the two sections apart.
   reading += " ";
@@ -35,7 +37,9 @@ CurrentLifeResult computeCurrentLife(const StudySubject& subject) {
   if (subject.Company.empty()) {
     reading += NoCompanyLine;
   } else {
-    reading += result.company + ": " + tableText(CompanyTexts, result.company);
+    reading += result.company;
+    reading += ": ";
+    reading += tableRow(CompanyTexts, result.company);
   }
   return result;
 }

@@ -81,12 +81,13 @@ CurrentYearResult computeCurrentYear(const StudySubject& subject) {
   result.monthNumber = StudyMonthNumber(subject.StudyDate, result.personalYear);
   result.dayNumber = StudyDayNumber(subject.StudyDate, result.monthNumber);
 
-  result.reading = readingLine(result.personalYear, tableText(PersonalYearTexts, result.personalYear)) +
-                   readingLine(result.transitLetter, TransitLetterReading(result.transitLetter)) +
-                   readingLine(markers.before, tableText(AnniversaryMarkerTexts, markers.before)) +
-                   readingLine(markers.after, tableText(AnniversaryMarkerTexts, markers.after)) +
-                   readingLine(result.monthNumber, tableText(PeriodNumberTexts, result.monthNumber)) +
-                   readingLine(result.dayNumber, tableText(PeriodNumberTexts, result.dayNumber));
+  Text& reading = result.reading;
+  appendReadingLine(reading, result.personalYear, tableRow(PersonalYearTexts, result.personalYear));
+  appendReadingLine(reading, result.transitLetter, TransitLetterReading(result.transitLetter));
+  appendReadingLine(reading, markers.before, tableRow(AnniversaryMarkerTexts, markers.before));
+  appendReadingLine(reading, markers.after, tableRow(AnniversaryMarkerTexts, markers.after));
+  appendReadingLine(reading, result.monthNumber, tableRow(PeriodNumberTexts, result.monthNumber));
+  appendReadingLine(reading, result.dayNumber, tableRow(PeriodNumberTexts, result.dayNumber));
   return result;
 }
 

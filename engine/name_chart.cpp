@@ -13,12 +13,15 @@ NameChartResult computeNameChart(const StudySubject& subject) {
                          ActiveNumber(subject),   HereditaryNumber(subject), {}};
   // Each number is converted just before its row is looked up, so the first empty one stops here;
   // the statements keep that order.
-  result.reading = readingLine(result.intimate, tableText(IntimateNumberTexts, result.intimate));
-  result.reading += readingLine(result.expression, ExpressionNumberText(toInteger(result.expression)));
-  result.reading += readingLine(result.realisation, tableText(RealisationNumberTexts, result.realisation));
-  result.reading += readingLine(result.active, tableText(ActiveNumberTexts, result.active));
-  const Text hereditaryReading = tableText(HereditaryNumberTexts, result.hereditary);
-  result.reading += result.hereditary + ": " + hereditaryReading;
+  Text& reading = result.reading;
+  appendReadingLine(reading, result.intimate, tableRow(IntimateNumberTexts, result.intimate));
+  appendReadingLine(reading, result.expression, ExpressionNumberText(toInteger(result.expression)));
+  appendReadingLine(reading, result.realisation, tableRow(RealisationNumberTexts, result.realisation));
+  appendReadingLine(reading, result.active, tableRow(ActiveNumberTexts, result.active));
+  const std::string_view hereditaryReading = tableRow(HereditaryNumberTexts, result.hereditary);
+  reading += result.hereditary;
+  reading += ": ";
+  reading += hereditaryReading;
   return result;
 }
 

@@ -84,13 +84,13 @@ NameLettersResult computeNameLetters(const StudySubject& subject) {
   // "= " when no initial has a value, which is where the analysis stops.
   const std::string_view numberField =
       std::string_view(result.initialsLine).substr(result.initialsLine.size() - 2);
-  result.reading = readingLine(numberField, tableText(InitialsNumberTexts, numberField));
+  Text& reading = result.reading;
+  appendReadingLine(reading, numberField, tableRow(InitialsNumberTexts, numberField));
   for (char c : result.initialsLine) {
-    if (isCapital(c))
-      result.reading += readingLine(std::string_view(&c, 1), tableText(LetterTexts, c - 'A' + 1));
+    if (isCapital(c)) appendReadingLine(reading, std::string_view(&c, 1), tableRow(LetterTexts, c - 'A' + 1));
   }
-  result.reading += tableText(FirstVowelTexts, firstVowelKey(result.firstVowel));
-  result.reading += CrLf;
+  reading += tableRow(FirstVowelTexts, firstVowelKey(result.firstVowel));
+  reading += CrLf;
   return result;
 }
 

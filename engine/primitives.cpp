@@ -1,8 +1,6 @@
 // Letter codings, reductions and the digit count.
 #include "engine/primitives.h"
 
-#include <charconv>
-
 #include "common/integer.h"
 
 namespace tessaro {
@@ -84,21 +82,24 @@ long long digitSum(std::string_view text) {
   return sum;
 }
 
-// The decimal text of a sum, written into a buffer of the caller's: the passes after the first
-// work on these few characters without building a string each time.
-std::string_view decimalText(long long value, std::array<char, 24>& buffer) {
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-  return {buffer.data(), static_cast<size_t>(end - buffer.data())};
+// The next pass over the decimal text of a sum: the sum of its decimal digits.
+long long digitSumOf(long long sum) {
+  long long next = 0;
+  for (; sum > 0; sum /= 10) next += sum % 10;
+  return next;
 }
 
-NumberText reduceUntil(std::string_view text, std::string_view accepted) {
+// Whether a value ends a reduction. The rule looks for the text among the words of a literal
+// ("1 2 3 4 5 6 7 8 9 11 22"); after a pass the text is the plain decimal of a sum, for which that
+// is exactly these values.
+bool isDigit(long long value) { return value >= 1 && value <= 9; }
+bool isDigitOrMaster(long long value) { return isDigit(value) || value == 11 || value == 22; }
+
+NumberText reduceUntil(std::string_view text, bool (*accepted)(long long)) {
   if (text.empty()) return {};
-  std::array<char, 24> buffer;
-  std::string_view current = decimalText(digitSum(text), buffer);
-  while (current != "0" && accepted.find(current) == std::string_view::npos) {
-    current = decimalText(digitSum(current), buffer);
-  }
-  return NumberText(current);
+  long long sum = digitSum(text);
+  while (sum != 0 && !accepted(sum)) sum = digitSumOf(sum);
+  return integerText(sum);
 }
 
 }  // namespace
@@ -107,17 +108,16 @@ Text LettersToDigits(std::string_view text) { return code(text, Letters); }
 Text VowelsToDigits(std::string_view text) { return code(text, Vowels); }
 Text ConsonantsToDigits(std::string_view text) { return code(text, Consonants); }
 
-NumberText ReduceKeepMasters(std::string_view text) { return reduceUntil(text, "1 2 3 4 5 6 7 8 9 11 22"); }
+NumberText ReduceKeepMasters(std::string_view text) { return reduceUntil(text, isDigitOrMaster); }
 
-NumberText ReduceToDigit(std::string_view text) { return reduceUntil(text, "1 2 3 4 5 6 7 8 9"); }
+NumberText ReduceToDigit(std::string_view text) { return reduceUntil(text, isDigit); }
 
 NumberText ReduceTo22(std::string_view text) {
   if (text.empty()) return {};
   if (toInteger(text) <= 22) return NumberText(text);
-  std::array<char, 24> buffer;
   long long value = digitSum(text);
-  while (value > 22) value = digitSum(decimalText(value, buffer));
-  return NumberText(decimalText(value, buffer));
+  while (value > 22) value = digitSumOf(value);
+  return integerText(value);
 }
 
 DigitCountArray Denombre(std::string_view text) {

@@ -5,22 +5,33 @@
 
 namespace tessaro {
 
-Text tableText(std::span<const TableRow> rows, int32_t key) {
+std::string_view tableRow(std::span<const TableRow> rows, int32_t key) {
   for (const TableRow& row : rows) {
-    if (row.key == key) return Text(row.text);
+    if (row.key == key) return row.text;
   }
   return {};
 }
 
+std::string_view tableRow(std::span<const TableRow> rows, std::string_view number) {
+  return tableRow(rows, toInteger(number));
+}
+
+Text tableText(std::span<const TableRow> rows, int32_t key) { return Text(tableRow(rows, key)); }
+
 Text tableText(std::span<const TableRow> rows, std::string_view number) {
-  return tableText(rows, toInteger(number));
+  return Text(tableRow(rows, number));
+}
+
+void appendReadingLine(Text& out, std::string_view number, std::string_view reading) {
+  out += number;
+  out += ": ";
+  out += reading;
+  out += CrLf;
 }
 
 Text readingLine(std::string_view number, std::string_view reading) {
-  Text line(number);
-  line += ": ";
-  line += reading;
-  line += CrLf;
+  Text line;
+  appendReadingLine(line, number, reading);
   return line;
 }
 

@@ -21,8 +21,15 @@ Text tableText(std::span<const TableRow> rows, int32_t key);
 // The same, keyed by a number text converted with toInteger (which may throw ConversionError).
 Text tableText(std::span<const TableRow> rows, std::string_view number);
 
+// The row itself rather than a copy of it: the tables live as long as the program.
+std::string_view tableRow(std::span<const TableRow> rows, int32_t key);
+std::string_view tableRow(std::span<const TableRow> rows, std::string_view number);
+
 // "<number>: <reading>" followed by CR LF.
 Text readingLine(std::string_view number, std::string_view reading);
+
+// The same line appended to a reading that is being built.
+void appendReadingLine(Text& out, std::string_view number, std::string_view reading);
 
 // The result dialogs' memo rule: split at CR LF, then from index 0 delete empty lines (looking
 // at the same index again) while the index is below the line count minus one, so an empty last
@@ -34,13 +41,13 @@ std::vector<Text> cleanMemoLines(std::string_view reading);
 // line: every empty line before it goes, and it stays unless it is the only one.
 template <class Visit>
 void forEachMemoLine(std::string_view reading, Visit&& visit) {
-  size_t start = 0;
-  for (size_t end = reading.find(CrLf); end != std::string_view::npos; end = reading.find(CrLf, start)) {
-    if (end > start) visit(reading.substr(start, end - start));
-    start = end + CrLf.size();
-  }
-  const std::string_view last = reading.substr(start);
-  if (start > 0 || !last.empty()) visit(last);
+  std::string_view previous;
+  size_t count = 0;
+  forEachCrLfLine(reading, [&](std::string_view line) {
+    if (count++ > 0 && !previous.empty()) visit(previous);
+    previous = line;
+  });
+  if (count > 1 || !previous.empty()) visit(previous);
 }
 
 }  // namespace tessaro

@@ -37,11 +37,13 @@ UniqueNumberResult computeUniqueNumber(const StudySubject& subject) {
   result.hereditary = hereditary;
   result.lifePath = lifePath;
   result.unique = unique;
-  result.reading = readingLine(active, tableText(ActiveNumberTexts, active)) +
-                   readingLine(hereditary, tableText(HereditaryNumberTexts, hereditary)) +
-                   readingLine(lifePath, tableText(LifePathTitles, lifePath)) +
-                   tableText(LifePathTexts, lifePath) + Text(CrLf) +
-                   readingLine(unique, tableText(UniqueNumberTexts, unique));
+  Text& reading = result.reading;
+  appendReadingLine(reading, active, tableRow(ActiveNumberTexts, active));
+  appendReadingLine(reading, hereditary, tableRow(HereditaryNumberTexts, hereditary));
+  appendReadingLine(reading, lifePath, tableRow(LifePathTitles, lifePath));
+  reading += tableRow(LifePathTexts, lifePath);
+  reading += CrLf;
+  appendReadingLine(reading, unique, tableRow(UniqueNumberTexts, unique));
   return result;
 }
 

@@ -4,19 +4,17 @@
 #include <array>
 
 #include "common/errors.h"
-#include "common/integer.h"
 #include "engine/current_year.h"
 #include "engine/date_numbers.h"
 #include "engine/interpretation.h"
 #include "engine/luck_numbers.h"
+#include "engine/name_chart.h"
 #include "engine/name_letters.h"
 #include "engine/name_numbers.h"
 #include "engine/text_table.h"
 #include "engine/texts/birth_date_texts.h"
 #include "engine/texts/current_year_texts.h"
-#include "engine/texts/interpretation_texts.h"
 #include "engine/texts/name_chart_texts.h"
-#include "engine/texts/name_letters_texts.h"
 #include "engine/texts/unique_number_texts.h"
 #include "engine/unique_number.h"
 #include "names/dictionary.h"
@@ -29,21 +27,26 @@ constexpr size_t DateLength = 10;
 // Appends items to the document: an item holding CR LF pairs spans several paragraphs.
 class DocumentWriter {
  public:
-  explicit DocumentWriter(std::vector<Text>& paragraphs) : paragraphs(paragraphs) {}
+  explicit DocumentWriter(const ParagraphSink& paragraph) : paragraph(paragraph) {}
 
-  void item(std::string_view text) {
-    for (Text& line : splitCrLf(text)) paragraphs.push_back(std::move(line));
-  }
-  void blank() { paragraphs.emplace_back(); }
+  void item(std::string_view text) { forEachCrLfLine(text, paragraph); }
+  void blank() { paragraph({}); }
   void labelled(std::string_view label, int tabs, std::string_view value) {
-    Text line(label);
+    line.assign(label);
     line.append(static_cast<size_t>(tabs), '\t');
     line += value;
-    paragraphs.push_back(std::move(line));
+    paragraph(line);
+  }
+  // An empty text to build an item in, reused from one item to the next.
+  Text& newItem() {
+    itemText.clear();
+    return itemText;
   }
 
  private:
-  std::vector<Text>& paragraphs;
+  const ParagraphSink& paragraph;
+  Text line;
+  Text itemText;
 };
 
 // "J = 1<tab>E = 5<tab>..." for every character that carries a digit.
@@ -60,22 +63,9 @@ Text letterLine(std::string_view namePart) {
   return line;
 }
 
-// The numbers of a "dominant" or "missing" list, which ends every number with a space.
-std::vector<Text> listNumbers(std::string_view list) {
-  std::vector<Text> numbers;
-  size_t start = 0;
-  while (start < list.size()) {
-    const size_t space = list.find(' ', start);
-    const size_t end = space == std::string_view::npos ? list.size() : space;
-    if (end > start) numbers.emplace_back(list.substr(start, end - start));
-    start = end + 1;
-  }
-  return numbers;
-}
-
 void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictionary* dictionary,
-                   Portrait& portrait) {
-  DocumentWriter out(portrait.paragraphs);
+                   const ParagraphSink& paragraph, PortraitOutcome& portrait) {
+  DocumentWriter out(paragraph);
   const bool birthDateComplete = s.BirthDate.size() == DateLength;
   const bool bothDatesComplete = birthDateComplete && s.StudyDate.size() == DateLength;
 
@@ -174,59 +164,55 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
 
   out.item("Nombre dominant / manquant");
   out.blank();
-  Text capacities;
-  for (const Text& number : listNumbers(lists.dominant)) {
-    capacities += readingLine(number, VenusCapacityText(toInteger(number), DominantReading));
-  }
-  for (const Text& number : listNumbers(lists.missing)) {
-    capacities += readingLine(number, VenusCapacityText(toInteger(number), MissingReading));
-  }
-  out.item(capacities);
+  // The readings of the interpretation of the Venus star, entry for entry.
+  out.item(lists.reading);
 
   out.item("Graphique complet du nom");
   out.blank();
-  out.item(intimate + ": " + tableText(IntimateNumberTexts, intimate) + Text(CrLf) +  //
-           expression + ": " + ExpressionNumberText(toInteger(expression)) + Text(CrLf) +
-           realisation + ": " + tableText(RealisationNumberTexts, realisation) + Text(CrLf) +
-           active + ": " + tableText(ActiveNumberTexts, active) + Text(CrLf) +  //
-           hereditary + ": " + tableText(HereditaryNumberTexts, hereditary));
+  // The readings of the complete chart of the name, which stops on the same empty number.
+  out.item(computeNameChart(s).reading);
   out.blank();
 
   out.item("Lettres du nom");
   out.blank();
-  const Text initialsNumber = initialsLine.substr(initialsLine.size() >= 2 ? initialsLine.size() - 2 : 0);
-  Text letters = readingLine(initialsNumber, tableText(InitialsNumberTexts, initialsNumber));
-  for (char c : initialsLine) {
-    if (c >= 'A' && c <= 'Z') letters += readingLine(Text(1, c), tableText(LetterTexts, c - 'A' + 1));
-  }
-  letters += tableText(FirstVowelTexts, firstVowelKey(firstVowel));
-  out.item(letters);
-  out.blank();
+  // The readings of the letters of the name; the line break that ends them gives the blank line.
+  out.item(computeNameLetters(s).reading);
 
   out.item("Date de naissance");
   out.blank();
-  out.item(readingLine(dayNumber, tableText(BirthDayTexts, dayNumber)) +
-           readingLine(monthNumber, tableText(BirthMonthTexts, monthNumber)) +
-           readingLine(yearNumber, tableText(BirthYearTexts, yearNumber)) +
-           readingLine(lifePath, tableText(LifePathTitles, lifePath)) + tableText(LifePathTexts, lifePath) +
-           Text(CrLf));
+  Text& dates = out.newItem();
+  appendReadingLine(dates, dayNumber, tableRow(BirthDayTexts, dayNumber));
+  appendReadingLine(dates, monthNumber, tableRow(BirthMonthTexts, monthNumber));
+  appendReadingLine(dates, yearNumber, tableRow(BirthYearTexts, yearNumber));
+  appendReadingLine(dates, lifePath, tableRow(LifePathTitles, lifePath));
+  dates += tableRow(LifePathTexts, lifePath);
+  dates += CrLf;
+  out.item(dates);
 
   out.item("Le nombre unique");
   out.blank();
-  out.item(readingLine(active, tableText(ActiveNumberTexts, active)) +
-           readingLine(hereditary, tableText(HereditaryNumberTexts, hereditary)) +
-           readingLine(lifePath, tableText(LifePathTitles, lifePath)) + tableText(LifePathTexts, lifePath) +
-           Text(CrLf) + unique + ": " + tableText(UniqueNumberTexts, unique));
+  Text& uniqueReadings = out.newItem();
+  appendReadingLine(uniqueReadings, active, tableRow(ActiveNumberTexts, active));
+  appendReadingLine(uniqueReadings, hereditary, tableRow(HereditaryNumberTexts, hereditary));
+  appendReadingLine(uniqueReadings, lifePath, tableRow(LifePathTitles, lifePath));
+  uniqueReadings += tableRow(LifePathTexts, lifePath);
+  uniqueReadings += CrLf;
+  uniqueReadings += unique;
+  uniqueReadings += ": ";
+  uniqueReadings += tableRow(UniqueNumberTexts, unique);
+  out.item(uniqueReadings);
   out.blank();
 
   out.item("L'ann\xE9" "e en cours");
   out.blank();
-  out.item(readingLine(personalYear, tableText(PersonalYearTexts, personalYear)) +
-           readingLine(transitLetter, TransitLetterReading(transitLetter)) +
-           readingLine(markers.before, tableText(AnniversaryMarkerTexts, markers.before)) +
-           readingLine(markers.after, tableText(AnniversaryMarkerTexts, markers.after)) +
-           readingLine(monthOfStudy, tableText(PeriodNumberTexts, monthOfStudy)) +
-           readingLine(dayOfStudy, tableText(PeriodNumberTexts, dayOfStudy)));
+  Text& year = out.newItem();
+  appendReadingLine(year, personalYear, tableRow(PersonalYearTexts, personalYear));
+  appendReadingLine(year, transitLetter, TransitLetterReading(transitLetter));
+  appendReadingLine(year, markers.before, tableRow(AnniversaryMarkerTexts, markers.before));
+  appendReadingLine(year, markers.after, tableRow(AnniversaryMarkerTexts, markers.after));
+  appendReadingLine(year, monthOfStudy, tableRow(PeriodNumberTexts, monthOfStudy));
+  appendReadingLine(year, dayOfStudy, tableRow(PeriodNumberTexts, dayOfStudy));
+  out.item(year);
 
   if (includeFirstName) {
     out.item("LE PRENOM");
@@ -238,13 +224,24 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
 
 }  // namespace
 
+PortraitOutcome writePortraitParagraphs(const StudySubject& subject, bool includeFirstName,
+                                        FirstNameDictionary* dictionary, const ParagraphSink& paragraph) {
+  PortraitOutcome outcome;
+  try {
+    writePortrait(subject, includeFirstName, dictionary, paragraph, outcome);
+  } catch (const ConversionError& error) {
+    outcome.error = error.message();
+  }
+  return outcome;
+}
+
 Portrait buildPortrait(const StudySubject& subject, bool includeFirstName, FirstNameDictionary* dictionary) {
   Portrait portrait;
-  try {
-    writePortrait(subject, includeFirstName, dictionary, portrait);
-  } catch (const ConversionError& error) {
-    portrait.error = error.message();
-  }
+  PortraitOutcome outcome = writePortraitParagraphs(
+      subject, includeFirstName, dictionary,
+      [&portrait](std::string_view paragraph) { portrait.paragraphs.emplace_back(paragraph); });
+  portrait.digitCounts = outcome.digitCounts;
+  portrait.error = std::move(outcome.error);
   return portrait;
 }
 

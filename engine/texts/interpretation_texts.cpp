@@ -54,12 +54,13 @@ constexpr TableRow CapacityRows[] = {
 const std::span<const TableRow> VenusCapacityTexts = CapacityRows;
 
 Text VenusCapacityText(int32_t digit, int32_t mode) {
-  const Text row = tableText(VenusCapacityTexts, digit);
+  std::string_view rest = tableRow(VenusCapacityTexts, digit);
   Text result;
-  std::string_view rest = row;
   const size_t bar = rest.find('|');
   if (bar != std::string_view::npos) {
-    result = Text(rest.substr(0, bar)) + Text(CrLf);
+    result.reserve(rest.size() + 2 * CrLf.size());
+    result += rest.substr(0, bar);
+    result += CrLf;
     rest = rest.substr(bar + 1);
   }
   if (mode == DominantReading) {
