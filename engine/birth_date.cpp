@@ -27,6 +27,7 @@ BirthDateResult computeBirthDate(const StudySubject& subject) {
   result.yearLine = equation(parts.year, year);
   result.lifePath = lifePath;
   Text& reading = result.reading;
+  reading.reserve(ReadingReserve);
   appendReadingLine(reading, day, tableRow(BirthDayTexts, day));
   appendReadingLine(reading, month, tableRow(BirthMonthTexts, month));
   appendReadingLine(reading, year, tableRow(BirthYearTexts, year));

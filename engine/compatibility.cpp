@@ -50,13 +50,15 @@ std::optional<CompatibilityResult> computeCompatibility(const PairNames& typed) 
 
   // Each head ends with its own line break and the reading line adds one more: the empty line
   // this leaves goes with the memo cleaning.
-  result.reading = readingLine(result.firstNumber, expressionReadingHead(toInteger(result.firstNumber)));
-  result.reading += readingLine(result.secondNumber, expressionReadingHead(toInteger(result.secondNumber)));
+  result.reading.reserve(ReadingReserve);
+  appendReadingLine(result.reading, result.firstNumber, expressionReadingHead(toInteger(result.firstNumber)));
+  appendReadingLine(result.reading, result.secondNumber,
+                    expressionReadingHead(toInteger(result.secondNumber)));
   result.reading += " ";
   result.reading += CrLf;
   result.reading += "Entente";
   result.reading += CrLf;
-  result.reading += tableText(CompatibilityTexts, pairKey(result.firstNumber, result.secondNumber));
+  result.reading += tableRow(CompatibilityTexts, pairKey(result.firstNumber, result.secondNumber));
 
   result.firstFullName = fullName(names.firstFirstName, names.firstLastName);
   result.secondFullName = fullName(names.secondFirstName, names.secondLastName);

@@ -23,7 +23,8 @@ CurrentLifeResult computeCurrentLife(const StudySubject& subject) {
   result.company = placeNumber(subject.Company);
 
   Text& reading = result.reading;
-  reading = "Accord avec le nombre d'expression";
+  reading.reserve(ReadingReserve);
+  reading += "Accord avec le nombre d'expression";
   reading += CrLf;
   reading += result.expression;
   reading += " est en accord avec ";

@@ -82,6 +82,7 @@ CurrentYearResult computeCurrentYear(const StudySubject& subject) {
   result.dayNumber = StudyDayNumber(subject.StudyDate, result.monthNumber);
 
   Text& reading = result.reading;
+  reading.reserve(ReadingReserve);
   appendReadingLine(reading, result.personalYear, tableRow(PersonalYearTexts, result.personalYear));
   appendReadingLine(reading, result.transitLetter, TransitLetterReading(result.transitLetter));
   appendReadingLine(reading, markers.before, tableRow(AnniversaryMarkerTexts, markers.before));

@@ -11,8 +11,7 @@ namespace tessaro {
 namespace {
 
 // One entry per digit of a space-terminated list, each converted where it is read back.
-Text listReadings(std::string_view list, int32_t mode) {
-  Text reading;
+void appendListReadings(Text& reading, std::string_view list, int32_t mode) {
   for (size_t space = list.find(' '); space != std::string_view::npos; space = list.find(' ')) {
     const std::string_view number = list.substr(0, space);
     list = list.substr(space + 1);
@@ -21,7 +20,6 @@ Text listReadings(std::string_view list, int32_t mode) {
     reading += VenusCapacityText(toInteger(number), mode);
     reading += CrLf;
   }
-  return reading;
 }
 
 }  // namespace
@@ -33,8 +31,9 @@ InterpretationResult interpretVenusCounts(const DigitCountArray& counts) {
     if (counts[static_cast<size_t>(d)] == 0) result.missing += integerText(d) + " ";
     if (counts[static_cast<size_t>(d)] == highest) result.dominant += integerText(d) + " ";
   }
-  result.reading =
-      listReadings(result.dominant, DominantReading) + listReadings(result.missing, MissingReading);
+  result.reading.reserve(ReadingReserve);
+  appendListReadings(result.reading, result.dominant, DominantReading);
+  appendListReadings(result.reading, result.missing, MissingReading);
   return result;
 }
 

@@ -11,26 +11,30 @@
 namespace tessaro {
 namespace {
 
-// Decimal texts of non-negative numbers in numeric order. On the two-character forms this is
-// plain text order; the length comes first so that a three-digit value, which only a malformed
-// day of birth can produce, still sorts after the others instead of among them.
-bool numericallyBefore(const Text& a, const Text& b) {
-  if (a.size() != b.size()) return a.size() < b.size();
-  return a < b;
+// Decimal texts of non-negative numbers in numeric order, compared in their two-character forms
+// (a leading "0" before a shorter one). On those forms this is plain text order; the length comes
+// first so that a three-digit value, which only a malformed day of birth can produce, still sorts
+// after the others instead of among them.
+bool numericallyBefore(std::string_view a, std::string_view b) {
+  const size_t aSize = a.size() < 2 ? a.size() + 1 : a.size();
+  const size_t bSize = b.size() < 2 ? b.size() + 1 : b.size();
+  if (aSize != bSize) return aSize < bSize;
+  const char aFirst = a.size() < 2 ? '0' : a[0];
+  const char bFirst = b.size() < 2 ? '0' : b[0];
+  if (aFirst != bFirst) return aFirst < bFirst;
+  return (a.size() < 2 ? a : a.substr(1)) < (b.size() < 2 ? b : b.substr(1));
 }
 
 }  // namespace
 
 Text luckListText(std::span<const Text> numbers) {
-  std::vector<Text> items(numbers.begin(), numbers.end());
-  for (Text& item : items) {
-    if (item.size() < 2) item.insert(0, "0");
-  }
+  std::vector<std::string_view> items(numbers.begin(), numbers.end());
   std::ranges::sort(items, numericallyBefore);
   Text list;
-  for (const Text& item : items) {
+  for (std::string_view item : items) {
     if (!list.empty()) list += ", ";
-    list += item.starts_with('0') ? item.substr(1) : item;
+    // The two-character form without one leading "0".
+    list += item.size() >= 2 && item[0] == '0' ? item.substr(1) : item;
   }
   return list;
 }

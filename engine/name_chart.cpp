@@ -14,6 +14,7 @@ NameChartResult computeNameChart(const StudySubject& subject) {
   // Each number is converted just before its row is looked up, so the first empty one stops here;
   // the statements keep that order.
   Text& reading = result.reading;
+  reading.reserve(ReadingReserve);
   appendReadingLine(reading, result.intimate, tableRow(IntimateNumberTexts, result.intimate));
   appendReadingLine(reading, result.expression, ExpressionNumberText(toInteger(result.expression)));
   appendReadingLine(reading, result.realisation, tableRow(RealisationNumberTexts, result.realisation));

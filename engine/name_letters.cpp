@@ -1,6 +1,9 @@
 // Initials, first vowel, letter classes and the reading of the letters of the name.
 #include "engine/name_letters.h"
 
+#include <array>
+#include <cstdint>
+
 #include "common/integer.h"
 #include "engine/text_table.h"
 #include "engine/texts/name_letters_texts.h"
@@ -30,6 +33,26 @@ void appendInitials(std::string_view name, Text& initials) {
 
 Text countText(int32_t count) { return count == 0 ? Text("-") : integerText(count); }
 
+// The initials followed by "= " and their number.
+Text initialsLineOf(const Text& initials) {
+  return initials + "= " + ReduceKeepMasters(LettersToDigits(initials));
+}
+
+// The class of each byte: 0 cerebral, 1 physical, 2 emotional, 3 intuitive, 4 none. Each capital
+// A-Z is in exactly one class.
+struct LetterClasses {
+  std::array<uint8_t, 256> classOf{};
+
+  constexpr LetterClasses() {
+    classOf.fill(4);
+    constexpr std::string_view ClassLetters[] = {"AGHJLNP", "DEMW", "BIORSTXZ", "CFKQUVY"};
+    for (uint8_t k = 0; k < 4; ++k) {
+      for (char c : ClassLetters[k]) classOf[static_cast<unsigned char>(c)] = k;
+    }
+  }
+};
+constexpr LetterClasses Classes;
+
 }  // namespace
 
 Text Initials(const StudySubject& subject) {
@@ -43,7 +66,7 @@ NumberText InitialsNumber(const StudySubject& subject) {
   return ReduceKeepMasters(LettersToDigits(Initials(subject)));
 }
 
-Text InitialsLine(const StudySubject& subject) { return Initials(subject) + "= " + InitialsNumber(subject); }
+Text InitialsLine(const StudySubject& subject) { return initialsLineOf(Initials(subject)); }
 
 Text FirstVowel(const StudySubject& subject) {
   const size_t at = subject.LastName.find_first_of(Vowels);
@@ -57,13 +80,9 @@ int32_t firstVowelKey(std::string_view firstVowel) {
 }
 
 LetterClassCountTexts LetterClassCounts(const StudySubject& subject) {
-  // Cerebral, physical, emotional, intuitive: each capital A-Z is in exactly one class.
-  constexpr std::string_view ClassLetters[] = {"AGHJLNP", "DEMW", "BIORSTXZ", "CFKQUVY"};
-  int32_t counts[4] = {};
-  for (char c : subject.FirstName + subject.LastName) {
-    for (size_t k = 0; k < 4; ++k) {
-      if (ClassLetters[k].find(c) != std::string_view::npos) ++counts[k];
-    }
+  int32_t counts[5] = {};
+  for (const Text* name : {&subject.FirstName, &subject.LastName}) {
+    for (char c : *name) ++counts[Classes.classOf[static_cast<unsigned char>(c)]];
   }
   return {countText(counts[0]), countText(counts[1]), countText(counts[2]), countText(counts[3])};
 }
@@ -71,8 +90,8 @@ LetterClassCountTexts LetterClassCounts(const StudySubject& subject) {
 NameLettersResult computeNameLetters(const StudySubject& subject) {
   NameLettersResult result;
   result.initials = Initials(subject);
-  result.initialsNumber = InitialsNumber(subject);
-  result.initialsLine = InitialsLine(subject);
+  result.initialsLine = initialsLineOf(result.initials);
+  result.initialsNumber = result.initialsLine.substr(result.initials.size() + 2);
   result.firstVowel = FirstVowel(subject);
   const LetterClassCountTexts counts = LetterClassCounts(subject);
   result.cerebral = counts.cerebral;
@@ -85,6 +104,7 @@ NameLettersResult computeNameLetters(const StudySubject& subject) {
   const std::string_view numberField =
       std::string_view(result.initialsLine).substr(result.initialsLine.size() - 2);
   Text& reading = result.reading;
+  reading.reserve(ReadingReserve);
   appendReadingLine(reading, numberField, tableRow(InitialsNumberTexts, numberField));
   for (char c : result.initialsLine) {
     if (isCapital(c)) appendReadingLine(reading, std::string_view(&c, 1), tableRow(LetterTexts, c - 'A' + 1));

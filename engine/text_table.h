@@ -31,6 +31,10 @@ Text readingLine(std::string_view number, std::string_view reading);
 // The same line appended to a reading that is being built.
 void appendReadingLine(Text& out, std::string_view number, std::string_view reading);
 
+// Room reserved for a reading before it is built, enough for the text of any result window: the
+// reading is then allocated once rather than regrown line by line.
+inline constexpr size_t ReadingReserve = 1024;
+
 // The result dialogs' memo rule: split at CR LF, then from index 0 delete empty lines (looking
 // at the same index again) while the index is below the line count minus one, so an empty last
 // line stays unless it is the only line.

@@ -38,6 +38,7 @@ UniqueNumberResult computeUniqueNumber(const StudySubject& subject) {
   result.lifePath = lifePath;
   result.unique = unique;
   Text& reading = result.reading;
+  reading.reserve(ReadingReserve);
   appendReadingLine(reading, active, tableRow(ActiveNumberTexts, active));
   appendReadingLine(reading, hereditary, tableRow(HereditaryNumberTexts, hereditary));
   appendReadingLine(reading, lifePath, tableRow(LifePathTitles, lifePath));

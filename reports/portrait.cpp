@@ -27,7 +27,9 @@ constexpr size_t DateLength = 10;
 // Appends items to the document: an item holding CR LF pairs spans several paragraphs.
 class DocumentWriter {
  public:
-  explicit DocumentWriter(const ParagraphSink& paragraph) : paragraph(paragraph) {}
+  explicit DocumentWriter(const ParagraphSink& paragraph) : paragraph(paragraph) {
+    itemText.reserve(ReadingReserve);
+  }
 
   void item(std::string_view text) { forEachCrLfLine(text, paragraph); }
   void blank() { paragraph({}); }

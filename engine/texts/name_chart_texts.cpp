@@ -166,7 +166,10 @@ const std::span<const TableRow> ActiveNumberTexts = ActiveRows;
 const std::span<const TableRow> HereditaryNumberTexts = HereditaryRows;
 
 Text ExpressionNumberText(int32_t number) {
-  Text text = tableText(ExpressionNumberTexts, number);
+  const std::string_view row = tableRow(ExpressionNumberTexts, number);
+  Text text;
+  text.reserve(row.size() + 3 * CrLf.size());  // room for the three line breaks
+  text += row;
   breakBefore(text, "Amour");
   breakBefore(text, "Travail");
   breakBefore(text, "Sant\xE9");
