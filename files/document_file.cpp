@@ -6,6 +6,7 @@
 
 #include "common/errors.h"
 #include "common/file_io.h"
+#include "common/text.h"
 #include "files/plain_text.h"
 #include "files/rtf_reader.h"
 #include "files/rtf_writer.h"

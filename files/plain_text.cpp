@@ -2,6 +2,7 @@
 #include "files/plain_text.h"
 
 #include "common/cp1252.h"
+#include "common/text.h"
 
 namespace tessaro {
 

@@ -34,16 +34,6 @@ std::u32string unicodeFromCp1252(std::string_view cp1252) {
   return text;
 }
 
-Text cp1252FromUnicode(std::u32string_view text) {
-  Text bytes;
-  bytes.reserve(text.size());
-  for (char32_t c : text) {
-    const int byte = unicodeToCp1252(c);
-    bytes.push_back(byte < 0 ? '?' : static_cast<char>(byte));
-  }
-  return bytes;
-}
-
 size_t lineBreakLength(std::u32string_view text, size_t i) {
   return text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n' ? 2 : 1;
 }

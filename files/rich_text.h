@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text.h"
-
 namespace tessaro {
 
 // A typeface name: no control characters, no outer blanks. Copies share one text, since every
@@ -96,9 +94,8 @@ class DocumentTooLarge : public std::runtime_error {
 };
 inline constexpr size_t MaxDocumentParts = 1'000'000;
 
+// The Unicode text of Windows-1252 text, as the portrait's readings are.
 std::u32string unicodeFromCp1252(std::string_view cp1252);
-// Characters that Windows-1252 cannot hold become "?".
-Text cp1252FromUnicode(std::u32string_view text);
 
 // True for the characters a writer turns into a line break: LineBreak, CR, LF and the paragraph
 // separator (a CR LF pair counts once, see lineBreakLength).
