@@ -1,10 +1,12 @@
 // The main window: frame, menus, status bar, command groups and the commands themselves.
 #include "app/main_form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +14,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -27,6 +31,7 @@
 #include "common/clock.h"
 #include "common/data_paths.h"
 #include "common/errors.h"
+#include "files/study_file.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
 #include "ui/guarded.h"
@@ -44,6 +49,7 @@ constexpr int DesignHeight = 401;
 constexpr int TimePanelWidth = 50;
 constexpr const char* HelpContextProperty = "HelpContext";
 constexpr const char* StatusHintProperty = "StatusHint";
+constexpr const char* OpenFilter = "Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf";
 
 TTessaro& study() { return *appWindows().Tessaro; }
 
@@ -86,6 +92,9 @@ TMainForm::TMainForm() {
   Timer1->start();
 
   FormCreate();
+  // Only now: filling the font box is no change of the user's.
+  connect(ComboBox1, &QComboBox::currentTextChanged, this, &TMainForm::ComboBox1Change);
+  connect(SpinEdit1, &QSpinBox::valueChanged, this, &TMainForm::SpinEdit1Change);
 }
 
 void TMainForm::adoptStudyWindow(TTessaro* study) {
@@ -97,16 +106,48 @@ void TMainForm::adoptStudyWindow(TTessaro* study) {
   studyFrame->showMaximized();
 }
 
+TMainForm::~TMainForm() = default;
+
 std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
   const Handler newStudy = [] { study().Etude(); };
+  const auto checked = [this](const char* name) {
+    return findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
+  };
   return {
       {"Nouveauthme1", newStudy},
       {"Etude1", newStudy},
+      {"OpenItem", [this] { OpenItemClick(); }},
+      {"SaveItem", [] { study().Sauver(); }},
+      {"Enregistrersous1",
+       [] {
+         study().SaveAs();
+         study().Sauver();
+       }},
+      {"Exporter1", [] { study().Exporter(); }},
+      {"Imprimer1", [this] { Imprimer1Click(); }},
+      {"SpeedButton4", [] { study().Imprimer(); }},
+      {"Configurerlimprimante1", [this] { interaction().printerSetup(this, currentPrinter()); }},
       {"ExitItem", [this] { close(); }},
       {"Fermer1",
        [this] {
          study().Fermer();
          Invalidtxt();
+       }},
+      {"Copier1", [] { study().Copier(); }},
+      {"Coller1", [] { study().Coller(); }},
+      {"Rechercher1", [] { study().Rechercher(); }},
+      {"Slectionnertout1", [] { study().Selection(); }},
+      {"Puces1", [this] { study().Bullets(findChild<QAction*>(QStringLiteral("Puces1"))->isChecked()); }},
+      {"BoldButton", [checked] { study().Bold(checked("BoldButton")); }},
+      {"ItalButton", [checked] { study().Ital(checked("ItalButton")); }},
+      {"UnderButton", [checked] { study().Under(checked("UnderButton")); }},
+      {"LeftButton", [] { study().Justif(Qt::AlignLeft); }},
+      {"CenterButton", [] { study().Justif(Qt::AlignHCenter); }},
+      {"RightButton", [] { study().Justif(Qt::AlignRight); }},
+      {"Portraitgnral1",
+       [this] {
+         Validtxt();
+         study().Portait();
        }},
       {"Etoiledevnus1", [] { study().Venus(); }},
       {"Interprtation1", [] { study().Interp(); }},
@@ -203,6 +244,55 @@ void TMainForm::setGroupEnabled(const std::vector<const char*>& names, bool enab
       widget->setEnabled(enabled);
     }
   }
+}
+
+void TMainForm::SetStyles(const SelectionStyles& styles) {
+  SettingStyles = true;
+  findChild<QAbstractButton*>(QStringLiteral("BoldButton"))->setChecked(styles.bold);
+  findChild<QAbstractButton*>(QStringLiteral("ItalButton"))->setChecked(styles.italic);
+  findChild<QAbstractButton*>(QStringLiteral("UnderButton"))->setChecked(styles.underline);
+  findChild<QAction*>(QStringLiteral("Puces1"))->setChecked(styles.bullets);
+  // In this order the group keeps exactly one button pressed: the one that is set goes down and
+  // lifts the others, and a button that is cleared while pressed stays until then.
+  findChild<QAbstractButton*>(QStringLiteral("LeftButton"))->setChecked(styles.alignLeft);
+  findChild<QAbstractButton*>(QStringLiteral("RightButton"))->setChecked(styles.alignRight);
+  findChild<QAbstractButton*>(QStringLiteral("CenterButton"))->setChecked(styles.alignCenter);
+  ComboBox1->setEditText(styles.fontName);
+  SpinEdit1->setValue(styles.size);
+  SettingStyles = false;
+}
+
+void TMainForm::ComboBox1Change() {
+  if (!SettingStyles) runGuarded(this, [this] { study().Police(ComboBox1->currentText()); });
+}
+
+void TMainForm::SpinEdit1Change() {
+  if (!SettingStyles) runGuarded(this, [this] { study().Taille(SpinEdit1->value()); });
+}
+
+QPrinter& TMainForm::currentPrinter() {
+  if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer;
+}
+
+void TMainForm::OpenItemClick() {
+  const std::optional<FileChoice> choice = interaction().openFileName(this, toQString(OpenFilter));
+  if (!choice) return;
+  if (isRichTextPath(QFile::encodeName(choice->path).toStdString())) {
+    study().Ouvrirrtf(choice->path);
+    Validtxt();
+  } else {
+    study().Ouvrir(choice->path);
+  }
+}
+
+void TMainForm::Imprimer1Click() {
+  QPrinter& target = currentPrinter();
+  const std::optional<int> copies = interaction().askPrintCopies(this, target);
+  if (!copies || *copies <= 0) return;
+  // Each copy is a job of its own: the printer must not multiply them again.
+  target.setCopyCount(1);
+  for (int copy = 0; copy < *copies; ++copy) study().Imprimer();
 }
 
 void TMainForm::Valide() { setGroupEnabled(subjectCommandNames(), true); }

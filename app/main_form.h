@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 class QComboBox;
@@ -12,6 +14,7 @@ class QFrame;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPrinter;
 class QSpinBox;
 class QTimer;
 
@@ -19,11 +22,25 @@ namespace tessaro {
 
 class TTessaro;
 
+// The attributes of the editor's selection that the toolbar shows.
+struct SelectionStyles {
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool bullets = false;
+  bool alignLeft = true;
+  bool alignRight = false;
+  bool alignCenter = false;
+  int size = 10;
+  QString fontName;
+};
+
 class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
   TMainForm();
+  ~TMainForm() override;
 
   // Places the study window in the frame, maximised, without buttons: the user cannot close it.
   void adoptStudyWindow(TTessaro* study);
@@ -33,6 +50,11 @@ class TMainForm : public QMainWindow {
   // Enables or disables the text commands.
   void Validtxt();
   void Invalidtxt();
+  // Shows the selection's attributes on the toolbar, which meanwhile writes nothing back.
+  void SetStyles(const SelectionStyles& styles);
+
+  // The printer that printing uses and the printer set-up changes.
+  QPrinter& currentPrinter();
 
   // The directory the program started in, recorded at the first showing.
   const QString& startDir() const { return StartDir; }
@@ -54,6 +76,10 @@ class TMainForm : public QMainWindow {
   void ShowHint(const QString& longHint);
   void Timer1Timer();
   void GetFontName();
+  void ComboBox1Change();
+  void SpinEdit1Change();
+  void OpenItemClick();
+  void Imprimer1Click();
 
   void createMenus();
   void createSpeedPanel(QWidget* parent);
@@ -71,8 +97,10 @@ class TMainForm : public QMainWindow {
   QSpinBox* SpinEdit1 = nullptr;
   QLabel* statusPanels[2] = {};
   QTimer* Timer1 = nullptr;
+  std::unique_ptr<QPrinter> printer;
   QString StartDir;
   bool shownOnce = false;
+  bool SettingStyles = false;
 };
 
 }  // namespace tessaro

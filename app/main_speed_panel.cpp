@@ -25,22 +25,22 @@ struct SpeedButtonSpec {
   const char* hint;  // Windows-1252
   Kind kind;
   const char* icon;
-  const char* command;  // the menu command whose handler it shares, "" when it has its own
+  const char* command;  // its own name, or that of the menu command whose handler it shares
 };
 
 const SpeedButtonSpec speedButtons[] = {
     {"SpeedButton1", 8, "Nouvelle \xE9rude", Kind::Button, "document-new", "Nouveauthme1"},
     {"OpenBtn", 33, "Ouvrir", Kind::Button, "document-open", "OpenItem"},
     {"SaveBtn", 58, "Enregistrer|", Kind::Button, "document-save", "SaveItem"},
-    {"SpeedButton4", 84, "Imprimer", Kind::Button, "document-print", ""},
+    {"SpeedButton4", 84, "Imprimer", Kind::Button, "document-print", "SpeedButton4"},
     {"SpeedButton2", 114, "Copier", Kind::Button, "edit-copy", "Copier1"},
     {"SpeedButton3", 139, "Coller", Kind::Button, "edit-paste", "Coller1"},
-    {"BoldButton", 430, "Gras", Kind::Toggle, "format-text-bold", ""},
-    {"ItalButton", 455, "Italique", Kind::Toggle, "format-text-italic", ""},
-    {"UnderButton", 480, "Soulign\xE9", Kind::Toggle, "format-text-underline", ""},
-    {"LeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", ""},
-    {"CenterButton", 535, "Centre", Kind::Alignment, "format-justify-center", ""},
-    {"RightButton", 560, "Droite", Kind::Alignment, "format-justify-right", ""},
+    {"BoldButton", 430, "Gras", Kind::Toggle, "format-text-bold", "BoldButton"},
+    {"ItalButton", 455, "Italique", Kind::Toggle, "format-text-italic", "ItalButton"},
+    {"UnderButton", 480, "Soulign\xE9", Kind::Toggle, "format-text-underline", "UnderButton"},
+    {"LeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", "LeftButton"},
+    {"CenterButton", 535, "Centre", Kind::Alignment, "format-justify-center", "CenterButton"},
+    {"RightButton", 560, "Droite", Kind::Alignment, "format-justify-right", "RightButton"},
 };
 
 // The theme's pictures, drawn faint when their button is disabled: the default disabled look of
@@ -86,7 +86,7 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
     button->setCheckable(spec.kind != Kind::Button);
     if (spec.kind == Kind::Alignment) alignment->addButton(button);
     const std::string command = spec.command;
-    if (!command.empty()) connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
+    connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
   }
   alignment->buttons().first()->setChecked(true);
 

@@ -5,8 +5,10 @@
 
 #include "app/app_windows.h"
 #include "app/cell_panel.h"
+#include "app/find_dialog.h"
 #include "app/main_form.h"
 #include "app/new_study_dialog.h"
+#include "app/ruler_panel.h"
 #include "common/integer.h"
 #include "engine/name_grid.h"
 #include "engine/ui/classic_fonts.h"
@@ -26,6 +28,7 @@ constexpr int GridPanelWidth = 526;
 constexpr int GridPanelHeight = 26;
 constexpr int StarTop = 120;
 constexpr int StarCellSize = 50;
+constexpr int RulerHeight = 32;
 
 std::vector<Text> cellTexts(const NameGridRow& row) { return {row.begin(), row.end()}; }
 
@@ -39,14 +42,11 @@ TTessaro::TTessaro(QWidget* parent) : QWidget(parent) {
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
 
-  // The editor lies behind the cells.
-  Rtf1 = new QTextEdit(this);
-  Rtf1->setObjectName(QStringLiteral("Rtf1"));
-  Rtf1->setFont(classicFont(ClassicFace::TimesNewRoman, 17));
-  Rtf1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Rtf1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Rtf1->setLineWrapMode(QTextEdit::WidgetWidth);
-  Rtf1->hide();
+  // The editor and the ruler lie behind the cells.
+  createEditor();
+  createRuler();
+  FindDialog1 = new FindDialog(this);
+  connect(FindDialog1, &FindDialog::find, this, &TTessaro::FindDialog1Find);
 
   const QFont gridFont = classicFont(ClassicFace::MsSansSerif, 13);
   for (int i = 0; i < 4; ++i) {
@@ -62,9 +62,15 @@ TTessaro::TTessaro(QWidget* parent) : QWidget(parent) {
   Panel5->hide();
 }
 
+// The editor reports every move of the caret, up to its own destruction: stop listening first.
+TTessaro::~TTessaro() { disconnect(Rtf1, nullptr, this, nullptr); }
+
+// The ruler and the editor are shown and hidden together: the editor always leaves the ruler its
+// strip along the top.
 void TTessaro::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Rtf1->setGeometry(rect());
+  Ruler->setGeometry(0, 0, width(), RulerHeight);
+  Rtf1->setGeometry(0, RulerHeight, width(), height() - RulerHeight);
 }
 
 void TTessaro::Etude() {
@@ -72,11 +78,15 @@ void TTessaro::Etude() {
   dialog.FormShow();
   interaction().execDialog(dialog);
   dialog.Result(Subject);
-  setWindowTitle(toQString(studyCaption(Subject)));
   FileName.clear();
+  showNewSubject();
+}
+
+void TTessaro::showNewSubject() {
+  setWindowTitle(toQString(studyCaption(Subject)));
   VenusDone = false;
-  if (!Subject.LastName.empty()) appWindows().MainForm->Valide();
   hideDocument();
+  if (!Subject.LastName.empty()) appWindows().MainForm->Valide();
   appWindows().Prenoms->CherchePrenom(Subject.FirstName);
   Codage();
 }
@@ -116,11 +126,19 @@ void TTessaro::ViePrenom() {
 
 void TTessaro::IncPre(bool value) { IncludeFirstName = value; }
 
-void TTessaro::Fermer() {
-  hideDocument();
-  Rtf1->clear();
+void TTessaro::hidePanels() {
+  for (CellPanel* panel : gridPanels) panel->hide();
+  Panel5->hide();
 }
 
-void TTessaro::hideDocument() { Rtf1->hide(); }
+void TTessaro::hideDocument() {
+  Ruler->hide();
+  Rtf1->hide();
+}
+
+void TTessaro::showDocument() {
+  Ruler->show();
+  Rtf1->show();
+}
 
 }  // namespace tessaro

@@ -2,23 +2,31 @@
 // grid, its Venus star or its text document.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "common/study_subject.h"
 #include "engine/primitives.h"
+#include "ui/interaction.h"
 
+class QFrame;
+class QLabel;
 class QTextEdit;
 
 namespace tessaro {
 
 class CellPanel;
+class FindDialog;
+class RulerPanel;
 
 class TTessaro : public QWidget {
   Q_OBJECT
 
  public:
   explicit TTessaro(QWidget* parent = nullptr);
+  ~TTessaro() override;
 
   // New study: asks for the subject and codes its name into the grid.
   void Etude();
@@ -37,38 +45,101 @@ class TTessaro : public QWidget {
   void Nombres();
   void VieCourante();
   void EntenteDeux();
+  // Writes the general portrait into the editor and shows it; a conversion error stops it and is
+  // thrown once the paragraphs written before it are in place.
+  void Portait();
 
   // The first-names commands.
   void Consulter();
   void ViePrenom();
   void IncPre(bool value);
 
-  // Closes the document: hides the editor and removes its text.
+  // Study files and documents. A failure to read or write is thrown as a FileError.
+  void Ouvrir(const QString& path);
+  void Ouvrirrtf(const QString& path);
+  void SaveAs();
+  void Sauver();
+  void Exporter();
+
+  // Formatting, applied to the selection, or to the editor's default attributes when nothing is
+  // selected; none acts while the toolbar is being set from the selection.
+  void Bold(bool on);
+  void Ital(bool on);
+  void Under(bool on);
+  void Police(const QString& name);
+  void Taille(int size);
+  // Paragraph formatting of the paragraphs the selection touches.
+  void Justif(Qt::Alignment alignment);
+  void Bullets(bool on);
+
+  void Selection();
+  void Copier();
+  void Coller();
+  // Opens the find dialog; every opening searches from the top again.
+  void Rechercher();
+  // One job on the main window's printer.
+  void Imprimer();
+  // Closes the document: hides the ruler and the editor and removes the text.
   void Fermer();
 
   const StudySubject& subject() const { return Subject; }
   const DigitCountArray& digitCounts() const { return DigitCounts; }
-  const Text& fileName() const { return FileName; }
+  const QString& fileName() const { return FileName; }
   bool venusDone() const { return VenusDone; }
   bool includeFirstName() const { return IncludeFirstName; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void hideDocument();
+  void showDocument();
+  void hidePanels();
   // The captions of the four grid rows, from the subject's names.
   void showGridCaptions();
+  // Shows the subject that a new study or an opened file gave.
+  void showNewSubject();
+
+  void createEditor();
+  void createRuler();
+  void changeCurrText(const std::function<void(QFont&)>& change);
+  // Mirrors the selection on the ruler and the toolbar.
+  void SelectionChange();
+  void FindDialog1Find();
+
+  // The ruler's tick marks and line, and its three markers.
+  void SetupRuler();
+  void RulerResize();
+  void RulerItemMouseDown(QLabel* marker, int x);
+  void RulerItemMouseMove(QLabel* marker, int x);
+  void FirstIndMouseUp();
+  void LeftIndMouseUp();
+  void RightIndMouseUp();
+  void placeMarkers();
+
+  // Asks the study file's name; false when the dialog was cancelled.
+  bool chooseStudyFileName(ReplaceQuestion replace);
 
   std::array<CellPanel*, 4> gridPanels{};  // Panel1 to Panel4
   CellPanel* Panel5 = nullptr;
   QTextEdit* Rtf1 = nullptr;
+  RulerPanel* Ruler = nullptr;
+  QLabel* FirstInd = nullptr;
+  QLabel* LeftInd = nullptr;
+  QFrame* RulerLine = nullptr;
+  QLabel* RightInd = nullptr;
+  FindDialog* FindDialog1 = nullptr;
 
   StudySubject Subject;
   DigitCountArray DigitCounts{};
-  Text FileName;
+  QString FileName;
   bool VenusDone = false;
   bool IncludeFirstName = false;
+  bool UpdatingStyles = false;
+  int RulerDragOffset = 0;
+  bool RulerDragging = false;
+  int FindPos = 0;
 };
 
 }  // namespace tessaro

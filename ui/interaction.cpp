@@ -22,18 +22,22 @@ class QtInteraction final : public Interaction {
   Answer askYesNoCancel(QWidget* parent, const QString& text) override {
     switch (QMessageBox::warning(parent, applicationTitle(), text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-      case QMessageBox::Yes: return Answer::Yes;
-      case QMessageBox::No: return Answer::No;
-      default: return Answer::Cancel;
+      case QMessageBox::Yes:
+        return Answer::Yes;
+      case QMessageBox::No:
+        return Answer::No;
+      default:
+        return Answer::Cancel;
     }
   }
 
   std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) override {
-    return choose(parent, filter, QFileDialog::AcceptOpen);
+    return choose(parent, filter, QFileDialog::AcceptOpen, ReplaceQuestion::ByDialog);
   }
 
-  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter) override {
-    return choose(parent, filter, QFileDialog::AcceptSave);
+  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
+                                         ReplaceQuestion replace) override {
+    return choose(parent, filter, QFileDialog::AcceptSave, replace);
   }
 
   std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override {
@@ -50,9 +54,11 @@ class QtInteraction final : public Interaction {
   int execDialog(QDialog& dialog) override { return dialog.exec(); }
 
  private:
-  static std::optional<FileChoice> choose(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode) {
+  static std::optional<FileChoice> choose(QWidget* parent, const QString& filter,
+                                          QFileDialog::AcceptMode mode, ReplaceQuestion replace) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, replace == ReplaceQuestion::ByCaller);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = qtNameFilters(filter).split(QStringLiteral(";;"));
     dialog.setNameFilters(filters);

@@ -17,6 +17,10 @@ struct FileChoice {
 
 enum class Answer { Yes, No, Cancel };
 
+// Who asks before a file chosen in a save dialog replaces an existing one: the dialog itself, or
+// the caller, which then asks its own question and the dialog must not ask a second time.
+enum class ReplaceQuestion { ByDialog, ByCaller };
+
 class Interaction {
  public:
   virtual ~Interaction() = default;
@@ -26,7 +30,8 @@ class Interaction {
   virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
   // File dialogs; the filter is "Description (*.x)|*.x|..." pairs. Empty when cancelled.
   virtual std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) = 0;
-  virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter) = 0;
+  virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
+                                                 ReplaceQuestion replace) = 0;
   // The print dialog; the number of copies asked for, or empty when cancelled.
   virtual std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) = 0;
   // The platform's printer set-up dialog; false when cancelled.

@@ -158,7 +158,7 @@ TEST_F(NewStudy, CancelKeepsTheSubjectButResetsTheStudy) {
   newStudy({"Paul", "Martin"}, Close::Cancel);
   EXPECT_EQ(study().subject(), before);
   EXPECT_FALSE(study().venusDone());
-  EXPECT_TRUE(study().fileName().empty());
+  EXPECT_TRUE(study().fileName().isEmpty());
   EXPECT_TRUE(editor->isHidden());
   EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEAN");
 }

@@ -37,8 +37,10 @@ std::optional<FileChoice> ScriptedInteraction::openFileName(QWidget*, const QStr
   return next(openChoices, asked.last(), std::optional<FileChoice>{});
 }
 
-std::optional<FileChoice> ScriptedInteraction::saveFileName(QWidget*, const QString& filter) {
+std::optional<FileChoice> ScriptedInteraction::saveFileName(QWidget*, const QString& filter,
+                                                            ReplaceQuestion replace) {
   asked << QStringLiteral("save: ") + filter;
+  replaceQuestions.push_back(replace);
   return next(saveChoices, asked.last(), std::optional<FileChoice>{});
 }
 

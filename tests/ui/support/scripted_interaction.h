@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "ui/interaction.h"
 
@@ -33,11 +34,14 @@ class ScriptedInteraction final : public Interaction {
   // "save: <filter>", "print", "printer setup", "dialog: <window title>".
   QStringList asked;
   QStringList messages;
+  // For each save dialog, in order: who was to ask before replacing a file.
+  std::vector<ReplaceQuestion> replaceQuestions;
 
   void message(QWidget* parent, const QString& text) override;
   Answer askYesNoCancel(QWidget* parent, const QString& text) override;
   std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) override;
-  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter) override;
+  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
+                                         ReplaceQuestion replace) override;
   std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override;
   bool printerSetup(QWidget* parent, QPrinter& printer) override;
   int execDialog(QDialog& dialog) override;

@@ -1,0 +1,25 @@
+// The paragraphs a selection of the editor touches, and their indents as the ruler reads them.
+#pragma once
+
+#include <functional>
+
+#include "app/ruler_geometry.h"
+
+class QTextBlock;
+class QTextBlockFormat;
+class QTextCursor;
+
+namespace tessaro {
+
+// Every paragraph the cursor's selection touches, or the caret's paragraph when nothing is
+// selected, in order.
+void forEachParagraph(const QTextCursor& cursor, const std::function<void(const QTextBlock&)>& action);
+
+// Whole points, each truncated toward zero from the twips the paragraph holds.
+ParagraphIndents indentsOf(const QTextBlockFormat& format);
+
+// Changes the indents of each paragraph of the selection from its own indents, so what the
+// change leaves alone stays as it was in every paragraph.
+void changeIndents(const QTextCursor& cursor, const std::function<void(ParagraphIndents&)>& change);
+
+}  // namespace tessaro

@@ -1,0 +1,33 @@
+// The editor's find dialog: modeless, with the text, whole words, match case and a direction.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tessaro {
+
+class FindDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FindDialog(QWidget* parent);
+
+  QString findText() const;
+  bool wholeWord() const;
+  bool matchCase() const;
+
+ signals:
+  // The user asked for the next match.
+  void find();
+
+ private:
+  QLineEdit* FindText;
+  QCheckBox* WholeWord;
+  QCheckBox* MatchCase;
+  QPushButton* FindNext;
+};
+
+}  // namespace tessaro

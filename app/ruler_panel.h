@@ -1,0 +1,30 @@
+// The ruler's panel: a lowered strip whose caption, tabs and bars, is drawn from the editor's
+// text edge with the editor's tab stops, so each bar is a tick over a tab stop of the text.
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+namespace tessaro {
+
+class RulerPanel : public QFrame {
+  Q_OBJECT
+
+ public:
+  // textLeft: where the editor's text starts, counted from the ruler's left edge.
+  RulerPanel(int textLeft, QWidget* parent);
+
+  void setCaption(const QString& caption);
+  const QString& caption() const { return text; }
+  void setTabStopDistance(qreal pixels);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int textLeft;
+  QString text;
+  qreal tabStop = 80;
+};
+
+}  // namespace tessaro

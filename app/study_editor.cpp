@@ -1,0 +1,178 @@
+// The study window's text editor: formatting, the selection mirrored on the toolbar, search,
+// clipboard, printing and closing.
+#include <QScopeGuard>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextList>
+#include <cmath>
+
+#include "app/app_windows.h"
+#include "app/document_printing.h"
+#include "app/editor_paragraphs.h"
+#include "app/find_dialog.h"
+#include "app/main_form.h"
+#include "app/study_window.h"
+#include "engine/ui/classic_fonts.h"
+#include "files/ui/rich_text_qt.h"
+
+namespace tessaro {
+namespace {
+
+constexpr int TextLeft = 6;           // where the text starts in the editor, as on the ruler
+constexpr qreal TabStopPixels = 48;   // a tab stop every 36 points
+constexpr int SearchLength = 999999;  // how far one search looks from where it starts
+constexpr int SmallestShownSize = 4;  // the size box's range; other sizes show as 10
+constexpr int LargestShownSize = 100;
+constexpr int OutOfRangeSize = 10;
+
+bool isBulletList(const QTextList* list) {
+  if (list == nullptr) return false;
+  const QTextListFormat::Style style = list->format().style();
+  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+         style == QTextListFormat::ListSquare;
+}
+
+// Whole points, truncated, from a font's size in points or in pixels.
+int wholePoints(const QFont& font) {
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() / PixelsPerPoint;
+  return static_cast<int>(std::lround(points * 20) / 20);
+}
+
+}  // namespace
+
+void TTessaro::createEditor() {
+  Rtf1 = new QTextEdit(this);
+  Rtf1->setObjectName(QStringLiteral("Rtf1"));
+  Rtf1->setFont(classicFont(ClassicFace::TimesNewRoman, 17));
+  Rtf1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Rtf1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Rtf1->setLineWrapMode(QTextEdit::WidgetWidth);
+  Rtf1->setTabStopDistance(TabStopPixels);
+  Rtf1->document()->setDocumentMargin(TextLeft - Rtf1->frameWidth());
+  Rtf1->hide();
+  connect(Rtf1, &QTextEdit::cursorPositionChanged, this, &TTessaro::SelectionChange);
+  connect(Rtf1, &QTextEdit::selectionChanged, this, &TTessaro::SelectionChange);
+}
+
+void TTessaro::changeCurrText(const std::function<void(QFont&)>& change) {
+  if (UpdatingStyles) return;
+  QTextCursor cursor = Rtf1->textCursor();
+  if (cursor.hasSelection()) {
+    // Only what the change sets reaches the selection: a bold button leaves its italics alone.
+    QFont changed;
+    change(changed);
+    QTextCharFormat format;
+    format.setFont(changed, QTextCharFormat::FontPropertiesSpecifiedOnly);
+    cursor.mergeCharFormat(format);
+  } else {
+    QFont defaults = Rtf1->document()->defaultFont();
+    change(defaults);
+    Rtf1->document()->setDefaultFont(defaults);
+  }
+}
+
+void TTessaro::Bold(bool on) {
+  changeCurrText([on](QFont& font) { font.setBold(on); });
+}
+
+void TTessaro::Ital(bool on) {
+  changeCurrText([on](QFont& font) { font.setItalic(on); });
+}
+
+void TTessaro::Under(bool on) {
+  changeCurrText([on](QFont& font) { font.setUnderline(on); });
+}
+
+void TTessaro::Police(const QString& name) {
+  changeCurrText([&name](QFont& font) { font.setFamilies({name}); });
+}
+
+void TTessaro::Taille(int size) {
+  changeCurrText([size](QFont& font) { font.setPointSize(size); });
+}
+
+void TTessaro::Justif(Qt::Alignment alignment) {
+  if (UpdatingStyles) return;
+  QTextBlockFormat format;
+  format.setAlignment(alignment);
+  Rtf1->textCursor().mergeBlockFormat(format);
+}
+
+void TTessaro::Bullets(bool on) {
+  if (UpdatingStyles) return;
+  QTextCursor cursor = Rtf1->textCursor();
+  if (on) {
+    cursor.createList(QTextListFormat::ListDisc);
+    return;
+  }
+  forEachParagraph(cursor, [](const QTextBlock& block) {
+    if (QTextList* list = block.textList()) {
+      list->remove(block);
+      // Out of the list, the paragraph goes back to where its text stood before the bullet.
+      QTextBlockFormat unindented;
+      unindented.setIndent(0);
+      QTextCursor(block).mergeBlockFormat(unindented);
+    }
+  });
+}
+
+void TTessaro::SelectionChange() {
+  SelectionStyles styles;
+  {
+    UpdatingStyles = true;
+    const auto lower = qScopeGuard([this] { UpdatingStyles = false; });
+    placeMarkers();
+    const QTextCursor cursor = Rtf1->textCursor();
+    const QFont font = cursor.charFormat().font().resolve(Rtf1->document()->defaultFont());
+    styles.bold = font.bold();
+    styles.italic = font.italic();
+    styles.underline = font.underline();
+    styles.size = wholePoints(font);
+    if (styles.size < SmallestShownSize || styles.size > LargestShownSize) styles.size = OutOfRangeSize;
+    const QStringList families = font.families();
+    styles.fontName = families.isEmpty() ? font.family() : families.first();
+    if (styles.fontName.isEmpty()) styles.fontName = QStringLiteral("Arial");
+    styles.bullets = isBulletList(cursor.currentList());
+    const Qt::Alignment alignment = cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    styles.alignCenter = (alignment & Qt::AlignHCenter) != 0;
+    styles.alignRight = !styles.alignCenter && (alignment & (Qt::AlignRight | Qt::AlignTrailing)) != 0;
+    styles.alignLeft = !styles.alignCenter && !styles.alignRight;
+  }
+  appWindows().MainForm->SetStyles(styles);
+}
+
+void TTessaro::Selection() { Rtf1->selectAll(); }
+
+void TTessaro::Copier() { Rtf1->copy(); }
+
+void TTessaro::Coller() { Rtf1->paste(); }
+
+void TTessaro::Rechercher() {
+  FindDialog1->show();
+  FindDialog1->raise();
+  FindDialog1->activateWindow();
+  FindPos = 0;
+}
+
+void TTessaro::FindDialog1Find() {
+  QTextDocument::FindFlags flags;
+  if (FindDialog1->matchCase()) flags |= QTextDocument::FindCaseSensitively;
+  if (FindDialog1->wholeWord()) flags |= QTextDocument::FindWholeWords;
+  const QString text = FindDialog1->findText();
+  if (text.isEmpty()) return;
+  const QTextCursor found = Rtf1->document()->find(text, FindPos, flags);
+  if (found.isNull() || found.selectionEnd() > FindPos + SearchLength) return;
+  FindPos = found.selectionStart() + 1;
+  Rtf1->setTextCursor(found);
+}
+
+void TTessaro::Imprimer() { printDocument(*Rtf1->document(), appWindows().MainForm->currentPrinter()); }
+
+void TTessaro::Fermer() {
+  hideDocument();
+  Rtf1->clear();
+}
+
+}  // namespace tessaro

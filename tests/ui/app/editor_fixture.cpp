@@ -1,0 +1,49 @@
+// The fixture of the editor tests.
+#include "editor_fixture.h"
+
+#include <QTextCursor>
+
+#include "app/main_form.h"
+#include "app/study_window.h"
+
+namespace tessaro::testing {
+
+QTextEdit* EditorTest::editor() const { return study().findChild<QTextEdit*>(QStringLiteral("Rtf1")); }
+
+QWidget* EditorTest::ruler() const { return study().findChild<QWidget*>(QStringLiteral("Ruler")); }
+
+QLabel* EditorTest::marker(const char* name) const {
+  return ruler()->findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+QToolButton* EditorTest::toolButton(const char* name) const {
+  return mainForm().findChild<QToolButton*>(QString::fromLatin1(name));
+}
+
+QComboBox* EditorTest::fontBox() const {
+  return mainForm().findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+}
+
+QSpinBox* EditorTest::sizeBox() const { return mainForm().findChild<QSpinBox*>(QStringLiteral("SpinEdit1")); }
+
+bool EditorTest::visible(const char* name) const {
+  return !study().findChild<QWidget*>(QString::fromLatin1(name))->isHidden();
+}
+
+void EditorTest::showText(const QString& text) {
+  editor()->setPlainText(text);
+  editor()->show();
+  ruler()->show();
+  mainForm().Validtxt();
+}
+
+void EditorTest::select(int start, int length) {
+  QTextCursor cursor = editor()->textCursor();
+  cursor.setPosition(start);
+  cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  editor()->setTextCursor(cursor);
+}
+
+QString EditorTest::selectedText() const { return editor()->textCursor().selectedText(); }
+
+}  // namespace tessaro::testing

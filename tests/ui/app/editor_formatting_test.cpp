@@ -1,0 +1,198 @@
+// Formatting from the toolbar and the menu, and the selection mirrored on the toolbar without any
+// of it written back into the text.
+#include <QAction>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextList>
+
+#include "app/main_form.h"
+#include "editor_fixture.h"
+
+namespace tessaro::testing {
+namespace {
+
+class EditorFormatting : public EditorTest {
+ protected:
+  EditorFormatting() { showText(QStringLiteral("premier mot\nsecond paragraphe")); }
+
+  // The font the editor shows for the character at position.
+  QFont shownFont(int position) const {
+    QTextCursor cursor(editor()->document());
+    cursor.setPosition(position + 1);
+    return cursor.charFormat().font().resolve(editor()->document()->defaultFont());
+  }
+
+  // Gives characters [start, end) a format of their own, as an opened file would.
+  void format(int start, int end, const QTextCharFormat& format) {
+    QTextCursor cursor(editor()->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(format);
+  }
+};
+
+struct StyleCase {
+  const char* name;
+  const char* button;
+  bool (QFont::*shown)() const;
+};
+
+const StyleCase styleCases[] = {
+    {"Bold", "BoldButton", &QFont::bold},
+    {"Italic", "ItalButton", &QFont::italic},
+    {"Underline", "UnderButton", &QFont::underline},
+};
+
+class StyleButton : public EditorFormatting, public ::testing::WithParamInterface<StyleCase> {};
+
+TEST_P(StyleButton, WithASelectionStylesTheSelectionOnly) {
+  const StyleCase& c = GetParam();
+  select(0, 7);
+  toolButton(c.button)->click();
+  EXPECT_TRUE((shownFont(0).*c.shown)());
+  EXPECT_TRUE((shownFont(6).*c.shown)());
+  EXPECT_FALSE((shownFont(7).*c.shown)());
+  EXPECT_FALSE((editor()->document()->defaultFont().*c.shown)());
+  // Pressed again on the same selection, the style goes.
+  toolButton(c.button)->click();
+  EXPECT_FALSE((shownFont(0).*c.shown)());
+}
+
+TEST_P(StyleButton, WithoutASelectionStylesTheEditorsDefaults) {
+  const StyleCase& c = GetParam();
+  select(3);
+  toolButton(c.button)->click();
+  EXPECT_TRUE((editor()->document()->defaultFont().*c.shown)());
+  // Text without a format of its own shows the defaults.
+  EXPECT_TRUE((shownFont(15).*c.shown)());
+}
+
+INSTANTIATE_TEST_SUITE_P(EditorFormatting, StyleButton, ::testing::ValuesIn(styleCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EditorFormatting, BoldLeavesTheSelectionsOtherStylesAlone) {
+  QTextCharFormat italic;
+  italic.setFontItalic(true);
+  format(0, 3, italic);
+  select(0, 7);
+  toolButton("BoldButton")->click();
+  EXPECT_TRUE(shownFont(0).italic());
+  EXPECT_FALSE(shownFont(4).italic());
+  EXPECT_TRUE(shownFont(4).bold());
+}
+
+struct MirrorCase {
+  const char* name;
+  double pointSize;  // 0: keep the editor's
+  const char* family;
+  int shownSize;
+  const char* shownFamily;
+};
+
+const MirrorCase mirrorCases[] = {
+    {"SizeBelowTheBoxShowsTen", 3, "Liberation Serif", 10, "Liberation Serif"},
+    {"SizeAboveTheBoxShowsTen", 120, "Liberation Serif", 10, "Liberation Serif"},
+    {"SizeAndFontShownAsTheyAre", 14, "Arial", 14, "Arial"},
+    {"LowestSizeOfTheBox", 4, "Arial", 4, "Arial"},
+    {"HalfPointsAreDropped", 10.5, "Arial", 10, "Arial"},
+    {"FontWithoutANameShowsArial", 12, "", 12, "Arial"},
+};
+
+class SelectionMirror : public EditorFormatting, public ::testing::WithParamInterface<MirrorCase> {};
+
+TEST_P(SelectionMirror, ShowsTheCaretsTextAndWritesNothingBack) {
+  const MirrorCase& c = GetParam();
+  QTextCharFormat given;
+  given.setFontPointSize(c.pointSize);
+  given.setFontFamilies({QString::fromLatin1(c.family)});
+  format(0, 11, given);
+  const QFont defaults = editor()->document()->defaultFont();
+  select(9);
+  select(4);
+  EXPECT_EQ(sizeBox()->value(), c.shownSize);
+  EXPECT_EQ(fontBox()->currentText(), QString::fromLatin1(c.shownFamily));
+  const QTextCharFormat kept = editor()->document()->begin().begin().fragment().charFormat();
+  EXPECT_EQ(kept.fontPointSize(), c.pointSize);
+  EXPECT_EQ(kept.fontFamilies().toStringList(), QStringList{QString::fromLatin1(c.family)});
+  EXPECT_EQ(editor()->document()->defaultFont(), defaults);
+}
+
+INSTANTIATE_TEST_SUITE_P(EditorFormatting, SelectionMirror, ::testing::ValuesIn(mirrorCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EditorFormatting, TheToolbarShowsTheCaretsStylesAlignmentAndBullets) {
+  QTextCharFormat boldUnderlined;
+  boldUnderlined.setFontWeight(QFont::Bold);
+  boldUnderlined.setFontUnderline(true);
+  format(0, 7, boldUnderlined);
+  QTextCursor second(editor()->document()->lastBlock());
+  QTextBlockFormat right;
+  right.setAlignment(Qt::AlignRight);
+  second.mergeBlockFormat(right);
+  second.createList(QTextListFormat::ListDisc);
+
+  select(3);
+  EXPECT_TRUE(toolButton("BoldButton")->isChecked());
+  EXPECT_FALSE(toolButton("ItalButton")->isChecked());
+  EXPECT_TRUE(toolButton("UnderButton")->isChecked());
+  EXPECT_TRUE(toolButton("LeftButton")->isChecked());
+  EXPECT_FALSE(action("Puces1")->isChecked());
+
+  select(15);
+  EXPECT_FALSE(toolButton("BoldButton")->isChecked());
+  EXPECT_FALSE(toolButton("UnderButton")->isChecked());
+  EXPECT_TRUE(toolButton("RightButton")->isChecked());
+  EXPECT_FALSE(toolButton("LeftButton")->isChecked());
+  EXPECT_FALSE(toolButton("CenterButton")->isChecked());
+  EXPECT_TRUE(action("Puces1")->isChecked());
+}
+
+TEST_F(EditorFormatting, FontAndSizeBoxesFormatTheSelection) {
+  select(0, 7);
+  fontBox()->setEditText(QStringLiteral("DejaVu Sans"));
+  sizeBox()->setValue(20);
+  EXPECT_EQ(shownFont(3).families().first(), QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(shownFont(3).pointSize(), 20);
+  EXPECT_NE(shownFont(8).pointSize(), 20);
+}
+
+TEST_F(EditorFormatting, AlignmentButtonsSetTheParagraphsOfTheSelection) {
+  select(3, 12);
+  toolButton("CenterButton")->click();
+  EXPECT_EQ(editor()->document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignHCenter);
+  EXPECT_EQ(editor()->document()->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignHCenter);
+  select(0);
+  toolButton("RightButton")->click();
+  EXPECT_EQ(editor()->document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignRight);
+  EXPECT_EQ(editor()->document()->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignHCenter);
+}
+
+TEST_F(EditorFormatting, BulletsComeAndGoWithTheMenusCheckMark) {
+  select(15);
+  trigger("Puces1");
+  EXPECT_TRUE(action("Puces1")->isChecked());
+  ASSERT_NE(editor()->document()->lastBlock().textList(), nullptr);
+  EXPECT_EQ(editor()->document()->firstBlock().textList(), nullptr);
+  trigger("Puces1");
+  EXPECT_FALSE(action("Puces1")->isChecked());
+  EXPECT_EQ(editor()->document()->lastBlock().textList(), nullptr);
+  EXPECT_EQ(editor()->document()->lastBlock().blockFormat().indent(), 0);
+}
+
+TEST_F(EditorFormatting, SelectAllCopyAndPaste) {
+  trigger("Slectionnertout1");
+  EXPECT_EQ(selectedText(), QStringLiteral("premier mot\u2029second paragraphe"));
+  select(0, 7);
+  trigger("Copier1");
+  select(29);
+  trigger("Coller1");
+  EXPECT_EQ(editor()->toPlainText(), QStringLiteral("premier mot\nsecond paragraphepremier"));
+}
+
+}  // namespace
+}  // namespace tessaro::testing
