@@ -120,17 +120,6 @@ void JsonWriter::endArray() {
   afterValue = true;
 }
 
-void JsonWriter::key(std::string_view name) {
-  beforeValue();
-  char* const p = room(name.size() + 3);
-  p[0] = '"';
-  std::memcpy(p + 1, name.data(), name.size());
-  p[name.size() + 1] = '"';
-  p[name.size() + 2] = ':';
-  used += name.size() + 3;
-  afterValue = false;
-}
-
 void JsonWriter::text(std::string_view cp1252) {
   beforeValue();
   // Room for the worst case first. Sixteen bytes are looked at together: the plain ones before the

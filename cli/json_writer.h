@@ -1,6 +1,7 @@
 // A streaming JSON writer for the command-line output: Windows-1252 texts written as escaped UTF-8.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,17 @@ class JsonWriter {
   void endObject();
   void beginArray();
   void endArray();
-  // Keys are ASCII names of this program's own.
-  void key(std::string_view name);
+  // Keys are ASCII names of this program's own, given as literals (so the copy is inlined).
+  void key(std::string_view name) {
+    beforeValue();
+    char* const p = room(name.size() + 3);
+    p[0] = '"';
+    std::memcpy(p + 1, name.data(), name.size());
+    p[name.size() + 1] = '"';
+    p[name.size() + 2] = ':';
+    used += name.size() + 3;
+    afterValue = false;
+  }
   void text(std::string_view cp1252);
   void number(long long value);
   void null();

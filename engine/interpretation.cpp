@@ -17,7 +17,7 @@ void appendListReadings(Text& reading, std::string_view list, int32_t mode) {
     list = list.substr(space + 1);
     reading += number;
     reading += ": ";
-    reading += VenusCapacityText(toInteger(number), mode);
+    appendVenusCapacityText(reading, toInteger(number), mode);
     reading += CrLf;
   }
 }

@@ -4,20 +4,26 @@
 namespace tessaro {
 namespace {
 
-Text wholeName(const StudySubject& subject) { return subject.FirstName + subject.LastName; }
+// A coding goes character by character, so the coding of the whole name is that of the first
+// name followed by that of the last name: the names need not be joined first.
+Text wholeNameDigits(const StudySubject& subject, Text (*coding)(std::string_view)) {
+  Text digits = coding(subject.FirstName);
+  digits += coding(subject.LastName);
+  return digits;
+}
 
 }  // namespace
 
 NumberText IntimateNumber(const StudySubject& subject) {
-  return ReduceKeepMasters(VowelsToDigits(wholeName(subject)));
+  return ReduceKeepMasters(wholeNameDigits(subject, VowelsToDigits));
 }
 
 NumberText ExpressionNumber(const StudySubject& subject) {
-  return ReduceKeepMasters(LettersToDigits(wholeName(subject)));
+  return ReduceKeepMasters(wholeNameDigits(subject, LettersToDigits));
 }
 
 NumberText RealisationNumber(const StudySubject& subject) {
-  return ReduceKeepMasters(ConsonantsToDigits(wholeName(subject)));
+  return ReduceKeepMasters(wholeNameDigits(subject, ConsonantsToDigits));
 }
 
 NumberText ActiveNumber(const StudySubject& subject) {

@@ -54,30 +54,33 @@ constexpr TableRow CapacityRows[] = {
 const std::span<const TableRow> VenusCapacityTexts = CapacityRows;
 
 Text VenusCapacityText(int32_t digit, int32_t mode) {
-  std::string_view rest = tableRow(VenusCapacityTexts, digit);
   Text result;
+  appendVenusCapacityText(result, digit, mode);
+  return result;
+}
+
+void appendVenusCapacityText(Text& out, int32_t digit, int32_t mode) {
+  std::string_view rest = tableRow(VenusCapacityTexts, digit);
   const size_t bar = rest.find('|');
   if (bar != std::string_view::npos) {
-    result.reserve(rest.size() + 2 * CrLf.size());
-    result += rest.substr(0, bar);
-    result += CrLf;
+    out += rest.substr(0, bar);
+    out += CrLf;
     rest = rest.substr(bar + 1);
   }
   if (mode == DominantReading) {
     const size_t at = rest.find("Dominant");
     if (at != std::string_view::npos) {
-      result += rest.substr(at);
-      result += CrLf;
+      out += rest.substr(at);
+      out += CrLf;
     }
   } else if (mode == MissingReading) {
     const size_t at = rest.find("Manquant");
     if (at != std::string_view::npos) {
       const std::string_view piece = rest.substr(at);
       const size_t end = piece.find('|');
-      if (end != std::string_view::npos) result += piece.substr(0, end);
+      if (end != std::string_view::npos) out += piece.substr(0, end);
     }
   }
-  return result;
 }
 
 }  // namespace tessaro

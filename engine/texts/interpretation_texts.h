@@ -20,4 +20,7 @@ inline constexpr int32_t MissingReading = 2;
 // alone. A digit without a row gives the empty text.
 Text VenusCapacityText(int32_t digit, int32_t mode);
 
+// The same reading appended to a text being built.
+void appendVenusCapacityText(Text& out, int32_t digit, int32_t mode);
+
 }  // namespace tessaro
