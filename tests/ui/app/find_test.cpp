@@ -73,6 +73,15 @@ TEST_P(FindOptions, DecideWhatMatches) {
 INSTANTIATE_TEST_SUITE_P(Find, FindOptions, ::testing::ValuesIn(optionCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(Find, TheNextSearchStartsOneCharacterPastTheLastMatch) {
+  showText(QStringLiteral("AAAA"));
+  open(QStringLiteral("AA"));
+  EXPECT_EQ(next(), std::make_pair(0, 2));
+  EXPECT_EQ(next(), std::make_pair(1, 2));
+  EXPECT_EQ(next(), std::make_pair(2, 2));
+  EXPECT_EQ(next(), std::make_pair(2, 2));
+}
+
 TEST_F(Find, NothingFoundLeavesTheSelectionAndSaysNothing) {
   select(4, 2);
   open(QStringLiteral("ZUT"));
