@@ -110,3 +110,19 @@ TEST(NewStudy, AccentedLettersKeepTheirCaseAndDatesAreZeroPadded) {
 
 }  // namespace
 }  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+TEST(FileErrors, NameTheUtf8PathInWindows1252) {
+  try {
+    throwCannotOpen("/tmp/\xC3\xA9tude.tsr");
+    FAIL();
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier /tmp/\xE9tude.tsr");
+  }
+  EXPECT_THROW(throwCannotCreate("x"), FileError);
+}
+
+}  // namespace
+}  // namespace tessaro
