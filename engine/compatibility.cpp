@@ -11,7 +11,10 @@ namespace tessaro {
 namespace {
 
 NumberText pairNumber(std::string_view firstName, std::string_view lastName) {
-  return ReduceToDigit(LettersToDigits(Text(firstName) + Text(lastName)));
+  // A coding goes character by character: the digits of the two names, one after the other.
+  Text digits = LettersToDigits(firstName);
+  digits += LettersToDigits(lastName);
+  return ReduceToDigit(digits);
 }
 
 Text fullName(std::string_view firstName, std::string_view lastName) {
