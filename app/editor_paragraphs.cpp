@@ -14,14 +14,15 @@ namespace {
 
 constexpr int TwipsPerPoint = 20;
 
-// Margins are held in pixels, which points do not divide evenly: round to the twips a document
-// holds before truncating, so 73 points set are 73 points read.
-int pointsOf(double pixels) {
-  return static_cast<int>(std::lround(pixels / PixelsPerPoint * TwipsPerPoint)) / TwipsPerPoint;
-}
+// Margins are held in pixels, which points do not divide evenly: 73 points set are 73 points read.
+int pointsOf(double pixels) { return wholePoints(pixels / PixelsPerPoint); }
 double pixelsOf(int points) { return points * PixelsPerPoint; }
 
 }  // namespace
+
+int wholePoints(double points) {
+  return static_cast<int>(std::lround(points * TwipsPerPoint)) / TwipsPerPoint;
+}
 
 void forEachParagraph(const QTextCursor& cursor, const std::function<void(const QTextBlock&)>& action) {
   const QTextDocument* document = cursor.document();

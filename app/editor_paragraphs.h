@@ -15,6 +15,10 @@ namespace tessaro {
 // selected, in order.
 void forEachParagraph(const QTextCursor& cursor, const std::function<void(const QTextBlock&)>& action);
 
+// A length in points as a document holds it, to the twip, then truncated toward zero to whole
+// points, as the ruler and the toolbar show lengths and sizes.
+int wholePoints(double points);
+
 // Whole points, each truncated toward zero from the twips the paragraph holds.
 ParagraphIndents indentsOf(const QTextBlockFormat& format);
 

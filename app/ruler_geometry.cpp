@@ -4,7 +4,6 @@
 namespace tessaro {
 namespace {
 
-constexpr int Gutter = 6;       // the ruler's blank left edge, where indent 0 stands
 constexpr int MarkerShift = 4;  // a marker is drawn this far left of the place it marks
 // The right marker stands for 6 points more than the right indent; its drop reads the ruler's
 // width less 2 pixels and gives back 12 points less. The pair is not symmetric, so a right marker
@@ -19,19 +18,19 @@ int pointsOf(int pixels) { return pixels * 3 / 4; }
 }  // namespace
 
 MarkerPositions markerPositions(const ParagraphIndents& indents, int rulerWidth) {
-  return {pixelsOf(indents.first) - MarkerShift + Gutter,
-          pixelsOf(indents.left + indents.first) - MarkerShift + Gutter,
-          rulerWidth - Gutter - pixelsOf(indents.right + RightMarkerPoints)};
+  return {pixelsOf(indents.first) - MarkerShift + RulerGutter,
+          pixelsOf(indents.left + indents.first) - MarkerShift + RulerGutter,
+          rulerWidth - RulerGutter - pixelsOf(indents.right + RightMarkerPoints)};
 }
 
 int markerGrabOffset(int markerWidth) { return markerWidth / 2; }
 
 int draggedMarkerLeft(int markerLeft, int mouseX, int grabOffset) { return markerLeft + mouseX - grabOffset; }
 
-int firstIndentAt(int markerLeft, int grabOffset) { return pointsOf(markerLeft + grabOffset - Gutter); }
+int firstIndentAt(int markerLeft, int grabOffset) { return pointsOf(markerLeft + grabOffset - RulerGutter); }
 
 int leftIndentAt(int markerLeft, int grabOffset, int firstIndent) {
-  return pointsOf(markerLeft + grabOffset - Gutter) - firstIndent;
+  return pointsOf(markerLeft + grabOffset - RulerGutter) - firstIndent;
 }
 
 int rightIndentAt(int markerLeft, int grabOffset, int rulerWidth) {

@@ -5,6 +5,9 @@
 
 namespace tessaro {
 
+// The ruler's blank left edge, in pixels: indent 0 stands there, over the editor's text edge.
+inline constexpr int RulerGutter = 6;
+
 // A paragraph's indents in whole points: the first line's, the other lines' counted from the
 // first line's, and the right one.
 struct ParagraphIndents {

@@ -6,13 +6,13 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextList>
-#include <cmath>
 
 #include "app/app_windows.h"
 #include "app/document_printing.h"
 #include "app/editor_paragraphs.h"
 #include "app/find_dialog.h"
 #include "app/main_form.h"
+#include "app/ruler_geometry.h"
 #include "app/study_window.h"
 #include "engine/ui/classic_fonts.h"
 #include "files/ui/rich_text_qt.h"
@@ -20,7 +20,6 @@
 namespace tessaro {
 namespace {
 
-constexpr int TextLeft = 6;           // where the text starts in the editor, as on the ruler
 constexpr qreal TabStopPixels = 48;   // a tab stop every 36 points
 constexpr int SearchLength = 999999;  // how far one search looks from where it starts
 constexpr int SmallestShownSize = 4;  // the size box's range; other sizes show as 10
@@ -34,10 +33,9 @@ bool isBulletList(const QTextList* list) {
          style == QTextListFormat::ListSquare;
 }
 
-// Whole points, truncated, from a font's size in points or in pixels.
-int wholePoints(const QFont& font) {
-  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() / PixelsPerPoint;
-  return static_cast<int>(std::lround(points * 20) / 20);
+// A font's size in points, whether it was given in points or in pixels.
+double pointSize(const QFont& font) {
+  return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() / PixelsPerPoint;
 }
 
 }  // namespace
@@ -50,7 +48,7 @@ void TTessaro::createEditor() {
   Rtf1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Rtf1->setLineWrapMode(QTextEdit::WidgetWidth);
   Rtf1->setTabStopDistance(TabStopPixels);
-  Rtf1->document()->setDocumentMargin(TextLeft - Rtf1->frameWidth());
+  Rtf1->document()->setDocumentMargin(RulerGutter - Rtf1->frameWidth());
   Rtf1->hide();
   connect(Rtf1, &QTextEdit::cursorPositionChanged, this, &TTessaro::SelectionChange);
   connect(Rtf1, &QTextEdit::selectionChanged, this, &TTessaro::SelectionChange);
@@ -129,7 +127,7 @@ void TTessaro::SelectionChange() {
     styles.bold = font.bold();
     styles.italic = font.italic();
     styles.underline = font.underline();
-    styles.size = wholePoints(font);
+    styles.size = wholePoints(pointSize(font));
     if (styles.size < SmallestShownSize || styles.size > LargestShownSize) styles.size = OutOfRangeSize;
     const QStringList families = font.families();
     styles.fontName = families.isEmpty() ? font.family() : families.first();

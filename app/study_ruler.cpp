@@ -14,7 +14,6 @@
 namespace tessaro {
 namespace {
 
-constexpr int TextLeft = 6;  // the ruler's gutter: indent 0 stands there, over the text's edge
 constexpr int TickCount = 100;
 constexpr int LineLeft = 5;
 
@@ -42,7 +41,7 @@ QLabel* createMarker(const MarkerSpec& spec, QWidget* ruler) {
 }  // namespace
 
 void TTessaro::createRuler() {
-  Ruler = new RulerPanel(TextLeft, this);
+  Ruler = new RulerPanel(RulerGutter, this);
   Ruler->setObjectName(QStringLiteral("Ruler"));
   Ruler->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Ruler->setLineWidth(1);
