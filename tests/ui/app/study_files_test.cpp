@@ -266,6 +266,9 @@ TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
   QTextCursor cursor(editor()->document());
   cursor.setPosition(10);
   EXPECT_TRUE(cursor.charFormat().font().bold());
+  // The file brings its text, not the editor's tab stops or text edge, which the ruler shows.
+  EXPECT_EQ(editor()->tabStopDistance(), 48);
+  EXPECT_EQ(editor()->frameWidth() + editor()->document()->documentMargin(), 6);
   EXPECT_TRUE(visible("Rtf1"));
   EXPECT_TRUE(visible("Ruler"));
   for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5"})
