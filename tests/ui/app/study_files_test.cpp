@@ -101,14 +101,6 @@ TEST_P(ReplacingAFile, IsAskedOnTheFirstSaveOfANewStudy) {
 INSTANTIATE_TEST_SUITE_P(StudyFiles, ReplacingAFile, ::testing::ValuesIn(replaceCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(StudyFiles, ACancelledSaveWritesNothing) {
-  newDupont();
-  scripted.saveChoices.push_back(std::nullopt);
-  trigger("SaveItem");
-  EXPECT_TRUE(study().fileName().isEmpty());
-  EXPECT_TRUE(QDir(folder.path()).isEmpty());
-}
-
 TEST_F(StudyFiles, SaveBeforeAnyStudyWritesSevenEmptyLines) {
   saveAsked(QStringLiteral("vide"));
   mainForm().findChild<QToolButton*>(QStringLiteral("SaveBtn"))->click();
