@@ -155,7 +155,8 @@ HelpFile HelpFile::parse(std::string_view bytes) {
         }
         appendPlain(paragraph.spans, std::string_view(raw.text).substr(position, open - position));
         const Text title = trim(std::string_view(raw.text).substr(open + 1, close - open - 1));
-        if (const auto target = file.topicTitled(title)) {
+        // An empty link names no topic, not even one whose title is missing.
+        if (const auto target = title.empty() ? std::nullopt : file.topicTitled(title)) {
           paragraph.spans.push_back({title, target});
         } else {
           problem("link to no topic: '" + title + "'");

@@ -92,6 +92,14 @@ TEST(HelpFile, WhatCannotBeResolvedStaysAsPlainText) {
             (std::vector<HelpSpan>{{"voir Rien et ", {}}, {"A", 0}, {" puis {B", {}}}));
 }
 
+TEST(HelpFile, AnEmptyLinkLeadsNowhereEvenWithAnUntitledTopic) {
+  const HelpFile file = HelpFile::parse("# A\nvoir { } ici\n#\nz");
+  EXPECT_EQ(file.topics()[0].paragraphs[0].spans, (std::vector<HelpSpan>{{"voir  ici", {}}}));
+  ASSERT_EQ(file.problems().size(), 2u);
+  EXPECT_EQ(file.problems()[1].line, 2u);
+  EXPECT_EQ(file.problems()[1].description, "link to no topic: ''");
+}
+
 TEST(HelpFile, EmptyOrMissingFile) {
   EXPECT_TRUE(HelpFile::parse("").empty());
   EXPECT_TRUE(HelpFile::parse("\r\n; nothing\r\n").problems().empty());
