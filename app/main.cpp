@@ -1,25 +1,12 @@
-// Start-up of the workbench: splash, every window created once, then the message loop.
+// The workbench program: start-up, the file named on the command line, then the message loop.
 #include <QApplication>
-#include <memory>
 
-#include "app/about_box.h"
 #include "app/app_windows.h"
-#include "app/french_interface.h"
-#include "app/main_form.h"
+#include "app/start_up.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  tessaro::installFrenchInterface(application);
-
-  auto splash = std::make_unique<tessaro::TSplash>();
-  splash->show();
-  splash->repaint();
-  QApplication::processEvents();
-
-  QApplication::setApplicationName(QStringLiteral("Orv Tessaro"));
-  tessaro::ProgramWindows windows;
-  splash.reset();
-
-  windows.mainForm().show();
+  const auto windows = tessaro::startWorkbench(application);
+  tessaro::openCommandLineFile(QApplication::arguments());
   return QApplication::exec();
 }

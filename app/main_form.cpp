@@ -277,12 +277,15 @@ QPrinter& TMainForm::currentPrinter() {
 
 void TMainForm::OpenItemClick() {
   const std::optional<FileChoice> choice = interaction().openFileName(this, toQString(OpenFilter));
-  if (!choice) return;
-  if (isRichTextPath(QFile::encodeName(choice->path).toStdString())) {
-    study().Ouvrirrtf(choice->path);
+  if (choice) OpenFile(choice->path);
+}
+
+void TMainForm::OpenFile(const QString& path) {
+  if (isRichTextPath(QFile::encodeName(path).toStdString())) {
+    study().Ouvrirrtf(path);
     Validtxt();
   } else {
-    study().Ouvrir(choice->path);
+    study().Ouvrir(path);
   }
 }
 
