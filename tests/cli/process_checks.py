@@ -1,6 +1,6 @@
 """Checks tessaro-cli as a process: exit codes, messages on standard error, study files and portrait files.
 
-Usage: cli_process_checks.py PATH/TO/tessaro-cli
+Usage: process_checks.py PATH/TO/tessaro-cli
 """
 
 import json
