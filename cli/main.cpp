@@ -5,11 +5,13 @@
 #include <string>
 
 #include "cli/analysis_json.h"
+#include "cli/document_output.h"
 #include "cli/subject_input.h"
 #include "common/cp1252.h"
 #include "common/data_paths.h"
 #include "common/errors.h"
 #include "common/file_io.h"
+#include "files/document_file.h"
 #include "names/dictionary.h"
 #include "reports/portrait.h"
 
@@ -89,7 +91,8 @@ int runPortrait(const Options& o) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
   const Portrait portrait = buildPortrait(readSubject(o).subject, o.includeFirstName, pointerTo(dictionary));
   if (portrait.error) throw ConversionError(*portrait.error);
-  writeOutput(o.output, portraitPlainText(portrait));
+  writeOutput(o.output, o.format == "rtf" ? writeDocument(portraitDocument(portrait), DocumentFormat::Rtf)
+                                          : portraitPlainText(portrait));
   return 0;
 }
 
@@ -127,12 +130,18 @@ int main(int argc, char* argv[]) {
   CLI::App* portrait = app.add_subcommand("portrait", "Le portrait général en texte");
   addSubjectOptions(*portrait, o);
   addFirstNameOptions(*portrait, o);
-  portrait->add_option("--format", o.format, "Format de sortie")->check(CLI::IsMember({"txt"}));
+  portrait->add_option("--format", o.format, "Format de sortie")->check(CLI::IsMember({"txt", "rtf"}));
   portrait->add_option("-o", o.output, "Fichier de sortie (sortie standard par défaut)");
 
   CLI::App* batch = app.add_subcommand(
       "batch", "Un sujet par ligne sur l'entrée standard (champs séparés par des tabulations), un objet JSON par ligne");
   addFirstNameOptions(*batch, o);
+
+  std::string convertInput;
+  CLI::App* convert = app.add_subcommand(
+      "convert", "Lit un fichier RTF ou texte comme l'éditeur et l'écrit en RTF, ou en texte pour un nom en .txt");
+  convert->add_option("INPUT", convertInput, "Fichier à lire")->required();
+  convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
 
   try {
     app.parse(argc, argv);
@@ -149,6 +158,10 @@ int main(int argc, char* argv[]) {
   try {
     if (analyse->parsed()) return runAnalyse(o);
     if (portrait->parsed()) return runPortrait(o);
+    if (convert->parsed()) {
+      convertDocumentFile(convertInput, o.output);
+      return 0;
+    }
     return runBatch(o);
   } catch (const TessaroError& error) {
     std::cerr << toUtf8(error.message()) << '\n';
