@@ -30,8 +30,22 @@ CellPanel::CellPanel(const QString& name, int columns, int rows, int cellSize, c
 }
 
 void CellPanel::showTexts(const std::vector<Text>& texts) {
-  for (size_t k = 0; k < cells.size(); ++k)
+  for (size_t k = 0; k < cells.size(); ++k) {
     cells[k]->setText(k < texts.size() ? toQString(texts[k]) : QString());
+    nameCell(cells[k], static_cast<int>(k) + 1);
+  }
+}
+
+void CellPanel::setCellCaption(const QString& caption) {
+  cellCaption = caption;
+  for (size_t k = 0; k < cells.size(); ++k) nameCell(cells[k], static_cast<int>(k) + 1);
+}
+
+// A label with an accessible name is no longer read by its text, so the name carries both.
+void CellPanel::nameCell(QLabel* cell, int number) const {
+  if (cellCaption.isEmpty()) return;
+  const QString place = cellCaption.arg(number);
+  cell->setAccessibleName(cell->text().isEmpty() ? place : place + QStringLiteral(" : ") + cell->text());
 }
 
 }  // namespace tessaro

@@ -22,8 +22,15 @@ class CellPanel : public QWidget {
   // Cell k (0-based) shows the k-th text; cells past the end of the list are emptied.
   void showTexts(const std::vector<Text>& texts);
 
+  // What assistive technologies call each cell: the caption with "%1" replaced by the cell's
+  // 1-based number, followed by what the cell shows.
+  void setCellCaption(const QString& caption);
+
  private:
+  void nameCell(QLabel* cell, int number) const;
+
   std::vector<QLabel*> cells;
+  QString cellCaption;
 };
 
 }  // namespace tessaro

@@ -86,6 +86,7 @@ class TMainForm : public QMainWindow {
 
   void createMenus();
   void createSpeedPanel(QWidget* parent);
+  void addShortcut(const char* keys, QWidget* control, const std::function<void()>& use);
   void createStatusBar();
   std::map<std::string, Handler> commandHandlers();
   // Every command runs through the top-level error handler.

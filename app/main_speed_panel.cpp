@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QPainter>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -26,21 +27,22 @@ struct SpeedButtonSpec {
   Kind kind;
   const char* icon;
   const char* command;  // its own name, or that of the menu command whose handler it shares
+  const char* keys;     // for the commands that only the toolbar offers
 };
 
 const SpeedButtonSpec speedButtons[] = {
-    {"SpeedButton1", 8, "Nouvelle \xE9rude", Kind::Button, "document-new", "Nouveauthme1"},
-    {"OpenBtn", 33, "Ouvrir", Kind::Button, "document-open", "OpenItem"},
-    {"SaveBtn", 58, "Enregistrer|", Kind::Button, "document-save", "SaveItem"},
-    {"SpeedButton4", 84, "Imprimer", Kind::Button, "document-print", "SpeedButton4"},
-    {"SpeedButton2", 114, "Copier", Kind::Button, "edit-copy", "Copier1"},
-    {"SpeedButton3", 139, "Coller", Kind::Button, "edit-paste", "Coller1"},
-    {"BoldButton", 430, "Gras", Kind::Toggle, "format-text-bold", "BoldButton"},
-    {"ItalButton", 455, "Italique", Kind::Toggle, "format-text-italic", "ItalButton"},
-    {"UnderButton", 480, "Soulign\xE9", Kind::Toggle, "format-text-underline", "UnderButton"},
-    {"LeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", "LeftButton"},
-    {"CenterButton", 535, "Centre", Kind::Alignment, "format-justify-center", "CenterButton"},
-    {"RightButton", 560, "Droite", Kind::Alignment, "format-justify-right", "RightButton"},
+    {"SpeedButton1", 8, "Nouvelle \xE9rude", Kind::Button, "document-new", "Nouveauthme1", ""},
+    {"OpenBtn", 33, "Ouvrir", Kind::Button, "document-open", "OpenItem", ""},
+    {"SaveBtn", 58, "Enregistrer|", Kind::Button, "document-save", "SaveItem", ""},
+    {"SpeedButton4", 84, "Imprimer", Kind::Button, "document-print", "SpeedButton4", ""},
+    {"SpeedButton2", 114, "Copier", Kind::Button, "edit-copy", "Copier1", ""},
+    {"SpeedButton3", 139, "Coller", Kind::Button, "edit-paste", "Coller1", ""},
+    {"BoldButton", 430, "Gras", Kind::Toggle, "format-text-bold", "BoldButton", "Ctrl+G"},
+    {"ItalButton", 455, "Italique", Kind::Toggle, "format-text-italic", "ItalButton", "Ctrl+I"},
+    {"UnderButton", 480, "Soulign\xE9", Kind::Toggle, "format-text-underline", "UnderButton", "Ctrl+U"},
+    {"LeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", "LeftButton", "Ctrl+Shift+G"},
+    {"CenterButton", 535, "Centre", Kind::Alignment, "format-justify-center", "CenterButton", "Ctrl+E"},
+    {"RightButton", 560, "Droite", Kind::Alignment, "format-justify-right", "RightButton", "Ctrl+Shift+D"},
 };
 
 // The theme's pictures, drawn faint when their button is disabled: the default disabled look of
@@ -87,6 +89,7 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
     if (spec.kind == Kind::Alignment) alignment->addButton(button);
     const std::string command = spec.command;
     connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
+    if (*spec.keys != '\0') addShortcut(spec.keys, button, [button] { button->click(); });
   }
   alignment->buttons().first()->setChecked(true);
 
@@ -103,6 +106,18 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
   SpinEdit1->setValue(10);
   SpinEdit1->setFocusPolicy(Qt::ClickFocus);
   SpinEdit1->setGeometry(367, ButtonTop + 1, 55, 23);
+
+  // The font and size boxes take no Tab focus, so keys bring the caret to them.
+  addShortcut("Ctrl+Shift+P", ComboBox1, [this] { ComboBox1->setFocus(Qt::ShortcutFocusReason); });
+  addShortcut("Ctrl+Shift+T", SpinEdit1, [this] { SpinEdit1->setFocus(Qt::ShortcutFocusReason); });
+}
+
+// Keys for what only the toolbar offers; like a click, they do nothing while their control is
+// disabled.
+void TMainForm::addShortcut(const char* keys, QWidget* control, const std::function<void()>& use) {
+  auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+  shortcut->setObjectName(control->objectName() + QStringLiteral("Shortcut"));
+  connect(shortcut, &QShortcut::activated, control, use);
 }
 
 }  // namespace tessaro

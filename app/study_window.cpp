@@ -49,14 +49,18 @@ TTessaro::TTessaro(QWidget* parent) : QWidget(parent) {
   connect(FindDialog1, &FindDialog::find, this, &TTessaro::FindDialog1Find);
 
   const QFont gridFont = classicFont(ClassicFace::MsSansSerif, 13);
+  const char* const gridCaptions[4] = {"Lettres du pr\xE9nom, case %1", "Chiffres du pr\xE9nom, case %1",
+                                       "Lettres du nom, case %1", "Chiffres du nom, case %1"};
   for (int i = 0; i < 4; ++i) {
     gridPanels[i] =
         new CellPanel(QStringLiteral("Panel%1").arg(i + 1), 21, 1, GridCellSize, gridFont, 1 + 21 * i, this);
+    gridPanels[i]->setCellCaption(toQString(gridCaptions[i]));
     gridPanels[i]->setGeometry(GridLeft, GridTops[i], GridPanelWidth, GridPanelHeight);
     gridPanels[i]->hide();
   }
   Panel5 = new CellPanel(QStringLiteral("Panel5"), 3, 3, StarCellSize,
                          classicFont(ClassicFace::MsSansSerif, 23, true), 85, this);
+  Panel5->setCellCaption(toQString("\xC9toile de V\xE9nus, chiffre %1"));
   Panel5->move(GridLeft, StarTop);
   Panel5->showTexts({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
   Panel5->hide();

@@ -67,6 +67,9 @@ void TEntente::Init(std::string_view firstFullName, std::string_view secondFullN
   for (auto [number, name] : {std::pair{1, firstFullName}, std::pair{3, secondFullName}}) {
     label(number)->setText(toQString(name));
     label(number)->adjustSize();
+    // Both fields are "Nombre d'expression": each is told apart by its person.
+    edit(number / 2 + 1)
+        ->setAccessibleName(label(number + 1)->text() + QStringLiteral(" de ") + toQString(name));
   }
   fill({firstNumber, secondNumber}, reading);
 }

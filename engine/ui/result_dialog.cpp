@@ -54,6 +54,7 @@ ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : 
     edit->setGeometry(placed.x, placed.y, placed.width, EditHeight);
     edits.push_back(edit);
   }
+  nameFieldsByTheirLabels();
   if (layout.memo) {
     memoEdit = new QPlainTextEdit(this);
     memoEdit->setObjectName(QStringLiteral("Memo1"));
@@ -62,6 +63,18 @@ ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : 
     memoEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memoEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  }
+}
+
+// The label on a field's row, left of it, names the field for assistive technologies.
+void ResultDialog::nameFieldsByTheirLabels() {
+  for (QLineEdit* edit : edits) {
+    for (QLabel* label : labels) {
+      if (label->x() < edit->x() && label->y() >= edit->y() && label->y() < edit->y() + EditHeight) {
+        label->setBuddy(edit);
+        edit->setAccessibleName(label->text());
+      }
+    }
   }
 }
 

@@ -67,6 +67,8 @@ class ResultDialog : public QDialog {
   void fillFields(std::initializer_list<std::string_view> fieldTexts);
 
  private:
+  void nameFieldsByTheirLabels();
+
   QWidget* panel = nullptr;
   QPushButton* closeButton = nullptr;
   std::vector<QLabel*> labels;
