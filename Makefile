@@ -28,10 +28,10 @@ test: build
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done; true
 
-# A Debian package of the release build (build-release/tessaro_<version>_amd64.deb).
+# A Debian package of the release build (build-release/tessaro_<version>_<arch>.deb).
 package: setup
 	@cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	@cmake --build build-release
+	@cmake --build build-release --target tessaro tessaro-cli
 	@cd build-release && cpack
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -22,11 +22,16 @@ set(CPACK_PACKAGE_VENDOR "Orv Tessaro")
 set(CPACK_PACKAGE_CONTACT "Orv Tessaro <maintainers@tessaro.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Numerology workbench in French, with a command-line tool")
 set(CPACK_PACKAGE_DESCRIPTION "Orv Tessaro codes the letters and dates of a subject into numbers, gives every number its French reading, writes an editable general portrait and keeps studies as .tsr files.")
-set(CPACK_PACKAGE_FILE_NAME "tessaro_${PROJECT_VERSION}_amd64")
+# tessaro_<version>_<architecture of this machine>.deb
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Plugins and fonts are loaded at run time, so dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The package needs only the two programs: installing (and so packaging) does not build the tests
+# and benchmarks first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 include(CPack)
