@@ -59,12 +59,16 @@ constexpr CodingTable Vowels = makeVowels();
 constexpr CodingTable Consonants = makeConsonants();
 
 Text code(std::string_view text, const CodingTable& table) {
-  Text digits;
-  digits.reserve(text.size());
+  // Every byte's digit (or 0) is written and the end moves on only past a digit: no test to
+  // mispredict on names that mix letters with and without value.
+  Text digits(text.size(), '\0');
+  size_t count = 0;
   for (char c : text) {
     const char d = table.digit[static_cast<unsigned char>(c)];
-    if (d != 0) digits.push_back(d);
+    digits[count] = d;
+    count += d != 0;
   }
+  digits.resize(count);
   return digits;
 }
 
