@@ -48,7 +48,7 @@ def check_exit_codes(folder):
         (["analyse", "--bogus"], 2, "Usage", False),
         (["batch", "extra"], 2, "Usage", False),
         (["frobnicate"], 2, "Usage", False),
-        (["portrait", "--format", "rtf"] + named, 2, "Usage", False),
+        (["portrait", "--format", "pdf"] + named, 2, "Usage", False),
         (["analyse", study, "--first", "X"], 2, "tessaro-cli: ", False),
         (["analyse", missing], 1, f"Ne peut ouvrir le fichier {missing}\n", True),
         (["portrait", missing], 1, f"Ne peut ouvrir le fichier {missing}\n", True),
