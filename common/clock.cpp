@@ -16,17 +16,11 @@ class SystemClock final : public Clock {
     const std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    return fromCalendarFields(local);
   }
 
   void setUniversalTime(const DateTime& utc) override {
-    std::tm fields{};
-    fields.tm_year = utc.year - 1900;
-    fields.tm_mon = utc.month - 1;
-    fields.tm_mday = utc.day;
-    fields.tm_hour = utc.hour;
-    fields.tm_min = utc.minute;
-    fields.tm_sec = utc.second;
+    std::tm fields = calendarFields(utc);
     timespec value{timegm(&fields), 0};
     if (clock_settime(CLOCK_REALTIME, &value) != 0) throw TessaroError(std::strerror(errno));
   }
@@ -36,6 +30,21 @@ SystemClock systemClock;
 Clock* installed = nullptr;
 
 }  // namespace
+
+std::tm calendarFields(const DateTime& d) {
+  std::tm fields{};
+  fields.tm_year = d.year - 1900;
+  fields.tm_mon = d.month - 1;
+  fields.tm_mday = d.day;
+  fields.tm_hour = d.hour;
+  fields.tm_min = d.minute;
+  fields.tm_sec = d.second;
+  return fields;
+}
+
+DateTime fromCalendarFields(const std::tm& f) {
+  return {f.tm_year + 1900, f.tm_mon + 1, f.tm_mday, f.tm_hour, f.tm_min, f.tm_sec};
+}
 
 Clock& currentClock() { return installed != nullptr ? *installed : systemClock; }
 

@@ -1,6 +1,8 @@
 // The clock interface: today's date, the local time, and setting the system clock. Tests fix it.
 #pragma once
 
+#include <ctime>
+
 #include "common/text.h"
 
 namespace tessaro {
@@ -15,6 +17,10 @@ struct DateTime {
 
   bool operator==(const DateTime&) const = default;
 };
+
+// The C library's broken-down time of a date and time, and back.
+std::tm calendarFields(const DateTime& dateTime);
+DateTime fromCalendarFields(const std::tm& fields);
 
 class Clock {
  public:

@@ -46,18 +46,12 @@ class ZoneOverride {
 
 DateTime universalFromLocal(const DateTime& local, const char* zone) {
   const ZoneOverride override(zone);
-  std::tm fields{};
-  fields.tm_year = local.year - 1900;
-  fields.tm_mon = local.month - 1;
-  fields.tm_mday = local.day;
-  fields.tm_hour = local.hour;
-  fields.tm_min = local.minute;
-  fields.tm_sec = local.second;
+  std::tm fields = calendarFields(local);
   fields.tm_isdst = -1;  // let the zone's rules decide whether summer time applies
   const std::time_t moment = std::mktime(&fields);
   std::tm utc{};
   gmtime_r(&moment, &utc);
-  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+  return fromCalendarFields(utc);
 }
 
 bool isValidDateTime(const DateTime& value) {
