@@ -64,6 +64,6 @@ function(tessaro_test name dir)
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
   target_compile_definitions(${name} PRIVATE TESSARO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
