@@ -74,22 +74,22 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
 
   auto* alignment = new QButtonGroup(SpeedPanel);
   alignment->setExclusive(true);
-  for (const SpeedButtonSpec& spec : speedButtons) {
+  for (const SpeedButtonSpec& entry : speedButtons) {
     auto* button = new QToolButton(SpeedPanel);
-    button->setObjectName(QString::fromLatin1(spec.name));
-    button->setGeometry(spec.x, ButtonTop, ButtonSize, ButtonSize);
+    button->setObjectName(QString::fromLatin1(entry.name));
+    button->setGeometry(entry.x, ButtonTop, ButtonSize, ButtonSize);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(speedButtonIcon(spec.icon));
-    const HintParts hint = splitHint(toQString(spec.hint));
+    button->setIcon(speedButtonIcon(entry.icon));
+    const HintParts hint = splitHint(toQString(entry.hint));
     button->setToolTip(hint.tooltip);
     button->setProperty("StatusHint", hint.status);
     button->installEventFilter(this);
-    button->setCheckable(spec.kind != Kind::Button);
-    if (spec.kind == Kind::Alignment) alignment->addButton(button);
-    const std::string command = spec.command;
+    button->setCheckable(entry.kind != Kind::Button);
+    if (entry.kind == Kind::Alignment) alignment->addButton(button);
+    const std::string command = entry.command;
     connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
-    if (*spec.keys != '\0') addShortcut(spec.keys, button, [button] { button->click(); });
+    if (*entry.keys != '\0') addShortcut(entry.keys, button, [button] { button->click(); });
   }
   alignment->buttons().first()->setChecked(true);
 
