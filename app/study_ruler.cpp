@@ -28,10 +28,10 @@ const MarkerSpec firstMarker{"FirstInd", "\u25BC", QRect(2, 2, 13, 12)};
 const MarkerSpec leftMarker{"LeftInd", "\u25B2", QRect(2, 15, 13, 13)};
 const MarkerSpec rightMarker{"RightInd", "\u25B2", QRect(708, 17, 12, 16)};
 
-QLabel* createMarker(const MarkerSpec& spec, QWidget* ruler) {
-  auto* marker = new QLabel(QString::fromUtf8(spec.glyph), ruler);
-  marker->setObjectName(QString::fromLatin1(spec.name));
-  marker->setGeometry(spec.place);
+QLabel* createMarker(const MarkerSpec& entry, QWidget* ruler) {
+  auto* marker = new QLabel(QString::fromUtf8(entry.glyph), ruler);
+  marker->setObjectName(QString::fromLatin1(entry.name));
+  marker->setGeometry(entry.place);
   marker->setAlignment(Qt::AlignCenter);
   marker->setFont(classicFont(ClassicFace::Arial, 11));
   marker->setCursor(Qt::SizeHorCursor);
