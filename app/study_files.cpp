@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/file_io.h"
 #include "files/study_file.h"
+#include "files/ui/editor_content.h"
 #include "files/ui/rich_text_qt.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
@@ -44,7 +45,7 @@ void TTessaro::Ouvrir(const QString& path) {
 // Always read as rich text (a file without rich-text markup as plain text), and shown in place
 // of the grid, as the portrait is.
 void TTessaro::Ouvrirrtf(const QString& path) {
-  loadTextDocument(*Rtf1->document(), path, DocumentFormat::Rtf);
+  loadTextDocument(*Rtf1, path, DocumentFormat::Rtf);
   hidePanels();
   showDocument();
 }

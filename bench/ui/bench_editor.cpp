@@ -146,6 +146,12 @@ void OpenTenMegabyteRtf(benchmark::State& state) {
   const std::string rtf = portraitLikeRtf(RtfFileBytes);
   tessaro::writeFileAtomically(file.toStdString(), rtf);
   compareWithQtHtml(state, running, [&] { running.mainForm().OpenFile(file); });
+  // The editor shows the first screen and lays out the rest while it waits for the user: how long
+  // until the whole document is laid out, for the record.
+  state.counters["all_laid_out_ms"] = 1000 * secondsOf([&] {
+    running.mainForm().OpenFile(file);
+    running.editor().document()->size();
+  });
   state.counters["file_MB"] = static_cast<double>(rtf.size()) / 1e6;
   state.counters["goal_ms"] = RtfOpenGoalSeconds * 1000;
   state.counters["within_goal"] = state.counters["ms"] < RtfOpenGoalSeconds * 1000;

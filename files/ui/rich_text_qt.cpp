@@ -7,6 +7,8 @@
 #include <QTextDocument>
 #include <QTextList>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace tessaro {
 namespace {
@@ -116,20 +118,45 @@ QTextBlockFormat qtBlockFormat(const ParagraphFormat& format) {
   return qt;
 }
 
+namespace {
+
+// A document uses few distinct formats over many runs and paragraphs: each is converted once.
+template <typename Model, typename Qt, Qt (*convert)(const Model&)>
+class FormatCache {
+ public:
+  const Qt& operator[](const Model& format) {
+    for (const auto& [model, qt] : converted_) {
+      if (model == format) return qt;
+    }
+    // A document with formats beyond count gains nothing from a longer search.
+    if (converted_.size() == Capacity) converted_.pop_back();
+    converted_.insert(converted_.begin(), {format, convert(format)});
+    return converted_.front().second;
+  }
+
+ private:
+  static constexpr size_t Capacity = 64;
+  std::vector<std::pair<Model, Qt>> converted_;
+};
+
+}  // namespace
+
 void setRichDocument(QTextDocument& target, const RichDocument& source) {
   target.clear();
   target.setDefaultFont(qtFont(source.defaults));
   const QTextCharFormat markFormat = qtCharFormat(source.defaults);
+  FormatCache<CharFormat, QTextCharFormat, qtCharFormat> charFormats;
+  FormatCache<ParagraphFormat, QTextBlockFormat, qtBlockFormat> blockFormats;
   QTextCursor cursor(&target);
   QTextList* list = nullptr;
   bool first = true;
   for (const Paragraph& paragraph : source.paragraphs) {
     if (first) {
-      cursor.setBlockFormat(qtBlockFormat(paragraph.format));
+      cursor.setBlockFormat(blockFormats[paragraph.format]);
       cursor.setBlockCharFormat(markFormat);
       first = false;
     } else {
-      cursor.insertBlock(qtBlockFormat(paragraph.format), markFormat);
+      cursor.insertBlock(blockFormats[paragraph.format], markFormat);
     }
     if (!paragraph.format.bullet) {
       list = nullptr;
@@ -138,7 +165,7 @@ void setRichDocument(QTextDocument& target, const RichDocument& source) {
     } else {
       list = cursor.createList(QTextListFormat::ListDisc);
     }
-    for (const Run& run : paragraph.runs) cursor.insertText(qtText(run.text), qtCharFormat(run.format));
+    for (const Run& run : paragraph.runs) cursor.insertText(qtText(run.text), charFormats[run.format]);
   }
 }
 
@@ -171,11 +198,6 @@ RichDocument richDocumentOf(const QTextDocument& source) {
     document.paragraphs.push_back(std::move(paragraph));
   }
   return document;
-}
-
-void loadTextDocument(QTextDocument& target, const QString& path, DocumentFormat mode) {
-  setRichDocument(target, loadDocumentFile(QFile::encodeName(path).toStdString(), mode,
-                                           charFormatOf(target.defaultFont())));
 }
 
 void saveTextDocument(const QTextDocument& source, const QString& path, DocumentFormat format) {

@@ -34,10 +34,6 @@ QTextCharFormat qtCharFormat(const CharFormat& format);
 CharFormat charFormatOf(const QTextCharFormat& format, const QFont& documentFont);
 QTextBlockFormat qtBlockFormat(const ParagraphFormat& format);
 
-// Loads a file into the document as the editor does in a mode (plain text takes the document's
-// default font). Throws FileError "Ne peut ouvrir le fichier <path>"; the document is untouched
-// then.
-void loadTextDocument(QTextDocument& target, const QString& path, DocumentFormat mode);
 // Throws FileError "Ne peut créer le fichier <path>"; the previous file is kept then.
 void saveTextDocument(const QTextDocument& source, const QString& path, DocumentFormat format);
 

@@ -1,17 +1,12 @@
 #include "files/ui/rich_text_qt.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <QDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
-#include <filesystem>
 
-#include "common/errors.h"
-#include "ui/qt_text.h"
 #include "files/rich_text_fixtures.h"
 
 namespace tessaro {
@@ -142,64 +137,6 @@ TEST(RichTextQt, BreaksInRunTextStayInsideTheParagraph) {
   setRichDocument(qt, {CharFormat{}, {paragraph({{U"a\r\nb\nc\u2029d\uFDD0e", CharFormat{}}})}});
   EXPECT_EQ(qt.blockCount(), 1);
   EXPECT_EQ(fixtures::texts(richDocumentOf(qt)), std::vector<std::u32string>{U"a\u2028b\u2028c\u2028de"});
-}
-
-class TextDocumentFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = QDir::tempPath() + "/tessaro-qt-files-" + QString::number(::getpid()) + "-\u00E9t\u00E9";
-    QDir(dir).removeRecursively();
-    QDir().mkpath(dir);
-  }
-  void TearDown() override { QDir(dir).removeRecursively(); }
-  QString dir;
-};
-
-TEST_F(TextDocumentFiles, SaveAndLoadThroughTheModel) {
-  const RichDocument document{
-      format(U"Arial", 10),
-      {paragraph({{U"Nombre intime", format(U"Arial", 14, true)}}, {Alignment::Centre}),
-       paragraph({{U"7: r\u00E9"
-                   U"flexion",
-                   format(U"Arial", 10)}})}};
-  QTextDocument original;
-  setRichDocument(original, document);
-  const QString rtf = dir + "/portrait \u00E9t\u00E9.rtf";
-  saveTextDocument(original, rtf, DocumentFormat::Rtf);
-  QTextDocument loaded;
-  loadTextDocument(loaded, rtf, DocumentFormat::Rtf);
-  EXPECT_EQ(richDocumentOf(loaded), document);
-
-  // Plain text loads in the editor's default font; in plain-text mode RTF shows its markup.
-  const QString txt = dir + "/portrait.txt";
-  saveTextDocument(original, txt, DocumentFormat::PlainText);
-  QTextDocument plain;
-  plain.setDefaultFont(qtFont(format(U"Times New Roman", 13)));
-  loadTextDocument(plain, txt, DocumentFormat::Rtf);
-  EXPECT_EQ(richDocumentOf(plain),
-            (RichDocument{format(U"Times New Roman", 13),
-                          {paragraph({{U"Nombre intime", format(U"Times New Roman", 13)}}),
-                           paragraph({{U"7: r\u00E9"
-                                       U"flexion",
-                                       format(U"Times New Roman", 13)}})}}));
-  loadTextDocument(plain, rtf, DocumentFormat::PlainText);
-  EXPECT_TRUE(plain.toPlainText().startsWith("{\\rtf1"));
-}
-
-TEST_F(TextDocumentFiles, FailuresKeepTheDocumentAndTheFile) {
-  QTextDocument qt;
-  qt.setPlainText("unchanged");
-  const QString absent = dir + "/absent.rtf";
-  try {
-    loadTextDocument(qt, absent, DocumentFormat::Rtf);
-    FAIL() << "an absent file was loaded";
-  } catch (const FileError& e) {
-    // The message is Windows-1252 like every core text: the path's accents become single bytes.
-    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier " + fromQString(absent));
-  }
-  EXPECT_EQ(qt.toPlainText(), "unchanged");
-  const QString missingFolder = dir + "/no-such-folder/x.rtf";
-  EXPECT_THROW(saveTextDocument(qt, missingFolder, DocumentFormat::Rtf), FileError);
 }
 
 }  // namespace
