@@ -2,7 +2,9 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
+#include <QIconEngine>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
@@ -46,22 +48,46 @@ const SpeedButtonSpec speedButtons[] = {
 };
 
 // The theme's pictures, drawn faint when their button is disabled: the default disabled look of
-// these dark one-colour pictures is hard to tell from the enabled one.
-QIcon speedButtonIcon(const char* name) {
-  const QIcon picture(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)));
-  QIcon icon;
-  for (int size : {16, 24, 32, 48}) {
-    const QPixmap normal = picture.pixmap(size, size);
-    QPixmap faint(normal.size());
+// these dark one-colour pictures is hard to tell from the enabled one. Each is drawn at the size
+// asked when first asked: drawing every size of every button up front slowed the start-up.
+class FaintWhenDisabled : public QIconEngine {
+ public:
+  explicit FaintWhenDisabled(const QString& file) : picture(file) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatioF(), mode, state));
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    const QPixmap normal = picture.pixmap(size, QIcon::Normal, state);
+    if (mode != QIcon::Disabled) return normal;
+    const QString key = QStringLiteral("tessaro-faint-%1-%2").arg(normal.cacheKey()).arg(state);
+    QPixmap faint;
+    if (QPixmapCache::find(key, &faint)) return faint;
+    faint = QPixmap(normal.size());
+    faint.setDevicePixelRatio(normal.devicePixelRatio());
     faint.fill(Qt::transparent);
     QPainter painter(&faint);
-    painter.setOpacity(0.3);
+    painter.setOpacity(DisabledOpacity);
     painter.drawPixmap(0, 0, normal);
     painter.end();
-    icon.addPixmap(normal, QIcon::Normal);
-    icon.addPixmap(faint, QIcon::Disabled);
+    QPixmapCache::insert(key, faint);
+    return faint;
   }
-  return icon;
+
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return picture.actualSize(size, mode, state);
+  }
+
+  QIconEngine* clone() const override { return new FaintWhenDisabled(*this); }
+
+ private:
+  static constexpr qreal DisabledOpacity = 0.3;
+  QIcon picture;
+};
+
+QIcon speedButtonIcon(const char* name) {
+  return QIcon(new FaintWhenDisabled(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name))));
 }
 
 }  // namespace
