@@ -15,6 +15,7 @@ endforeach()
 install(FILES data/tessaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/tessaro-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tessaro.xml)
 install(FILES data/icons/tessaro.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaro)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessaro)
