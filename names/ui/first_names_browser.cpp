@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/data_paths.h"
+#include "names/ui/letter_tabs.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {
@@ -53,14 +54,8 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
   panelLayout->addStretch();
   panelLayout->addWidget(Button1);
 
-  TabControl1 = new QTabBar(this);
+  TabControl1 = new LetterTabs(this);
   TabControl1->setObjectName(QStringLiteral("TabControl1"));
-  TabControl1->setStyleSheet(QStringLiteral(
-      "QTabBar::tab { width: 16px; padding: 3px 0px; border: 1px solid palette(mid); border-bottom: none;"
-      " background: palette(button); }"
-      "QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
-  TabControl1->setExpanding(false);
-  TabControl1->setUsesScrollButtons(false);
   for (char letter = 'A'; letter <= 'Z'; ++letter) TabControl1->addTab(QString(QChar(letter)));
 
   Memo1 = new QPlainTextEdit(this);

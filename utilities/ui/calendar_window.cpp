@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -20,6 +21,7 @@ namespace tessaro {
 namespace {
 
 constexpr int GridWidth = 372;
+const QColor GridGreen(0, 255, 0);
 
 QLocale french() { return QLocale(QLocale::French, QLocale::France); }
 
@@ -70,7 +72,6 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
   Calendar1->setNavigationBarVisible(false);  // the caption and the two buttons above replace it
   Calendar1->setDateEditEnabled(false);
   Calendar1->setMinimumSize(GridWidth, 200);
-  Calendar1->setStyleSheet(QStringLiteral("QAbstractItemView { background-color: rgb(0, 255, 0); }"));
   const DateTime today = currentClock().now();
   Calendar1->setSelectedDate(QDate(today.year, today.month, today.day));
 
@@ -89,7 +90,13 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
                            static_cast<QObject*>(BitBtn2), static_cast<QObject*>(Button1)}) {
     watched->installEventFilter(this);
   }
-  if (auto* view = Calendar1->findChild<QAbstractItemView*>()) view->installEventFilter(this);
+  if (auto* view = Calendar1->findChild<QAbstractItemView*>()) {
+    // The green grid through the palette: a style sheet would cost every start-up a few milliseconds.
+    QPalette green = view->palette();
+    green.setColor(QPalette::Base, GridGreen);
+    view->setPalette(green);
+    view->installEventFilter(this);
+  }
   Calendar1Change();
 }
 

@@ -50,6 +50,8 @@ TEST_F(Browser, OpensOnTheFirstRecordWithItsLetter) {
   EXPECT_EQ(memo(), QStringLiteral(u"ANNE\nOrigine hébraïque\n Douce et fidèle"));
   EXPECT_EQ(tabs()->count(), 26);
   EXPECT_EQ(tabs()->currentIndex(), 0);
+  // Every letter is in sight, without scroll buttons.
+  EXPECT_LE(tabs()->mapTo(&browser, tabs()->tabRect(25).topRight()).x(), browser.width());
 }
 
 TEST_F(Browser, PageKeysLeafLikeTheArrowButtons) {

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -39,6 +40,14 @@ TEST_F(CalendarWindow, StartsOnTodayWithSundayFirstAndFrenchNames) {
     header << model->data(model->index(0, column)).toString();
   }
   EXPECT_EQ(header, QStringList({"dim.", "lun.", "mar.", "mer.", "jeu.", "ven.", "sam."}));
+}
+
+TEST_F(CalendarWindow, DaysStandOnAGreenGrid) {
+  window.resize(372, 300);
+  const QImage drawn = gridView()->viewport()->grab().toImage();
+  const QRect day = gridView()->visualRect(gridView()->model()->index(3, 3));  // a day, not selected
+  ASSERT_TRUE(day.isValid());
+  EXPECT_EQ(drawn.pixelColor(day.topLeft() + QPoint(2, 2)), QColor(0, 255, 0));
 }
 
 TEST_F(CalendarWindow, CaptionFollowsEverySelectionWithTwoSpaces) {
