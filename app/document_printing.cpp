@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <memory>
 
-#include "common/errors.h"
+#include "ui/print_job.h"
 
 namespace tessaro {
 namespace {
@@ -27,11 +27,7 @@ QSizeF screenDpi() {
 void printDocument(const QTextDocument& document, QPrinter& printer) {
   printer.setDocName(QString());
   QPainter painter;
-  if (!printer.isValid() || !painter.begin(&printer)) {
-    throw TessaroError(
-        "L'imprimante s\xE9lectionn\xE9"
-        "e n'est pas valide");
-  }
+  beginPrinting(painter, printer);
   // A copy laid out as on the screen, in pages the size of the printable area, then scaled to the
   // printer: the text wraps and breaks where it would on paper of the screen's resolution.
   const std::unique_ptr<QTextDocument> pages(document.clone());

@@ -9,11 +9,11 @@
 #include <QPrinter>
 #include <QToolButton>
 
-#include "common/errors.h"
 #include "engine/compatibility.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/memo_lines.h"
 #include "ui/guarded.h"
+#include "ui/print_job.h"
 #include "ui/qt_text.h"
 
 // The dialogs' pictures live in a static library: nothing else would pull them into a program.
@@ -91,11 +91,7 @@ void TEntente::printPage(QPrinter& printer) const {
   const CompatibilityPage page = compatibilityPage(size, shown, memoLines);
 
   QPainter painter;
-  if (!printer.isValid() || !painter.begin(&printer)) {
-    throw TessaroError(
-        "L'imprimante s\xE9lectionn\xE9"
-        "e n'est pas valide");
-  }
+  beginPrinting(painter, printer);
   painter.setPen(QPen(Qt::black, PagePenWidth));
   painter.drawRect(QRect(QPoint(page.frameLeft, page.frameTop), QPoint(page.frameRight, page.frameBottom)));
   painter.setFont(classicPrinterFont(ClassicFace::Arial, PageFontPoints, PageFontBold));
