@@ -31,10 +31,14 @@ BirthDateResult computeBirthDate(const StudySubject& subject) {
   appendReadingLine(reading, day, tableRow(BirthDayTexts, day));
   appendReadingLine(reading, month, tableRow(BirthMonthTexts, month));
   appendReadingLine(reading, year, tableRow(BirthYearTexts, year));
+  appendLifePathReading(reading, lifePath);
+  return result;
+}
+
+void appendLifePathReading(Text& reading, std::string_view lifePath) {
   appendReadingLine(reading, lifePath, tableRow(LifePathTitles, lifePath));
   reading += tableRow(LifePathTexts, lifePath);
   reading += CrLf;
-  return result;
 }
 
 }  // namespace tessaro

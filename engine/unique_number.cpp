@@ -1,6 +1,7 @@
 // The unique number and its analysis.
 #include "engine/unique_number.h"
 
+#include "engine/birth_date.h"
 #include "engine/date_numbers.h"
 #include "engine/name_numbers.h"
 #include "engine/text_table.h"
@@ -41,9 +42,7 @@ UniqueNumberResult computeUniqueNumber(const StudySubject& subject) {
   reading.reserve(ReadingReserve);
   appendReadingLine(reading, active, tableRow(ActiveNumberTexts, active));
   appendReadingLine(reading, hereditary, tableRow(HereditaryNumberTexts, hereditary));
-  appendReadingLine(reading, lifePath, tableRow(LifePathTitles, lifePath));
-  reading += tableRow(LifePathTexts, lifePath);
-  reading += CrLf;
+  appendLifePathReading(reading, lifePath);
   appendReadingLine(reading, unique, tableRow(UniqueNumberTexts, unique));
   return result;
 }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/errors.h"
+#include "engine/birth_date.h"
 #include "engine/current_year.h"
 #include "engine/date_numbers.h"
 #include "engine/interpretation.h"
@@ -186,9 +187,7 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
   appendReadingLine(dates, dayNumber, tableRow(BirthDayTexts, dayNumber));
   appendReadingLine(dates, monthNumber, tableRow(BirthMonthTexts, monthNumber));
   appendReadingLine(dates, yearNumber, tableRow(BirthYearTexts, yearNumber));
-  appendReadingLine(dates, lifePath, tableRow(LifePathTitles, lifePath));
-  dates += tableRow(LifePathTexts, lifePath);
-  dates += CrLf;
+  appendLifePathReading(dates, lifePath);
   out.item(dates);
 
   out.item("Le nombre unique");
@@ -196,9 +195,7 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
   Text& uniqueReadings = out.newItem();
   appendReadingLine(uniqueReadings, active, tableRow(ActiveNumberTexts, active));
   appendReadingLine(uniqueReadings, hereditary, tableRow(HereditaryNumberTexts, hereditary));
-  appendReadingLine(uniqueReadings, lifePath, tableRow(LifePathTitles, lifePath));
-  uniqueReadings += tableRow(LifePathTexts, lifePath);
-  uniqueReadings += CrLf;
+  appendLifePathReading(uniqueReadings, lifePath);
   uniqueReadings += unique;
   uniqueReadings += ": ";
   uniqueReadings += tableRow(UniqueNumberTexts, unique);
