@@ -50,6 +50,25 @@ double pointSizeOf(const QFont& font) {
   return font.pixelSize() > 0 ? font.pixelSize() / PixelsPerPoint : CharFormat{}.size;
 }
 
+// A document uses few distinct formats over many runs and paragraphs: each is converted once.
+template <typename Model, typename QtFormat, QtFormat (*convert)(const Model&)>
+class FormatCache {
+ public:
+  const QtFormat& operator[](const Model& format) {
+    for (const auto& [model, qt] : converted_) {
+      if (model == format) return qt;
+    }
+    // A document with formats beyond count gains nothing from a longer search.
+    if (converted_.size() == Capacity) converted_.pop_back();
+    converted_.insert(converted_.begin(), {format, convert(format)});
+    return converted_.front().second;
+  }
+
+ private:
+  static constexpr size_t Capacity = 64;
+  std::vector<std::pair<Model, QtFormat>> converted_;
+};
+
 }  // namespace
 
 QFont qtFont(const CharFormat& format) {
@@ -117,29 +136,6 @@ QTextBlockFormat qtBlockFormat(const ParagraphFormat& format) {
   qt.setRightMargin(format.rightIndent * PixelsPerPoint);
   return qt;
 }
-
-namespace {
-
-// A document uses few distinct formats over many runs and paragraphs: each is converted once.
-template <typename Model, typename Qt, Qt (*convert)(const Model&)>
-class FormatCache {
- public:
-  const Qt& operator[](const Model& format) {
-    for (const auto& [model, qt] : converted_) {
-      if (model == format) return qt;
-    }
-    // A document with formats beyond count gains nothing from a longer search.
-    if (converted_.size() == Capacity) converted_.pop_back();
-    converted_.insert(converted_.begin(), {format, convert(format)});
-    return converted_.front().second;
-  }
-
- private:
-  static constexpr size_t Capacity = 64;
-  std::vector<std::pair<Model, Qt>> converted_;
-};
-
-}  // namespace
 
 void setRichDocument(QTextDocument& target, const RichDocument& source) {
   target.clear();
