@@ -1,79 +1,59 @@
 // Readings of the compatibility of two people (Windows-1252).
 #include "engine/texts/compatibility_texts.h"
 
+#include "common/cp1252_literal.h"
+
 namespace tessaro {
 namespace {
 
-// "D\xE9sacord" and the lower-case "souvent" of row 15 are the program's own and stay as they are.
 constexpr TableRow compatibilityRows[] = {
-    {11, "Entente \xE9lectrique. Ni l'un ni l'autre ne fait de concession."},
-    {12,
-     "Bonne relation, id\xE9"
-     "ale. Caract\xE8res qui s'harmonisent."},
-    {13, "Ambiance chaleureuse. Accord dans tous les domaines."},
-    {14,
-     "Bonne entente. R\xE9"
-     "alisations communes constructives."},
-    {15, "Amour fou, mais peu durable. souvent le coup de foudre."},
-    {16, "Entente excellente. Une certaine magie dans les rapports."},
-    {17, "Bonne vibration pour l'amiti\xE9. Par ailleurs, bon contact."},
-    {18, "Caract\xE8res qui s'affrontent. Rivalit\xE9 constante, mais respect mutuel possible."},
-    {19, "Relations souvent tendues. Caract\xE8res tr\xE8s diff\xE9rents."},
-    {22, "Entente moyenne. Manque de dynamisme. Des efforts en perspective."},
-    {23, "Harmonie du coeur. Climat favorable au tr\xE8s grand amour."},
-    {24, "Bonne entente g\xE9n\xE9rale. Equilibre s'affirmant avec le temps."},
-    {25,
-     "Grande attirance. Sensualit\xE9 forte. Relations mouvement\xE9"
-     "es."},
-    {26, "Relations harmonieuses. Amour qui favorise la stabilit\xE9."},
-    {27, "Entente fragile, c\xF4t\xE9 coeur, mais satisfaction en amiti\xE9."},
-    {28, "Excellent. Vibration positive en amour et en affaires."},
-    {29, "D\xE9sacord. Beaucoup de tension et d'\xE9motivit\xE9. Du calme !"},
-    {33,
-     "Relation id\xE9"
-     "ale dans tous les domaines de la vie. Gaiet\xE9 et complicit\xE9 au quotidien."},
-    {34, "Ambiance tumultueuse. Des efforts \xE0 faire des deux c\xF4t\xE9s."},
-    {35, "Bonne vibration d'accord. Rapports enrichissants et vari\xE9s."},
-    {36,
-     "Harmonie en amour. Associations artistiques favoris\xE9"
-     "es."},
-    {37,
-     "Equilibre pr\xE9"
-     "caire. Rythmes de vie tr\xE8s diff\xE9rents."},
-    {38, "Bonne entente sous le signe de l'originalit\xE9. Projets communs audacieux et inattendus."},
-    {39, "Accord total. Complicit\xE9 pour des projets d'envergure."},
-    {44, "Entente surtout dans le travail. Plus difficile en amour."},
-    {45, "Relations tumultueuses, passionnelles et riches en \xE9motions."},
-    {46,
-     "Relations agr\xE9"
-     "ables et constructives. Sentiments durables."},
-    {47, "Rapports excellents. Collaboration fructueuse et solide."},
-    {48,
-     "Entente b\xE9n\xE9"
-     "fique. Expansion mat\xE9rielle commune favoris\xE9"
-     "e."},
-    {49, "Accord sans limite en perp\xE9tuelle \xE9volution. Le vertige !"},
-    {55, "Tr\xE8s bonne entente. Go\xFBt commun pour les voyages."},
-    {56, "Relations parfois tendues, mais positives dans le temps."},
-    {57,
-     "Attirance r\xE9"
-     "ciproque. Mais ind\xE9pendance \xE0 pr\xE9server."},
-    {58, "Rapports enrichissants. Entente sous le signe de l'expansion."},
-    {59, "Rapports difficiles. Attention \xE0 l'\xE9gocentrisme de chacun."},
-    {66, "Relations harmonieuses entre natures conciliantes."},
-    {67,
-     "Entente pouvant \xEAtre perturb\xE9"
-     "e par le doute et l'h\xE9sitation."},
-    {68, "Accord dans l'ensemble. Epanouissement dans des activit\xE9s."},
-    {69, "Rapports teint\xE9s de myst\xE8re. Attirance magn\xE9tique. Sans limite."},
-    {77, "Entente excellente. Aspects intellectuels tr\xE8s favoris\xE9s."},
-    {78, "Bons rapports. Union stable sous le signe de la puissance."},
-    {79, "Rapports positifs malgr\xE9 des caract\xE8res diff\xE9rents. De l'espoir."},
-    {88, "Sentimentalement difficile mais bon dans l'amiti\xE9 amoureuse."},
-    {89, "Accord profond. Capacit\xE9 constructive importante."},
-    {99,
-     "Beaucoup de compr\xE9hension. Merveilleux et id\xE9"
-     "al partag\xE9."},
+    {11, "Entente électrique. Ni l'un ni l'autre ne fait de concession."_cp1252},
+    {12, "Bonne relation, idéale. Caractères qui s'harmonisent."_cp1252},
+    {13, "Ambiance chaleureuse. Accord dans tous les domaines."_cp1252},
+    {14, "Bonne entente. Réalisations communes constructives."_cp1252},
+    // The lower-case "souvent" is kept on purpose.
+    {15, "Amour fou, mais peu durable. souvent le coup de foudre."_cp1252},
+    {16, "Entente excellente. Une certaine magie dans les rapports."_cp1252},
+    {17, "Bonne vibration pour l'amitié. Par ailleurs, bon contact."_cp1252},
+    {18, "Caractères qui s'affrontent. Rivalité constante, mais respect mutuel possible."_cp1252},
+    {19, "Relations souvent tendues. Caractères très différents."_cp1252},
+    {22, "Entente moyenne. Manque de dynamisme. Des efforts en perspective."_cp1252},
+    {23, "Harmonie du coeur. Climat favorable au très grand amour."_cp1252},
+    {24, "Bonne entente générale. Equilibre s'affirmant avec le temps."_cp1252},
+    {25, "Grande attirance. Sensualité forte. Relations mouvementées."_cp1252},
+    {26, "Relations harmonieuses. Amour qui favorise la stabilité."_cp1252},
+    {27, "Entente fragile, côté coeur, mais satisfaction en amitié."_cp1252},
+    {28, "Excellent. Vibration positive en amour et en affaires."_cp1252},
+    // "Désacord" is kept on purpose.
+    {29, "Désacord. Beaucoup de tension et d'émotivité. Du calme !"_cp1252},
+    {33, "Relation idéale dans tous les domaines de la vie. Gaieté et complicité au quotidien."_cp1252},
+    {34, "Ambiance tumultueuse. Des efforts à faire des deux côtés."_cp1252},
+    {35, "Bonne vibration d'accord. Rapports enrichissants et variés."_cp1252},
+    {36, "Harmonie en amour. Associations artistiques favorisées."_cp1252},
+    {37, "Equilibre précaire. Rythmes de vie très différents."_cp1252},
+    {38, "Bonne entente sous le signe de l'originalité. Projets communs audacieux et inattendus."_cp1252},
+    {39, "Accord total. Complicité pour des projets d'envergure."_cp1252},
+    {44, "Entente surtout dans le travail. Plus difficile en amour."_cp1252},
+    {45, "Relations tumultueuses, passionnelles et riches en émotions."_cp1252},
+    {46, "Relations agréables et constructives. Sentiments durables."_cp1252},
+    {47, "Rapports excellents. Collaboration fructueuse et solide."_cp1252},
+    {48, "Entente bénéfique. Expansion matérielle commune favorisée."_cp1252},
+    {49, "Accord sans limite en perpétuelle évolution. Le vertige !"_cp1252},
+    {55, "Très bonne entente. Goût commun pour les voyages."_cp1252},
+    {56, "Relations parfois tendues, mais positives dans le temps."_cp1252},
+    {57, "Attirance réciproque. Mais indépendance à préserver."_cp1252},
+    {58, "Rapports enrichissants. Entente sous le signe de l'expansion."_cp1252},
+    {59, "Rapports difficiles. Attention à l'égocentrisme de chacun."_cp1252},
+    {66, "Relations harmonieuses entre natures conciliantes."_cp1252},
+    {67, "Entente pouvant être perturbée par le doute et l'hésitation."_cp1252},
+    {68, "Accord dans l'ensemble. Epanouissement dans des activités."_cp1252},
+    {69, "Rapports teintés de mystère. Attirance magnétique. Sans limite."_cp1252},
+    {77, "Entente excellente. Aspects intellectuels très favorisés."_cp1252},
+    {78, "Bons rapports. Union stable sous le signe de la puissance."_cp1252},
+    {79, "Rapports positifs malgré des caractères différents. De l'espoir."_cp1252},
+    {88, "Sentimentalement difficile mais bon dans l'amitié amoureuse."_cp1252},
+    {89, "Accord profond. Capacité constructive importante."_cp1252},
+    {99, "Beaucoup de compréhension. Merveilleux et idéal partagé."_cp1252},
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Readings of the current life (Windows-1252).
 #include "engine/texts/current_life_texts.h"
 
+#include "common/cp1252_literal.h"
+
 namespace tessaro {
 namespace {
 
@@ -9,39 +11,38 @@ constexpr TableRow expressionAccordRows[] = {
     {6, "1 - 3 - 5 - 9"}, {7, "2 - 4 - 8"}, {8, "2 - 4 - 7"},     {9, "1 - 3 - 5 - 6"},
 };
 
-// "qualit\x82s" and "\x82norme" are the program's own spellings and stay as they are.
 constexpr TableRow companyRows[] = {
     {1,
-     "Soci\xE9t\xE9 qui fait preuve de dynamisme. "
-     "Elle innove, prend des initiatives et s'impose souvent comme un meneur sur son march\xE9."},
+     "Société qui fait preuve de dynamisme. "
+     "Elle innove, prend des initiatives et s'impose souvent comme un meneur sur son marché."_cp1252},
+    // "qualit‚s" is kept on purpose.
     {2,
-     "Soci\xE9t\xE9 qui affirme des qualit\x82s de finesse et d'habilet\xE9. "
-     "Elle r\xE9ussit par la n\xE9gociation et par des associations bien choisies."},
+     "Société qui affirme des qualit‚s de finesse et d'habileté. "
+     "Elle réussit par la négociation et par des associations bien choisies."_cp1252},
     {3,
-     "Beaucoup d'activit\xE9, de volont\xE9 de travail. "
+     "Beaucoup d'activité, de volonté de travail. "
      "Les contacts et la communication favorisent son essor. "
-     "Attention \xE0 la dispersion."},
+     "Attention à la dispersion."_cp1252},
     {4,
-     "Beaucoup d'effort et de travail pour des r\xE9sultats modestes. "
-     "Mais la progression est s\xFBre et les fondations sont solides."},
+     "Beaucoup d'effort et de travail pour des résultats modestes. "
+     "Mais la progression est sûre et les fondations sont solides."_cp1252},
     {5,
      "Entreprises ambitieuses et audacieuses. "
-     "Les changements sont fr\xE9quents et les occasions nombreuses. "
-     "Prudence dans les placements."},
+     "Les changements sont fréquents et les occasions nombreuses. "
+     "Prudence dans les placements."_cp1252},
     {6,
-     "Croissance harmonieuse et r\xE9guli\xE8re. "
-     "Bonne entente au sein de l'\xE9quipe et client\xE8le fid\xE8le, attach\xE9"
-     "e \xE0 la qualit\xE9 du service."},
+     "Croissance harmonieuse et régulière. "
+     "Bonne entente au sein de l'équipe et clientèle fidèle, attachée à la qualité du service."_cp1252},
     {7,
-     "Force d'action tr\xE8s efficace et objectifs atteints. "
-     "R\xE9ussite dans la recherche, la technique et les domaines sp\xE9"
-     "cialis\xE9s."},
+     "Force d'action très efficace et objectifs atteints. "
+     "Réussite dans la recherche, la technique et les domaines spécialisés."_cp1252},
+    // "‚norme" is kept on purpose.
     {8,
-     "Dualit\xE9 : r\xE9ussite \x82norme et rapide, mais aussi risque de faillite et de pertes. "
-     "Une gestion rigoureuse est indispensable."},
+     "Dualité : réussite ‚norme et rapide, mais aussi risque de faillite et de pertes. "
+     "Une gestion rigoureuse est indispensable."_cp1252},
     {9,
-     "Entreprise dont les aspirations et les buts sont \xE9lev\xE9s. "
-     "Rayonnement important, souvent bien au-del\xE0 des fronti\xE8res."},
+     "Entreprise dont les aspirations et les buts sont élevés. "
+     "Rayonnement important, souvent bien au-delà des frontières."_cp1252},
 };
 
 }  // namespace

@@ -3,50 +3,54 @@
 
 #include <string_view>
 
+#include "common/cp1252_literal.h"
+
 namespace tessaro {
 namespace {
 
 // Row 9 carries a continuation of its title between the title and "Manquant"; it is never shown.
 constexpr TableRow CapacityRows[] = {
     {1,
-     "MAITRISE. Capacit\xE9 de se r\xE9"
-     "aliser par soi-m\xEAme."
+     "MAITRISE. Capacité de se réaliser par soi-même."
      "|   Manquant : Insuffisance d'assurance."
-     "|   Dominant : Autorit\xE9, volont\xE9."},
+     "|   Dominant : Autorité, volonté."_cp1252},
     {2,
-     "ASSOCIATION. Capacit\xE9 de collaboration et d'union."
+     "ASSOCIATION. Capacité de collaboration et d'union."
      "|   Manquant : Association difficile."
-     "|   Dominant : Esprit de coop\xE9ration."},
+     "|   Dominant : Esprit de coopération."_cp1252},
     {3,
-     "SOCIABILITE. Capacit\xE9 de s'exprimer et go\xFBt du contact."
+     "SOCIABILITE. Capacité de s'exprimer et goût du contact."
      "|   Manquant : Manque de souplesse."
-     "|   Dominant : A l'aise en soci\xE9t\xE9."},
+     "|   Dominant : A l'aise en société."_cp1252},
+    // "persévérence" is kept on purpose.
     {4,
-     "REALISATION. Capacit\xE9 de travailler et de construire."
-     "|   Manquant : Difficult\xE9s \xE0 organiser, manque de stabilit\xE9."
-     "|   Dominant : Qualit\xE9 d'ordre et de pers\xE9v\xE9rence."},
+     "REALISATION. Capacité de travailler et de construire."
+     "|   Manquant : Difficultés à organiser, manque de stabilité."
+     "|   Dominant : Qualité d'ordre et de persévérence."_cp1252},
+    // The capital of "Esprit" is kept on purpose.
     {5,
-     "MOBILITE. Capacit\xE9 de changer et de bouger."
+     "MOBILITE. Capacité de changer et de bouger."
      "|   Manquant : N'aime pas le changement."
-     "|   Dominant : Voyage, Esprit large."},
+     "|   Dominant : Voyage, Esprit large."_cp1252},
+    // No stop between "famille" and "Amour": kept on purpose.
     {6,
-     "HARMONIE. Capacit\xE9 d'adaptation et de collaboration."
+     "HARMONIE. Capacité d'adaptation et de collaboration."
      "|   Manquant : Mariage difficile."
-     "|   Dominant : Sens de la famille Amour et amiti\xE9."},
+     "|   Dominant : Sens de la famille Amour et amitié."_cp1252},
     {7,
-     "VIE INTERIEURE. Capacit\xE9 de r\xE9"
-     "flexion et d'analyse."
-     "|   Manquant : Manque de compr\xE9hension."
-     "|   Dominant : Qualit\xE9s d'invention et de recherche."},
+     "VIE INTERIEURE. Capacité de réflexion et d'analyse."
+     "|   Manquant : Manque de compréhension."
+     "|   Dominant : Qualités d'invention et de recherche."_cp1252},
     {8,
-     "EXPANSION MATERIELLE. Capacit\xE9 de s'assumer."
-     "|   Manquant : Difficult\xE9 \xE0 maintenir l'\xE9quilibre."
-     "|   Dominant : Recherche de la r\xE9ussite. Chance."},
+     "EXPANSION MATERIELLE. Capacité de s'assumer."
+     "|   Manquant : Difficulté à maintenir l'équilibre."
+     "|   Dominant : Recherche de la réussite. Chance."_cp1252},
+    // No full stop after "les autres": kept on purpose.
     {9,
-     "ALTRUISME. Capacit\xE9 de se d\xE9vouer."
-     "|   et de s'int\xE9resser \xE0 autrui."
-     "|   Manquant : Manque d'int\xE9r\xEAt pour les autres"
-     "|   Dominant : Qualit\xE9s de d\xE9vouement et d'altruisme."},
+     "ALTRUISME. Capacité de se dévouer."
+     "|   et de s'intéresser à autrui."
+     "|   Manquant : Manque d'intérêt pour les autres"
+     "|   Dominant : Qualités de dévouement et d'altruisme."_cp1252},
 };
 
 }  // namespace

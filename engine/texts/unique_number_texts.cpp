@@ -1,45 +1,34 @@
 // The readings of the unique number.
 #include "engine/texts/unique_number_texts.h"
 
+#include "common/cp1252_literal.h"
+
 namespace tessaro {
 
 const std::array<TableRow, 22> UniqueNumberTexts = {{
-    {1, "Vie active, changements impr\xE9vus, instabilit\xE9."},
-    {2,
-     "Vie vari\xE9"
-     "e, mais stable, r\xE9ussite avec le temps."},
-    {3,
-     "Ambitions favoris\xE9"
-     "es, activit\xE9s intellectuelles."},
-    {4, "Succ\xE8s mat\xE9riel, protections et appuis."},
-    {5, "Ind\xE9pendance, protection spirituelle, luttes int\xE9rieures."},
-    {6, "Instabilit\xE9, choix \xE0 faire (travail, amour), tentation."},
-    {7, "R\xE9ussite apr\xE8s efforts et luttes, voyages."},
-    {8, "Equilibre \xE0 trouver, sinon d\xE9sordre et pertes."},
-    {9, "Difficult\xE9s \xE0 se fixer, prudence et sagesse, voyages."},
-    {10, "Evolution avec hauts et bas, mais chance, voyages."},
-    {11, "Triomphe dans la lutte, force."},
-    {12, "Difficult\xE9s mat\xE9rielles, \xE9preuves, erreurs de chemin."},
-    {13,
-     "Destin\xE9"
-     "e changeante, transformations radicales."},
-    {14, "Changements en vue de l'\xE9quilibre, am\xE9liorations."},
-    {15,
-     "Attrait du bonheur physique et mat\xE9riel, exc\xE8s, d\xE9"
-     "ceptions."},
-    {16,
-     "Destin irr\xE9gulier, recommencements apr\xE8s \xE9"
-     "checs."},
-    {17, "Vie r\xE9ussie avec aide ext\xE9rieure, chance."},
-    {18, "Imagination, mais erreurs et tromperies d'autrui."},
-    {19, "R\xE9ussite mat\xE9rielle et en amour, harmonie."},
-    {20,
-     "Surprises et r\xE9"
-     "compenses des efforts, \xE9v\xE9nnements inattendus."},
-    {21, "Inspiration et protection, r\xE9ussite, aboutissement heureux."},
-    {22,
-     "Vie instable, fausse route, n\xE9"
-     "cessit\xE9 de faire face."},
+    {1, "Vie active, changements imprévus, instabilité."_cp1252},
+    {2, "Vie variée, mais stable, réussite avec le temps."_cp1252},
+    {3, "Ambitions favorisées, activités intellectuelles."_cp1252},
+    {4, "Succès matériel, protections et appuis."_cp1252},
+    {5, "Indépendance, protection spirituelle, luttes intérieures."_cp1252},
+    {6, "Instabilité, choix à faire (travail, amour), tentation."_cp1252},
+    {7, "Réussite après efforts et luttes, voyages."_cp1252},
+    {8, "Equilibre à trouver, sinon désordre et pertes."_cp1252},
+    {9, "Difficultés à se fixer, prudence et sagesse, voyages."_cp1252},
+    {10, "Evolution avec hauts et bas, mais chance, voyages."_cp1252},
+    {11, "Triomphe dans la lutte, force."_cp1252},
+    {12, "Difficultés matérielles, épreuves, erreurs de chemin."_cp1252},
+    {13, "Destinée changeante, transformations radicales."_cp1252},
+    {14, "Changements en vue de l'équilibre, améliorations."_cp1252},
+    {15, "Attrait du bonheur physique et matériel, excès, déceptions."_cp1252},
+    {16, "Destin irrégulier, recommencements après échecs."_cp1252},
+    {17, "Vie réussie avec aide extérieure, chance."_cp1252},
+    {18, "Imagination, mais erreurs et tromperies d'autrui."_cp1252},
+    {19, "Réussite matérielle et en amour, harmonie."_cp1252},
+    // "événnements" is kept on purpose.
+    {20, "Surprises et récompenses des efforts, événnements inattendus."_cp1252},
+    {21, "Inspiration et protection, réussite, aboutissement heureux."_cp1252},
+    {22, "Vie instable, fausse route, nécessité de faire face."_cp1252},
 }};
 
 }  // namespace tessaro
