@@ -1,6 +1,7 @@
 // The subject of a study and the rules that turn what the user typed into it.
 #pragma once
 
+#include "common/cp1252_literal.h"
 #include "common/text.h"
 
 namespace tessaro {
@@ -48,7 +49,7 @@ Text dateText(int day, int month, int year, char separator = '/');
 // The study window's caption: last name, one blank, first name.
 Text studyCaption(const StudySubject& subject);
 
-inline constexpr const char* MissingFirstNameMessage = "Il manque le pr\xE9nom";
+inline constexpr const char* MissingFirstNameMessage = "Il manque le prénom"_cp1252;
 inline constexpr const char* MissingLastNameMessage = "Il manque le nom";
 
 }  // namespace tessaro

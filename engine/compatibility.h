@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1252_literal.h"
 #include "common/text.h"
 #include "engine/primitives.h"
 
@@ -55,7 +56,7 @@ struct PageSize {
 int32_t Mh(const PageSize& page, int32_t millimetres);
 int32_t Mv(const PageSize& page, int32_t millimetres);
 
-inline constexpr const char* DivisionByZeroMessage = "Division par z\xE9ro";
+inline constexpr const char* DivisionByZeroMessage = "Division par zéro"_cp1252;
 
 // The whole page is printed in this one font.
 inline constexpr const char* PageFontFamily = "Arial";

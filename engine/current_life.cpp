@@ -1,6 +1,7 @@
 // The current life.
 #include "engine/current_life.h"
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "engine/name_numbers.h"
 #include "engine/text_table.h"
@@ -33,7 +34,7 @@ CurrentLifeResult computeCurrentLife(const StudySubject& subject) {
   // A line of one space survives the memo cleaning and keeps the two sections apart.
   reading += " ";
   reading += CrLf;
-  reading += "Soci\xE9t\xE9";
+  reading += "Société"_cp1252;
   reading += CrLf;
   if (subject.Company.empty()) {
     reading += NoCompanyLine;

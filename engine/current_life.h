@@ -1,6 +1,7 @@
 // The current life: the numbers of the subject's city, address and company beside the expression number.
 #pragma once
 
+#include "common/cp1252_literal.h"
 #include "common/study_subject.h"
 #include "engine/primitives.h"
 
@@ -16,9 +17,7 @@ struct CurrentLifeResult {
 };
 
 inline constexpr const char* MissingAddressMessage = "Adresse manquante";
-inline constexpr const char* NoCompanyLine =
-    "Aucune soci\xE9t\xE9 indiqu\xE9"
-    "e.";
+inline constexpr const char* NoCompanyLine = "Aucune société indiquée."_cp1252;
 
 // Throws UserMessage "Adresse manquante" when the address or the postcode and city is empty, and
 // the conversion error when the names, or a company that is given, hold no character of value.

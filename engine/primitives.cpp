@@ -1,6 +1,7 @@
 // Letter codings, reductions and the digit count.
 #include "engine/primitives.h"
 
+#include "common/cp1252_literal.h"
 #include "common/integer.h"
 
 namespace tessaro {
@@ -17,26 +18,26 @@ struct CodingTable {
 
 constexpr CodingTable makeLetters() {
   CodingTable t;
-  t.set("1AJS\xE0\xE2", '1');  // à â
+  t.set("1AJSàâ"_cp1252, '1');
   t.set("2BKT", '2');
-  t.set("3CLU\xE7\xF9\xFB", '3');  // ç ù û
+  t.set("3CLUçùû"_cp1252, '3');
   t.set("4DMV", '4');
-  t.set("5ENW\xE8\xE9\xEA", '5');  // è é ê
-  t.set("6FOX\xF4\xF6", '6');      // ô ö
+  t.set("5ENWèéê"_cp1252, '5');
+  t.set("6FOXôö"_cp1252, '6');
   t.set("7GPY", '7');
   t.set("8HQZ", '8');
-  t.set("9IR\xEE\xEF", '9');  // î ï
+  t.set("9IRîï"_cp1252, '9');
   return t;
 }
 
 constexpr CodingTable makeVowels() {
   CodingTable t;
-  t.set("A\xE0\xE2", '1');
-  t.set("U\xF9\xFB\xFC", '3');      // ù û ü
-  t.set("E\xE8\xE9\xEA\xEB", '5');  // è é ê ë
-  t.set("O\xF4\xF6", '6');
+  t.set("Aàâ"_cp1252, '1');
+  t.set("Uùûü"_cp1252, '3');
+  t.set("Eèéêë"_cp1252, '5');
+  t.set("Oôö"_cp1252, '6');
   t.set("Y", '7');
-  t.set("I\xEE\xEF", '9');
+  t.set("Iîï"_cp1252, '9');
   return t;
 }
 

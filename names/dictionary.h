@@ -6,12 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1252_literal.h"
 #include "common/text.h"
 
 namespace tessaro {
 
 inline constexpr const char* DictionaryFileName = "Prenoms.pre";
-inline constexpr const char* NameNotInDictionaryText = "Ce pr\xE9nom ne figure pas dans le dictionnaire.";
+inline constexpr const char* NameNotInDictionaryText = "Ce prénom ne figure pas dans le dictionnaire."_cp1252;
 
 // One dictionary and its selection, shared by the browser, the study and the portrait.
 class FirstNameDictionary {

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "engine/birth_date.h"
 #include "engine/current_year.h"
@@ -72,9 +73,9 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
   const bool birthDateComplete = s.BirthDate.size() == DateLength;
   const bool bothDatesComplete = birthDateComplete && s.StudyDate.size() == DateLength;
 
-  out.item("Analyse effectu\xE9" "e le " + s.StudyDate);
+  out.item("Analyse effectuée le "_cp1252 + s.StudyDate);
   out.blank();
-  out.item("Graphique de " + s.FirstName + " " + s.LastName + "\t\t\tN\xE9(e) le " + s.BirthDate);
+  out.item("Graphique de " + s.FirstName + " " + s.LastName + "\t\t\tNé(e) le "_cp1252 + s.BirthDate);
   out.blank();
 
   const Text firstDigits = LettersToDigits(s.FirstName);
@@ -97,19 +98,20 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
   const NumberText hereditary = HereditaryNumber(s);
   out.labelled("Nombre intime :", 2, intimate);
   out.labelled("Nombre d'expression :", 1, expression);
-  out.labelled("Nombre de r\xE9" "alisation :", 1, realisation);
+  out.labelled("Nombre de réalisation :"_cp1252, 1, realisation);
   out.labelled("Nombre actif :", 2, active);
-  out.labelled("Nombre h\xE9r\xE9" "ditaire :", 1, hereditary);
+  out.labelled("Nombre héréditaire :"_cp1252, 1, hereditary);
   out.blank();
 
   const Text initialsLine = InitialsLine(s);
   const Text firstVowel = FirstVowel(s);
   const LetterClassCountTexts classes = LetterClassCounts(s);
   out.labelled("Initiales : ", 3, initialsLine);
-  out.labelled("Premi\xE8re voyelles du nom : ", 1, firstVowel);
-  out.labelled("Lettres c\xE9r\xE9" "brales : ", 2, classes.cerebral);
+  // "Première voyelles" is kept on purpose.
+  out.labelled("Première voyelles du nom : "_cp1252, 1, firstVowel);
+  out.labelled("Lettres cérébrales : "_cp1252, 2, classes.cerebral);
   out.labelled("Lettres physiques : ", 2, classes.physical);
-  out.labelled("Lettres \xE9motives : ", 2, classes.emotional);
+  out.labelled("Lettres émotives : "_cp1252, 2, classes.emotional);
   out.labelled("Lettres intuitives : ", 2, classes.intuitive);
   out.blank();
 
@@ -126,7 +128,7 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
     out.item("----------------");
     out.labelled("Jour : ", 2, birth.day + " = " + dayNumber);
     out.labelled("Mois : ", 2, birth.month + " = " + monthNumber);
-    out.labelled("Ann\xE9" "e : ", 2, birth.year + " = " + yearNumber);
+    out.labelled("Année : "_cp1252, 2, birth.year + " = " + yearNumber);
     out.labelled("Chemin de vie : ", 1, lifePath);
   }
   out.blank();
@@ -145,10 +147,10 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
     markers = anniversaryMarkers(age);
     monthOfStudy = StudyMonthNumber(s.StudyDate, personalYear);
     dayOfStudy = StudyDayNumber(s.StudyDate, monthOfStudy);
-    out.labelled("Nombre d'ann\xE9" "e personnelle : ", 1, personalYear);
+    out.labelled("Nombre d'année personnelle : "_cp1252, 1, personalYear);
     out.labelled("Lettre de passage : ", 2, transitLetter);
-    out.labelled("Rep\xE8re avant anniversaire : ", 1, markers.before);
-    out.labelled("Rep\xE8re apr\xE8s anniversaire : ", 1, markers.after);
+    out.labelled("Repère avant anniversaire : "_cp1252, 1, markers.before);
+    out.labelled("Repère après anniversaire : "_cp1252, 1, markers.after);
     out.labelled("Nombre des mois : ", 2, monthOfStudy);
     out.labelled("Nombre des jours : ", 2, dayOfStudy);
     out.blank();
@@ -158,7 +160,10 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
   const std::array<Text, 6> luck = {
       addNumbers({unique, personalYear, birth.day, intimate}),
       addNumbers({ReduceKeepMasters(unique), ReduceKeepMasters(birth.day), personalYear, intimate}),
-      unique, personalYear, birth.day, intimate};
+      unique,
+      personalYear,
+      birth.day,
+      intimate};
   out.labelled("Nombres de la chance : ", 1, luckListText(luck));
   out.blank();
 
@@ -202,7 +207,7 @@ void writePortrait(const StudySubject& s, bool includeFirstName, FirstNameDictio
   out.item(uniqueReadings);
   out.blank();
 
-  out.item("L'ann\xE9" "e en cours");
+  out.item("L'année en cours"_cp1252);
   out.blank();
   Text& year = out.newItem();
   appendReadingLine(year, personalYear, tableRow(PersonalYearTexts, personalYear));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/clock.h"
+#include "common/cp1252_literal.h"
 #include "utilities/clock_fields.h"
 
 namespace tessaro {
@@ -20,7 +21,7 @@ bool isValidDateTime(const DateTime& value);
 // l'horloge : " followed by the reason.
 void setClockFromLabels(const ClockLabels& labels);
 
-inline constexpr std::string_view ClockSettingFailedPrefix = "Impossible de r\xE9gler l'horloge : ";
+inline constexpr std::string_view ClockSettingFailedPrefix = "Impossible de régler l'horloge : "_cp1252;
 inline constexpr std::string_view NoSuchDateTimeReason = "cette date ou cette heure n'existe pas";
 
 }  // namespace tessaro
