@@ -56,49 +56,68 @@ std::string toUtf8(std::string_view cp1252) {
   return out;
 }
 
+namespace {
+
+// A code point and the length of the UTF-8 sequence that holds it; length 0 for a malformed one.
+struct Utf8Sequence {
+  char32_t codePoint = 0;
+  size_t length = 0;
+};
+
+Utf8Sequence utf8SequenceAt(std::string_view utf8, size_t i) {
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  size_t length = 0;
+  char32_t cp = 0;
+  char32_t minimum = 0;
+  if (lead < 0x80) {
+    return {lead, 1};
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2, cp = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, cp = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, cp = lead & 0x07, minimum = 0x10000;
+  } else {
+    return {};
+  }
+  if (i + length > utf8.size()) return {};
+  for (size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(utf8[i + k]);
+    if ((next & 0xC0) != 0x80) return {};
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {};
+  return {cp, length};
+}
+
+}  // namespace
+
 Text fromUtf8(std::string_view utf8) {
   Text out;
   out.reserve(utf8.size());
   size_t i = 0;
-  const size_t n = utf8.size();
-  while (i < n) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    int length = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-      length = 1, cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2, cp = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3, cp = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4, cp = lead & 0x07, minimum = 0x10000;
-    } else {
-      out.push_back('?');
-      ++i;
-      continue;
-    }
-    bool valid = i + static_cast<size_t>(length) <= n;
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
-      if ((next & 0xC0) != 0x80) {
-        valid = false;
-      } else {
-        cp = (cp << 6) | (next & 0x3F);
-      }
-    }
-    if (!valid || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+  while (i < utf8.size()) {
+    const Utf8Sequence sequence = utf8SequenceAt(utf8, i);
+    if (sequence.length == 0) {
       // Skip only the lead byte so that a following valid sequence is not lost.
       out.push_back('?');
       ++i;
       continue;
     }
-    const int byte = unicodeToCp1252(cp);
+    const int byte = unicodeToCp1252(sequence.codePoint);
     out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
-    i += static_cast<size_t>(length);
+    i += sequence.length;
   }
   return out;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t length = utf8SequenceAt(bytes, i).length;
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
 }
 
 }  // namespace tessaro
