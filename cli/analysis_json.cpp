@@ -222,6 +222,13 @@ void appendAnalysisJson(const CliSubject& input, FirstNameDictionary* firstNameD
   writeAnalyses(json, input, firstNameDictionary);
 }
 
+void appendErrorJson(std::string_view cp1252Message, std::string& out) {
+  JsonWriter json(out);
+  json.beginObject();
+  member(json, "error", cp1252Message);
+  json.endObject();
+}
+
 nlohmann::ordered_json analysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary) {
   std::string out;
   appendAnalysisJson(input, firstNameDictionary, out);

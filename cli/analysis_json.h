@@ -16,6 +16,9 @@ namespace tessaro::cli {
 // reading is added to the portrait when a dictionary is given.
 void appendAnalysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary, std::string& out);
 
+// Appends an object holding only an error, for a line that cannot be analysed at all.
+void appendErrorJson(std::string_view cp1252Message, std::string& out);
+
 // The same object as a JSON value.
 nlohmann::ordered_json analysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary);
 

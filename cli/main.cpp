@@ -1,11 +1,17 @@
 // tessaro-cli: the analyses of a subject as JSON, the portrait as a file, and batches of subjects.
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <new>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "cli/analysis_json.h"
+#include "cli/batch_input.h"
 #include "cli/document_output.h"
+#include "cli/standard_output.h"
 #include "cli/subject_input.h"
 #include "common/cp1252.h"
 #include "common/data_paths.h"
@@ -74,8 +80,7 @@ FirstNameDictionary* pointerTo(std::optional<FirstNameDictionary>& dictionary) {
 
 void writeOutput(const std::string& path, const std::string& bytes) {
   if (path.empty() || path == "-") {
-    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    std::cout.flush();
+    writeStandardOutput(bytes);
   } else {
     writeFileAtomically(path, bytes);
   }
@@ -83,7 +88,7 @@ void writeOutput(const std::string& path, const std::string& bytes) {
 
 int runAnalyse(const Options& o) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
-  std::cout << analysisJson(readSubject(o), pointerTo(dictionary)).dump(2) << '\n';
+  writeStandardOutput(analysisJson(readSubject(o), pointerTo(dictionary)).dump(2) + '\n');
   return 0;
 }
 
@@ -96,24 +101,77 @@ int runPortrait(const Options& o) {
   return 0;
 }
 
+// One object per line, whatever the line holds: a line that cannot be analysed gets an error
+// object, and the batch goes on.
+void appendBatchResult(const BatchLine& line, FirstNameDictionary* dictionary, std::string& out) {
+  const size_t start = out.size();
+  try {
+    if (line.tooLong) {
+      appendErrorJson("Ligne de plus de " + std::to_string(MaxBatchLineBytes) + " octets", out);
+    } else {
+      appendAnalysisJson(subjectFromBatchLine(line.bytes), dictionary, out);
+    }
+  } catch (const std::bad_alloc&) {
+    out.resize(start);
+    appendErrorJson("M\xE9moire insuffisante pour cette ligne", out);
+  }
+  out += '\n';
+}
+
 int runBatch(const Options& o) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
-  // Lines are gathered and written in large blocks; the C streams are not used alongside.
-  std::ios::sync_with_stdio(false);
+  BatchInput input(STDIN_FILENO);
+  // Results are gathered and written in large blocks.
   constexpr size_t BlockSize = 1 << 16;
-  std::string line;
   std::string block;
-  while (std::getline(std::cin, line)) {
-    appendAnalysisJson(subjectFromBatchLine(line), pointerTo(dictionary), block);
-    block += '\n';
+  // When the input fails, what was finished before is written, then the failure reported.
+  const auto nextLine = [&] {
+    try {
+      return input.next();
+    } catch (const FileError&) {
+      writeStandardOutput(block);
+      throw;
+    }
+  };
+  while (const std::optional<BatchLine> line = nextLine()) {
+    appendBatchResult(*line, pointerTo(dictionary), block);
     if (block.size() >= BlockSize) {
-      std::cout.write(block.data(), static_cast<std::streamsize>(block.size()));
+      writeStandardOutput(block);
       block.clear();
     }
   }
-  std::cout.write(block.data(), static_cast<std::streamsize>(block.size()));
-  std::cout.flush();
+  writeStandardOutput(block);
   return 0;
+}
+
+// The input format, for the batch's help.
+std::string batchInputFormat() {
+  return "Entrée : un sujet par ligne ; CR LF, LF ou CR seul termine une ligne.\n"
+         "Champs séparés par des tabulations : prénom, nom, date de naissance, date de l'étude,\n"
+         "adresse, code postal et ville, société, prénom et nom de la seconde personne ;\n"
+         "les champs absents sont vides.\n"
+         "Une ligne en UTF-8 valide est lue en UTF-8, toute autre en Windows-1252.\n"
+         "Une ligne de plus de " +
+         std::to_string(MaxBatchLineBytes) +
+         " octets donne {\"error\": ...} et la suite est lue.\n"
+         "Sortie : un objet JSON par ligne, dans l'ordre des lignes.";
+}
+
+int reportFailure(const Text& message) {
+  std::cerr << toUtf8(message) << '\n';
+  return Failure;
+}
+
+// Help asked for goes to standard output, checked like any output.
+int writeHelp(const CLI::App& app, const CLI::ParseError& request) {
+  std::ostringstream help;
+  const int code = app.exit(request, help);
+  try {
+    writeStandardOutput(help.str());
+  } catch (const TessaroError& error) {
+    return reportFailure(error.message());
+  }
+  return code;
 }
 
 }  // namespace
@@ -136,6 +194,8 @@ int main(int argc, char* argv[]) {
   CLI::App* batch = app.add_subcommand(
       "batch", "Un sujet par ligne sur l'entrée standard (champs séparés par des tabulations), un objet JSON par ligne");
   addFirstNameOptions(*batch, o);
+  batch->footer(batchInputFormat());
+  app.footer("Le format des lignes de batch : tessaro-cli batch --help");
 
   std::string convertInput;
   CLI::App* convert = app.add_subcommand(
@@ -146,7 +206,7 @@ int main(int argc, char* argv[]) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    if (error.get_exit_code() == 0) return app.exit(error);
+    if (error.get_exit_code() == 0) return writeHelp(app, error);
     std::cerr << "tessaro-cli: " << error.what() << "\n" << app.help("", CLI::AppFormatMode::Normal);
     return BadUsage;
   }
@@ -164,7 +224,8 @@ int main(int argc, char* argv[]) {
     }
     return runBatch(o);
   } catch (const TessaroError& error) {
-    std::cerr << toUtf8(error.message()) << '\n';
-    return Failure;
+    return reportFailure(error.message());
+  } catch (const std::bad_alloc&) {
+    return reportFailure("M\xE9moire insuffisante");
   }
 }

@@ -3,6 +3,7 @@
 
 #include "common/cp1252.h"
 #include "common/errors.h"
+#include "common/file_io.h"
 #include "files/study_file.h"
 
 namespace tessaro::cli {
@@ -25,13 +26,14 @@ CliSubject subjectFromOptions(const SubjectOptions& o) {
 
 CliSubject subjectFromStudyFile(const std::string& path, const SubjectOptions& partnerOptions) {
   std::optional<StudySubject> subject = readStudyFile(path);
-  if (!subject) throwCannotOpen(path);
+  if (!subject) throwCannotOpen(path, missingFileReason(path));
   return {*subject,
           partnerOf(normalised(partnerOptions.partnerFirst), normalised(partnerOptions.partnerLast))};
 }
 
-CliSubject subjectFromBatchLine(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+CliSubject subjectFromBatchLine(std::string_view bytes) {
+  // Whatever is not UTF-8 is taken in the encoding of the program's own files.
+  const Text line = isValidUtf8(bytes) ? fromUtf8(bytes) : Text(bytes);
   StudySubject s;
   Text partnerFirst;
   Text partnerLast;
@@ -41,8 +43,8 @@ CliSubject subjectFromBatchLine(std::string_view line) {
   size_t start = 0;
   for (Text* field : fields) {
     const size_t tab = line.find('\t', start);
-    *field = fromUtf8(line.substr(start, tab == std::string_view::npos ? line.npos : tab - start));
-    if (tab == std::string_view::npos) break;
+    *field = line.substr(start, tab == Text::npos ? Text::npos : tab - start);
+    if (tab == Text::npos) break;
     start = tab + 1;
   }
   return {trimmedSubject(std::move(s)), partnerOf(trim(partnerFirst), trim(partnerLast))};

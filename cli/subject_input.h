@@ -27,13 +27,14 @@ struct SubjectOptions {
 };
 CliSubject subjectFromOptions(const SubjectOptions& options);
 
-// A study file read like opening a study: trimmed, not upper-cased. Throws FileError when it
-// cannot be read, and when it does not exist ("Ne peut ouvrir le fichier").
+// A study file read like opening a study: trimmed, not upper-cased. Throws FileError "Ne peut
+// ouvrir le fichier" with the reason when it cannot be read, and when it does not exist.
 CliSubject subjectFromStudyFile(const std::string& path, const SubjectOptions& partnerOptions);
 
-// One batch line (UTF-8, TAB-separated: first name, last name, birth date, study date, address,
-// postcode-city, company, partner first name, partner last name; missing trailing fields empty;
-// a trailing CR dropped), taken as a study holds it after opening a study file.
-CliSubject subjectFromBatchLine(std::string_view line);
+// One batch line without its end (TAB-separated: first name, last name, birth date, study date,
+// address, postcode-city, company, partner first name, partner last name; missing trailing fields
+// empty), taken as a study holds it after opening a study file. A line that is not valid UTF-8 is
+// read as Windows-1252.
+CliSubject subjectFromBatchLine(std::string_view bytes);
 
 }  // namespace tessaro::cli

@@ -2,7 +2,6 @@
 #include "common/clock.h"
 
 #include <cerrno>
-#include <cstring>
 #include <ctime>
 
 #include "common/errors.h"
@@ -22,7 +21,7 @@ class SystemClock final : public Clock {
   void setUniversalTime(const DateTime& utc) override {
     std::tm fields = calendarFields(utc);
     timespec value{timegm(&fields), 0};
-    if (clock_settime(CLOCK_REALTIME, &value) != 0) throw TessaroError(std::strerror(errno));
+    if (clock_settime(CLOCK_REALTIME, &value) != 0) throw TessaroError(systemErrorReason(errno));
   }
 };
 

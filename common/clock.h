@@ -28,7 +28,7 @@ class Clock {
   // Local date and time.
   virtual DateTime now() const = 0;
   // Sets the system clock to a universal (UTC) time; throws TessaroError with the system's
-  // reason when the system refuses.
+  // reason, in French, when the system refuses.
   virtual void setUniversalTime(const DateTime& utc) = 0;
 };
 

@@ -41,4 +41,13 @@ Text fromUtf8(std::string_view utf8) {
   return out;
 }
 
+bool isValidUtf8(std::string_view bytes) {
+  for (size_t at = 0; at < bytes.size();) {
+    const Utf8Character character = readUtf8Character(bytes, at);
+    if (!character.valid) return false;
+    at += character.length;
+  }
+  return true;
+}
+
 }  // namespace tessaro

@@ -78,6 +78,9 @@ std::string toUtf8(std::string_view cp1252);
 // Characters that Windows-1252 cannot hold, and malformed UTF-8 sequences, become "?".
 Text fromUtf8(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8 (ASCII included).
+bool isValidUtf8(std::string_view bytes);
+
 // Appends the UTF-8 encoding of a code point (invalid code points become U+FFFD).
 void appendUtf8(std::string& out, char32_t codePoint);
 

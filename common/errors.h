@@ -44,7 +44,24 @@ inline constexpr std::string_view CannotCreateFilePattern =
     "Ne peut cr\xE9"
     "er le fichier %s";
 
-[[noreturn]] void throwCannotOpen(std::string_view path);
-[[noreturn]] void throwCannotCreate(std::string_view path);
+// Why a file could not be read or written: the second line of its message.
+inline constexpr std::string_view PermissionDeniedReason =
+    "permission refus\xE9"
+    "e";
+inline constexpr std::string_view DiskFullReason = "disque plein";
+inline constexpr std::string_view FolderNotFoundReason = "dossier introuvable";
+inline constexpr std::string_view FileNotFoundReason = "fichier introuvable";
+inline constexpr std::string_view FileTooLargeReason = "fichier trop volumineux";
+inline constexpr std::string_view NotAFileReason = "ce n'est pas un fichier";
+inline constexpr std::string_view OutOfMemoryReason = "m\xE9moire insuffisante";
+
+// The reason of a system error number (errno), in French.
+Text systemErrorReason(int errorNumber);
+
+// The message, then the reason on a line of its own when there is one.
+Text withReason(std::string_view message, std::string_view reason);
+
+[[noreturn]] void throwCannotOpen(std::string_view path, std::string_view reason = {});
+[[noreturn]] void throwCannotCreate(std::string_view path, std::string_view reason = {});
 
 }  // namespace tessaro

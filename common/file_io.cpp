@@ -1,67 +1,291 @@
-// Whole-file I/O on POSIX descriptors, so that every failure is seen and reported.
+// Whole-file I/O on POSIX descriptors, so that every failure is seen and reported with its reason.
 #include "common/file_io.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
-
-#include "common/errors.h"
+#include <optional>
+#include <span>
 
 namespace tessaro {
+namespace {
 
-std::string readWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throwCannotOpen(path);
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    throwCannotOpen(path);
+namespace fs = std::filesystem;
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd(fd) {}
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
   }
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(info.st_size > 0 ? info.st_size : 0));
-  char buffer[65536];
-  while (true) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      throwCannotOpen(path);
-    }
-    bytes.append(buffer, static_cast<size_t>(n));
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd; }
+  // Closes now, as a write is complete only once its close has succeeded: 0 or the errno.
+  int close() {
+    const int result = ::close(fd);
+    fd = -1;
+    return result == 0 ? 0 : errno;
   }
-  ::close(fd);
-  return bytes;
+
+ private:
+  int fd;
+};
+
+// Holds signals back in this thread for as long as it lives; a held signal acts afterwards.
+class SignalsHeld {
+ public:
+  explicit SignalsHeld(std::span<const int> signals) {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : signals) sigaddset(&set, s);
+    pthread_sigmask(SIG_BLOCK, &set, &previous);
+  }
+  ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous, nullptr); }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t previous;
+};
+
+// The signals that end a program by default, held while a temporary name exists, so that an
+// interrupted save leaves none behind. They are held in the saving thread only: a program with
+// other threads that leave them open may still die there.
+constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr int BrokenPipeSignal[] = {SIGPIPE};
+
+// A FIFO whose reader has gone answers EPIPE and sends SIGPIPE, which would end the program: the
+// signal is taken back, so the failure is reported instead.
+int writeAllWithoutSigpipe(int fd, std::string_view bytes) {
+  sigset_t pipeOnly;
+  sigemptyset(&pipeOnly);
+  sigaddset(&pipeOnly, SIGPIPE);
+  sigset_t pending;
+  sigpending(&pending);
+  const bool alreadyPending = sigismember(&pending, SIGPIPE) == 1;
+  const SignalsHeld held(BrokenPipeSignal);
+  const int error = writeAll(fd, bytes);
+  if (error == EPIPE && !alreadyPending) {
+    const timespec noWait{};
+    sigtimedwait(&pipeOnly, nullptr, &noWait);
+  }
+  return error;
 }
 
-void writeFileAtomically(const std::string& path, const std::string& bytes) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  if (target.filename().empty()) throwCannotCreate(path);
-  std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) throwCannotCreate(path);
-  bool ok = true;
-  size_t written = 0;
-  while (ok && written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else written += static_cast<size_t>(n);
+// Symbolic links followed to the path they lead to, which may not exist yet.
+std::string followLinks(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop <= 40; ++hop) {
+    struct stat info {};
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
+    if (length < 0 || static_cast<size_t>(length) == sizeof target) return current;
+    current = (fs::path(current).parent_path() / std::string(target, static_cast<size_t>(length))).string();
   }
-  // Keep the permissions of the file being replaced; a new file gets the usual ones.
+  throwCannotCreate(path, systemErrorReason(ELOOP));
+}
+
+// A file whose mode grants no write at all is read-only even to the superuser, whom the system
+// would let write.
+std::optional<Text> refusalToWrite(const std::string& path, const struct stat& info) {
+  if (S_ISDIR(info.st_mode) || S_ISSOCK(info.st_mode)) return Text(NotAFileReason);
+  if ((info.st_mode & 0222) == 0) return Text(PermissionDeniedReason);
+  if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return systemErrorReason(errno);
+  return std::nullopt;
+}
+
+void writeIntoDevice(const std::string& path, const std::string& device, std::string_view bytes) {
+  // Without waiting for a reader of a FIFO; the writes themselves wait as usual.
+  Descriptor fd(::open(device.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.get() < 0) throwCannotCreate(path, systemErrorReason(errno));
+  int error = ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK) == 0 ? 0 : errno;
+  if (error == 0) error = writeAllWithoutSigpipe(fd.get(), bytes);
+  if (error == 0) error = fd.close();
+  if (error != 0) throwCannotCreate(path, systemErrorReason(error));
+}
+
+// Rewrites a file in place, for a file known by other hard links too. The room is claimed first,
+// so that a full disk is found before a byte changes.
+void rewriteInPlace(const std::string& path, const std::string& file, std::string_view bytes) {
+  const SignalsHeld held(EndingSignals);
+  Descriptor fd(::open(file.c_str(), O_WRONLY | O_CLOEXEC));
+  if (fd.get() < 0) throwCannotCreate(path, systemErrorReason(errno));
+  int error = 0;
+  if (!bytes.empty() &&
+      ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+      errno != EOPNOTSUPP) {
+    error = errno;
+  }
+  if (error == 0) error = writeAll(fd.get(), bytes);
+  if (error == 0 && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) error = errno;
+  if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+  if (error == 0) error = fd.close();
+  if (error != 0) throwCannotCreate(path, systemErrorReason(error));
+}
+
+// Gives the new file the owner, group and mode of the one it replaces. Only the superuser may give
+// a file away, and only a member may give it a group: short of that, the new file keeps its own.
+int keepOwnerAndMode(int fd, const struct stat& previous) {
+  if (::fchown(fd, previous.st_uid, previous.st_gid) != 0) {
+    [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), previous.st_gid);
+  }
+  return ::fchmod(fd, previous.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+std::string temporaryName(const fs::path& target, unsigned attempt) {
+  return (target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                                  std::to_string(attempt)))
+      .string();
+}
+
+// Gives the unnamed file a temporary name beside the target, then renames it over the target.
+int linkAndRename(int fd, const fs::path& target) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    const std::string name = temporaryName(target, attempt);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+      if (errno == EEXIST) continue;
+      return errno;
+    }
+    if (::rename(name.c_str(), target.c_str()) == 0) return 0;
+    const int error = errno;
+    ::unlink(name.c_str());
+    return error;
+  }
+  return EEXIST;
+}
+
+// Where the unnamed file cannot be made (some file systems have none), a named one is, and the
+// ending signals are held for the whole save.
+int writeThroughNamedFile(const fs::path& target, std::string_view bytes, const struct stat* previous) {
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    const std::string name = temporaryName(target, attempt);
+    Descriptor fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() < 0) {
+      if (errno == EEXIST) continue;
+      return errno;
+    }
+    int error = writeAll(fd.get(), bytes);
+    if (error == 0 && previous != nullptr) error = keepOwnerAndMode(fd.get(), *previous);
+    if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+    if (error == 0) error = fd.close();
+    if (error == 0 && ::rename(name.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(name.c_str());
+    return error;
+  }
+  return EEXIST;
+}
+
+void replaceAtomically(const std::string& path, const fs::path& target, std::string_view bytes,
+                       const struct stat* previous) {
+  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  int error = 0;
+  {
+    Descriptor fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (fd.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+      const SignalsHeld held(EndingSignals);
+      error = writeThroughNamedFile(target, bytes, previous);
+    } else if (fd.get() < 0) {
+      error = errno;
+    } else {
+      error = writeAll(fd.get(), bytes);
+      if (error == 0 && previous != nullptr) error = keepOwnerAndMode(fd.get(), *previous);
+      if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+      if (error == 0) {
+        const SignalsHeld held(EndingSignals);
+        error = linkAndRename(fd.get(), target);
+      }
+    }
+  }
+  if (error != 0) throwCannotCreate(path, systemErrorReason(error));
+  // The rename lasts only once the folder is on disk too.
+  const Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory.get() >= 0) ::fsync(directory.get());
+}
+
+}  // namespace
+
+Text missingFileReason(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0) return Text(NotAFileReason);
+  const fs::path parent = fs::path(path).parent_path();
+  if (!parent.empty() && (::stat(parent.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))) {
+    return Text(FolderNotFoundReason);
+  }
+  return Text(FileNotFoundReason);
+}
+
+std::string readWholeFile(const std::string& path, size_t maxBytes) {
+  // A FIFO or a device is refused before it is opened: opening one can wait or act.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) throwCannotOpen(path, NotAFileReason);
+  // Without waiting, should the name have become a FIFO since.
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    throwCannotOpen(path, errno == ENOENT ? missingFileReason(path) : systemErrorReason(errno));
+  }
+  if (::fstat(fd.get(), &info) != 0) throwCannotOpen(path, systemErrorReason(errno));
+  if (!S_ISREG(info.st_mode)) throwCannotOpen(path, NotAFileReason);
+  if (static_cast<uintmax_t>(info.st_size) > maxBytes) throwCannotOpen(path, FileTooLargeReason);
+  try {
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(info.st_size));
+    char buffer[65536];
+    while (true) {
+      const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        throwCannotOpen(path, systemErrorReason(errno));
+      }
+      // A file may grow while it is read, and some (under /proc) tell no size at all.
+      if (static_cast<size_t>(n) > maxBytes - bytes.size()) throwCannotOpen(path, FileTooLargeReason);
+      bytes.append(buffer, static_cast<size_t>(n));
+    }
+    return bytes;
+  } catch (const std::bad_alloc&) {
+    throwCannotOpen(path, OutOfMemoryReason);
+  }
+}
+
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
+  const fs::path target = followLinks(path);
+  if (target.filename().empty()) throwCannotCreate(path, NotAFileReason);
   struct stat previous {};
-  const mode_t mode = ::stat(path.c_str(), &previous) == 0 ? (previous.st_mode & 07777) : 0644;
-  ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(pattern.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(pattern.c_str());
-    throwCannotCreate(path);
+  if (::stat(target.c_str(), &previous) != 0) {
+    if (errno != ENOENT) throwCannotCreate(path, systemErrorReason(errno));
+    replaceAtomically(path, target, bytes, nullptr);
+    return;
   }
+  if (const std::optional<Text> refusal = refusalToWrite(target.string(), previous))
+    throwCannotCreate(path, *refusal);
+  if (!S_ISREG(previous.st_mode)) {
+    writeIntoDevice(path, target.string(), bytes);
+  } else if (previous.st_nlink > 1) {
+    rewriteInPlace(path, target.string(), bytes);
+  } else {
+    replaceAtomically(path, target, bytes, &previous);
+  }
+}
+
+int writeAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(descriptor, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return 0;
 }
 
 bool fileExists(const std::string& path) {

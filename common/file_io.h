@@ -1,17 +1,54 @@
-// Whole-file reads and safe whole-file writes, reporting failures as FileError.
+// Whole-file reads bounded by a size cap, and whole-file writes that replace a file the way careful
+// tools do. Every failure is a FileError whose second line says why.
 #pragma once
 
+#include <new>
 #include <string>
+#include <string_view>
+
+#include "common/errors.h"
 
 namespace tessaro {
 
-// The file's bytes; throws FileError "Ne peut ouvrir le fichier <path>" when it cannot be read.
-std::string readWholeFile(const std::string& path);
+// No file the program reads may be larger: its largest format is a rich-text document.
+inline constexpr size_t MaxReadableFileBytes = size_t{32} << 20;
 
-// Writes a temporary file beside the target and renames it over the target, so a failed or
-// interrupted save never damages the previous file. Throws FileError
-// "Ne peut créer le fichier <path>" on any failure, leaving no temporary file behind.
-void writeFileAtomically(const std::string& path, const std::string& bytes);
+// The bytes of a regular file of at most maxBytes. Throws FileError "Ne peut ouvrir le fichier
+// <path>" with the reason when the file is missing, is not a regular file (a FIFO or a device is
+// refused without waiting on it), is larger, cannot be read, or does not fit in memory.
+std::string readWholeFile(const std::string& path, size_t maxBytes = MaxReadableFileBytes);
+
+// parse(the file's bytes), reporting memory that runs out while parsing as it does for reading.
+template <class Parse>
+auto parseWholeFile(const std::string& path, size_t maxBytes, Parse parse) {
+  const std::string bytes = readWholeFile(path, maxBytes);
+  try {
+    return parse(bytes);
+  } catch (const std::bad_alloc&) {
+    throwCannotOpen(path, OutOfMemoryReason);
+  }
+}
+
+// Why a file that could not be found is not there: its folder is missing, the name is a folder,
+// or the file itself is missing.
+Text missingFileReason(const std::string& path);
+
+// Replaces what the path names with the bytes, and throws FileError "Ne peut créer le fichier
+// <path>" with the reason on failure:
+// - a regular file is replaced atomically and durably: the bytes go to an unnamed file of the same
+//   folder that gets a name only to be renamed over the target, so that a failure or an
+//   interruption leaves the previous file whole and no temporary file behind;
+// - a symbolic link is followed: its target is replaced, the link stays;
+// - a file with other hard links is rewritten in place, so that all its names still share it;
+// - a device or a FIFO is written into;
+// - a read-only file is refused, as a folder is;
+// - a replaced file keeps its owner, group and mode where the system allows; a new one gets 0666
+//   less the umask.
+void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Writes every byte to the descriptor, going on after interruptions; 0, or the errno of the
+// failure.
+int writeAll(int descriptor, std::string_view bytes);
 
 bool fileExists(const std::string& path);
 

@@ -2,7 +2,6 @@
 #include "files/document_file.h"
 
 #include <filesystem>
-#include <new>
 
 #include "common/errors.h"
 #include "common/file_io.h"
@@ -30,11 +29,10 @@ std::string writeDocument(const RichDocument& document, DocumentFormat format) {
 RichDocument loadDocumentFile(const std::string& path, DocumentFormat mode,
                               const CharFormat& plainTextFormat) {
   try {
-    return readDocument(readWholeFile(path), mode, plainTextFormat);
+    return parseWholeFile(path, MaxReadableFileBytes,
+                          [&](std::string_view bytes) { return readDocument(bytes, mode, plainTextFormat); });
   } catch (const DocumentTooLarge&) {
-    throwCannotOpen(path);
-  } catch (const std::bad_alloc&) {
-    throwCannotOpen(path);
+    throwCannotOpen(path, FileTooLargeReason);
   }
 }
 

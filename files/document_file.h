@@ -20,12 +20,13 @@ RichDocument readDocument(std::string_view bytes, DocumentFormat mode = Document
                           const CharFormat& plainTextFormat = CharFormat{});
 std::string writeDocument(const RichDocument& document, DocumentFormat format);
 
-// Throws FileError "Ne peut ouvrir le fichier <path>" when the file cannot be read or holds more
-// than a document can.
+// Throws FileError "Ne peut ouvrir le fichier <path>" with the reason when the file cannot be
+// read, is larger than MaxReadableFileBytes or holds more than a document can.
 RichDocument loadDocumentFile(const std::string& path, DocumentFormat mode = DocumentFormat::Rtf,
                               const CharFormat& plainTextFormat = CharFormat{});
 
-// Replaces the file safely; throws FileError "Ne peut créer le fichier <path>" on failure.
+// Replaces the file as writeFileAtomically does; throws FileError "Ne peut créer le fichier
+// <path>" with the reason on failure.
 void saveDocumentFile(const std::string& path, const RichDocument& document, DocumentFormat format);
 
 }  // namespace tessaro

@@ -172,7 +172,7 @@ HelpFile HelpFile::parse(std::string_view bytes) {
   return file;
 }
 
-HelpFile HelpFile::load(const std::string& path) { return parse(readWholeFile(path)); }
+HelpFile HelpFile::load(const std::string& path) { return parseWholeFile(path, MaxHelpFileBytes, parse); }
 
 std::optional<size_t> HelpFile::topicOfContext(int32_t context) const {
   for (size_t i = 0; i < topicList.size(); ++i) {

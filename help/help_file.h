@@ -12,6 +12,8 @@
 namespace tessaro {
 
 inline constexpr const char* HelpFileName = "OrvTsr.hlp";
+// Two hundred times the shipped file: a help file is text written by hand.
+inline constexpr size_t MaxHelpFileBytes = size_t{4} << 20;
 
 // A run of text; a link names the topic it leads to.
 struct HelpSpan {
@@ -44,7 +46,8 @@ class HelpFile {
  public:
   // Never fails: what cannot be understood is left out and listed in problems().
   static HelpFile parse(std::string_view bytes);
-  // Throws FileError "Ne peut ouvrir le fichier <path>" when the file cannot be read.
+  // Throws FileError "Ne peut ouvrir le fichier <path>" with the reason when the file cannot be
+  // read or is larger than MaxHelpFileBytes.
   static HelpFile load(const std::string& path);
 
   const std::vector<HelpTopic>& topics() const { return topicList; }

@@ -19,7 +19,7 @@ Text headerName(std::string_view headerLine) {
 
 void FirstNameDictionary::ChargePrenoms(const std::string& path) {
   setLines({});
-  setLines(splitLines(readWholeFile(path)));
+  setLines(parseWholeFile(path, MaxDictionaryFileBytes, splitLines));
 }
 
 void FirstNameDictionary::setLines(std::vector<Text> lines) {

@@ -12,13 +12,16 @@
 namespace tessaro {
 
 inline constexpr const char* DictionaryFileName = "Prenoms.pre";
+// Sixty times the shipped file, and few enough lines, even short ones, to fit in memory.
+inline constexpr size_t MaxDictionaryFileBytes = size_t{4} << 20;
 inline constexpr const char* NameNotInDictionaryText = "Ce prénom ne figure pas dans le dictionnaire."_cp1252;
 
 // One dictionary and its selection, shared by the browser, the study and the portrait.
 class FirstNameDictionary {
  public:
   // Replaces the lines with those of the file (CR LF, CR or LF ends a line). A file that cannot
-  // be read empties the dictionary and throws FileError "Ne peut ouvrir le fichier <path>".
+  // be read, or is larger than MaxDictionaryFileBytes, empties the dictionary and throws FileError
+  // "Ne peut ouvrir le fichier <path>" with the reason.
   void ChargePrenoms(const std::string& path);
   // Replaces the lines with the given ones (the selection is reset).
   void setLines(std::vector<Text> lines);

@@ -39,7 +39,7 @@ class ZoneOverride {
 };
 
 [[noreturn]] void throwCannotSet(std::string_view reason) {
-  throw TessaroError(Text(ClockSettingFailedPrefix) + Text(reason));
+  throw TessaroError(withReason(ClockSettingFailedMessage, reason));
 }
 
 }  // namespace

@@ -18,10 +18,10 @@ bool isValidDateTime(const DateTime& value);
 // Reads the labels, converts the local time to universal time in the process's zone and sets
 // the clock in use. A field that is not a number throws ConversionError; a date or time that does
 // not exist, or a setting the system refuses, throws TessaroError "Impossible de régler
-// l'horloge : " followed by the reason.
+// l'horloge" with the reason on a second line.
 void setClockFromLabels(const ClockLabels& labels);
 
-inline constexpr std::string_view ClockSettingFailedPrefix = "Impossible de régler l'horloge : "_cp1252;
+inline constexpr std::string_view ClockSettingFailedMessage = "Impossible de régler l'horloge"_cp1252;
 inline constexpr std::string_view NoSuchDateTimeReason = "cette date ou cette heure n'existe pas";
 
 }  // namespace tessaro

@@ -5,6 +5,7 @@ Exit status 0 when every object matches, 1 with a report of the mismatches other
 """
 
 import json
+import re
 import subprocess
 import sys
 
@@ -27,8 +28,16 @@ def held_character(c):
         return "?"
 
 
-def held(field):
-    return "".join(held_character(c) for c in field.decode("utf-8", errors="replace").replace("\ufffd", "?"))
+def windows_1252(byte):
+    return chr(byte) if chr(byte) in UNDEFINED_BYTES else bytes([byte]).decode("cp1252")
+
+
+def decoded(line):
+    """A line that is not UTF-8 is taken as Windows-1252."""
+    try:
+        return "".join(held_character(c) for c in line.decode("utf-8"))
+    except UnicodeDecodeError:
+        return "".join(windows_1252(b) for b in line)
 
 
 def trimmed(text):
@@ -41,9 +50,7 @@ def trimmed(text):
 
 
 def subject_of(line):
-    if line.endswith(b"\r"):
-        line = line[:-1]
-    f = [held(field) for field in line.split(b"\t")] + [""] * 9
+    f = decoded(line).split("\t") + [""] * 9
     return {"first": trimmed(f[0]), "last": trimmed(f[1]), "birth": f[2], "study": f[3],
             "address": trimmed(f[4]), "city": trimmed(f[5]), "company": trimmed(f[6]),
             "partner_first": trimmed(f[7]), "partner_last": trimmed(f[8])}
@@ -115,9 +122,10 @@ def check_reference():
 
 def main():
     check_reference()
-    lines = batch_lines()
-    run = subprocess.run([sys.argv[1], "batch"], input=b"\n".join(lines) + b"\n", capture_output=True,
-                         timeout=600)
+    data = b"\n".join(batch_lines()) + b"\n"
+    # CR LF, LF and a lone CR each end a line.
+    lines = re.split(rb"\r\n|\r|\n", data)[:-1]
+    run = subprocess.run([sys.argv[1], "batch"], input=data, capture_output=True, timeout=600)
     if run.returncode != 0:
         print(f"tessaro-cli batch exited with {run.returncode}: {run.stderr.decode(errors='replace')}")
         return 1

@@ -5,6 +5,8 @@ Usage: process_checks.py PATH/TO/tessaro-cli
 
 import json
 import os
+import resource
+import stat
 import subprocess
 import sys
 import tempfile
@@ -18,8 +20,9 @@ NOT_AN_INTEGER = "'' n'est pas une valeur entière correcte\n"
 failures = []
 
 
-def run(args, stdin=b""):
-    done = subprocess.run([CLI] + args, input=stdin, capture_output=True, timeout=60)
+def run(args, stdin=b"", stdout=subprocess.PIPE, **options):
+    feed = {"input": stdin} if isinstance(stdin, bytes) else {"stdin": stdin}
+    done = subprocess.run([CLI] + args, stdout=stdout, stderr=subprocess.PIPE, timeout=60, **feed, **options)
     return done.returncode, done.stdout, done.stderr.decode("utf-8", errors="replace")
 
 
@@ -50,13 +53,13 @@ def check_exit_codes(folder):
         (["frobnicate"], 2, "Usage", False),
         (["portrait", "--format", "pdf"] + named, 2, "Usage", False),
         (["analyse", study, "--first", "X"], 2, "tessaro-cli: ", False),
-        (["analyse", missing], 1, f"Ne peut ouvrir le fichier {missing}\n", True),
-        (["portrait", missing], 1, f"Ne peut ouvrir le fichier {missing}\n", True),
+        (["analyse", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
+        (["portrait", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
         (["portrait", "--first", "jean", "--last", "dupont"], 1, NOT_AN_INTEGER, True),
         (["portrait", "-o", os.path.join(folder, "absent", "p.txt")] + named, 1,
-         f"Ne peut créer le fichier {os.path.join(folder, 'absent', 'p.txt')}\n", True),
+         f"Ne peut créer le fichier {os.path.join(folder, 'absent', 'p.txt')}\ndossier introuvable\n", True),
         (["analyse", "--include-first-name", "--dictionary", missing] + named, 1,
-         f"Ne peut ouvrir le fichier {missing}\n", True),
+         f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
         (["batch"], 0, "", True),
         (["analyse", study], 0, "", True),
         (["portrait"] + named, 0, "", True),
@@ -117,11 +120,135 @@ def check_portrait_file(folder):
         check("a failed portrait keeps the earlier file", code == 1 and f.read() == expected)
 
 
+NAMED = ["--first", "jean", "--last", "dupont", "--birth", "19/04/1950", "--study", "08/12/2026"]
+GOOD_LINE = b"JEAN\tDUPONT\t19/04/1950\t08/12/2026\n"
+MEMORY_CAP = 100 << 20
+NOT_A_FILE = "ce n'est pas un fichier"
+CANNOT_WRITE_OUTPUT = "Ne peut écrire sur la sortie standard\n"
+
+
+def cannot_open(path, reason):
+    return f"Ne peut ouvrir le fichier {path}\n{reason}\n"
+
+
+def cannot_create(path, reason):
+    return f"Ne peut créer le fichier {path}\n{reason}\n"
+
+
+def capped_memory():
+    resource.setrlimit(resource.RLIMIT_AS, (MEMORY_CAP, MEMORY_CAP))
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def write(path, data, mode=0o644):
+    with open(path, "wb") as f:
+        f.write(data)
+    os.chmod(path, mode)
+
+
+def check_files_and_streams(folder):
+    """Every input bounded, every output checked, and files replaced as careful tools do."""
+    def p(name):
+        return os.path.join(folder, name)
+    portrait = run(["portrait"] + NAMED)[1]
+    root = os.geteuid() == 0
+    # AddressSanitizer reserves more address space than any cap allows.
+    sanitized = b"__asan_init" in read(CLI)
+    full = os.open("/dev/full", os.O_WRONLY)
+    gone_reader, gone = os.pipe()
+    os.close(gone_reader)
+    folder_fd = os.open(folder, os.O_RDONLY)
+    os.mkfifo(p("fifo"))
+    with open(p("huge"), "wb") as f:
+        f.truncate(1 << 40)
+    write(p("big.txt"), (b"Une ligne de texte assez ordinaire. " * 4 + b"\n") * 200000)
+    write(p("target"), b"old")
+    os.symlink("target", p("link"))
+    write(p("linked"), b"old")
+    os.link(p("linked"), p("second name"))
+    write(p("read-only"), b"old", 0o444)
+    write(p("kept"), b"old", 0o640)
+    if root:
+        os.chown(p("kept"), 1234, 1234)
+        os.mknod(p("null"), 0o666 | stat.S_IFCHR, os.makedev(1, 3))
+    fifo_reader = os.open(p("fifo"), os.O_RDONLY | os.O_NONBLOCK)
+
+    def lines_out(out):
+        return [json.loads(line) for line in out.split(b"\n")[:-1]]
+
+    # (what, arguments, options of the run, exit code, whole standard error, what must hold after)
+    cases = [
+        ("standard output on a full disk", ["portrait"] + NAMED, {"stdout": full}, 1,
+         CANNOT_WRITE_OUTPUT + "disque plein\n", None),
+        ("batch output on a full disk", ["batch"], {"stdin": GOOD_LINE, "stdout": full}, 1,
+         CANNOT_WRITE_OUTPUT + "disque plein\n", None),
+        ("batch output to a reader gone, SIGPIPE ignored", ["batch"],
+         {"stdin": GOOD_LINE * 100000, "stdout": gone, "restore_signals": False}, 1,
+         CANNOT_WRITE_OUTPUT + "plus personne ne lit à l'autre bout\n", None),
+        ("batch input that cannot be read", ["batch"], {"stdin": folder_fd}, 1,
+         "Ne peut lire l'entrée standard\nce n'est pas un fichier\n", None),
+        ("batch line ends and a Windows-1252 line", ["batch"], {"stdin": b"A\tB\r\nC\tD\rNo\xebl\tE\nF\tG"}, 0, "",
+         lambda out: [o["subject"]["first_name"] for o in lines_out(out)] == ["A", "C", "Noël", "F"]),
+        ("study from a FIFO", ["analyse", p("fifo")], {}, 1, cannot_open(p("fifo"), NOT_A_FILE), None),
+        ("document from a FIFO", ["convert", p("fifo"), "-o", p("c.rtf")], {}, 1,
+         cannot_open(p("fifo"), NOT_A_FILE), None),
+        ("dictionary from a FIFO", ["analyse", "--include-first-name", "--dictionary", p("fifo")] + NAMED, {}, 1,
+         cannot_open(p("fifo"), NOT_A_FILE), None),
+        ("study of a terabyte", ["analyse", p("huge")], {}, 1, cannot_open(p("huge"), "fichier trop volumineux"),
+         None),
+        ("dictionary of a terabyte", ["portrait", "--include-first-name", "--dictionary", p("huge")] + NAMED, {}, 1,
+         cannot_open(p("huge"), "fichier trop volumineux"), None),
+        ("-o through a symbolic link", ["portrait", "-o", p("link")] + NAMED, {}, 0, "",
+         lambda _: os.path.islink(p("link")) and read(p("target")) == portrait),
+        ("-o onto a file with two names", ["portrait", "-o", p("linked")] + NAMED, {}, 0, "",
+         lambda _: os.path.samefile(p("linked"), p("second name")) and read(p("second name")) == portrait),
+        ("-o onto a read-only file", ["portrait", "-o", p("read-only")] + NAMED, {}, 1,
+         cannot_create(p("read-only"), "permission refusée"), lambda _: read(p("read-only")) == b"old"),
+        ("-o into a FIFO", ["portrait", "-o", p("fifo")] + NAMED, {}, 0, "",
+         lambda _: stat.S_ISFIFO(os.stat(p("fifo")).st_mode) and os.read(fifo_reader, 1 << 16) == portrait),
+        ("-o keeps owner, group and mode", ["portrait", "-o", p("kept")] + NAMED, {}, 0, "",
+         lambda _: (lambda s: stat.S_IMODE(s.st_mode) == 0o640 and (not root or (s.st_uid, s.st_gid) == (1234, 1234)))
+         (os.stat(p("kept")))),
+        ("-o of a new file under umask 077", ["portrait", "-o", p("new")] + NAMED,
+         {"preexec_fn": lambda: os.umask(0o077)}, 0, "", lambda _: stat.S_IMODE(os.stat(p("new")).st_mode) == 0o600),
+    ]
+    if root:
+        cases.append(("-o into a device", ["portrait", "-o", p("null")] + NAMED, {}, 0, "",
+                      lambda _: stat.S_ISCHR(os.stat(p("null")).st_mode)))
+    if not sanitized:
+        cases += [
+            ("study from /dev/zero under a memory cap", ["analyse", "/dev/zero"], {"preexec_fn": capped_memory}, 1,
+             cannot_open("/dev/zero", NOT_A_FILE), None),
+            ("dictionary from /dev/zero under a memory cap",
+             ["analyse", "--include-first-name", "--dictionary", "/dev/zero"] + NAMED,
+             {"preexec_fn": capped_memory}, 1, cannot_open("/dev/zero", NOT_A_FILE), None),
+            ("document larger than the memory left", ["convert", p("big.txt"), "-o", p("big.rtf")],
+             {"preexec_fn": capped_memory}, 1, cannot_open(p("big.txt"), "mémoire insuffisante"), None),
+            ("batch line of 100 MB under a memory cap", ["batch"],
+             {"stdin": GOOD_LINE * 5 + b"A" * 100_000_000 + b"\n" + GOOD_LINE, "preexec_fn": capped_memory}, 0, "",
+             lambda out: [o.get("error") for o in lines_out(out)] == [None] * 5 + ["Ligne de plus de 65536 octets",
+                                                                                   None]),
+        ]
+    try:
+        for what, args, options, code, error, after in cases:
+            got_code, out, got_error = run(args, **options)
+            check(what, (got_code, got_error) == (code, error), f"{got_code} {got_error!r}")
+            check(f"{what}: outcome", after is None or after(out), out[:80] if out else "")
+    finally:
+        for fd in (full, gone, folder_fd, fifo_reader):
+            os.close(fd)
+
+
 def main():
     with tempfile.TemporaryDirectory() as folder:
         check_exit_codes(folder)
         check_subject_sources(folder)
         check_portrait_file(folder)
+        check_files_and_streams(folder)
     for failure in failures:
         print(failure)
     print(f"{len(failures)} failed checks")

@@ -27,10 +27,11 @@ TEST(CliSubject, OptionsAreNormalisedLikeTheNewStudyDialog) {
 TEST(CliSubject, BatchLinesAreTakenAsAStudyFileHoldsThem) {
   struct Case { const char* line; StudySubject subject; bool partner; };
   const Case cases[] = {
-      {"jean\tdupont\t07/03/1962\t05/01/2024\r", {"dupont", "jean", "07/03/1962", "05/01/2024", "", "", ""}, false},
+      {"jean\tdupont\t07/03/1962\t05/01/2024", {"dupont", "jean", "07/03/1962", "05/01/2024", "", "", ""}, false},
       {" \xC3\xA9mile \tZOLA\t 1\t2\t a \t b\t c \tMARIE\tDURAND", {"ZOLA", "\xE9mile", " 1", "2", "a", "b", "c"}, true},
       {"", {}, false},
       {"\xD0\x96\t\t\t\t\t\t\tX\t ", {"", "?", "", "", "", "", ""}, false},
+      {"No\xEBl\tCaf\xC3\xA9", {"Caf\xC3\xA9", "No\xEBl", "", "", "", "", ""}, false},  // not UTF-8: Windows-1252
   };
   for (const Case& c : cases) {
     const CliSubject s = subjectFromBatchLine(c.line);

@@ -90,8 +90,8 @@ def varied_line(rng):
     if rng.random() < 0.1:
         line += b"\r"
     if rng.random() < 0.03:
-        # Bytes that are not UTF-8 become "?" each.
-        line = rng.choice([b"\xff", b"\x80", b"\xc3"]) + b"A" + line
+        # A line that is not UTF-8 is read as Windows-1252.
+        line = rng.choice([b"\xff", b"\x80", b"\xc3", b"\x81"]) + b"A" + line
     return line
 
 

@@ -2,7 +2,10 @@
 #include "common/errors.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "common/clock.h"
 #include "common/integer.h"
 
 namespace tessaro {
@@ -30,6 +33,28 @@ TEST(Errors, MessagesQuoteTheOffendingTextWhole) {
       EXPECT_EQ(error.message(), c.message);
     }
   }
+}
+
+// The system says "Operation not permitted"; the user reads why in French. Tried by a process
+// that may not set the clock: the superuser's child gives its rights up first.
+TEST(Errors, TheClockRefusalIsSaidInFrench) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && ::setuid(65534) != 0) _exit(3);
+    // The time it would set is the time it is, should the refusal ever not come.
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    try {
+      currentClock().setUniversalTime(fromCalendarFields(utc));
+    } catch (const TessaroError& refusal) {
+      _exit(refusal.message() == PermissionDeniedReason ? 0 : 1);
+    }
+    _exit(2);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 }  // namespace

@@ -83,16 +83,17 @@ TEST_F(DocumentFileTest, FailuresAreReportedWithThePath) {
     return "no error";
   };
   EXPECT_EQ(message([&] { loadDocumentFile(path("absent.rtf")); }),
-            "Ne peut ouvrir le fichier " + path("absent.rtf"));
-  EXPECT_EQ(message([&] { loadDocumentFile(dir.string()); }), "Ne peut ouvrir le fichier " + dir.string());
+            "Ne peut ouvrir le fichier " + path("absent.rtf") + "\nfichier introuvable");
+  EXPECT_EQ(message([&] { loadDocumentFile(dir.string()); }),
+            "Ne peut ouvrir le fichier " + dir.string() + "\nce n'est pas un fichier");
   write("huge.txt", std::string(MaxDocumentParts + 1, '\n'));
   EXPECT_EQ(message([&] { loadDocumentFile(path("huge.txt")); }),
-            "Ne peut ouvrir le fichier " + path("huge.txt"));
+            "Ne peut ouvrir le fichier " + path("huge.txt") + "\nfichier trop volumineux");
   const std::string missingFolder = path("no-such-folder/p.rtf");
   EXPECT_EQ(message([&] { saveDocumentFile(missingFolder, Portrait, DocumentFormat::Rtf); }),
             "Ne peut cr\xE9"
             "er le fichier " +
-                missingFolder);
+                missingFolder + "\ndossier introuvable");
   // A failed save leaves the previous file as it was.
   saveDocumentFile(path("keep.rtf"), Portrait, DocumentFormat::Rtf);
   fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);

@@ -82,7 +82,9 @@ TEST_F(StudyFileTest, MissingFileIsNotAnErrorButAnUnreadableOneIs) {
     readStudyFile("/proc/self/mem");
     FAIL() << "an unreadable file was read";
   } catch (const FileError& e) {
-    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier /proc/self/mem");
+    EXPECT_EQ(e.message(),
+              "Ne peut ouvrir le fichier /proc/self/mem\nerreur d'entr\xE9"
+              "e-sortie");
   }
 }
 
@@ -93,7 +95,10 @@ TEST_F(StudyFileTest, FailedSaveKeepsThePreviousFileAndIsReported) {
     writeStudyFile(path("no-such-folder/x.tsr"), dupont());
     FAIL() << "a save into a missing folder succeeded";
   } catch (const FileError& e) {
-    EXPECT_EQ(e.message(), "Ne peut cr\xE9" "er le fichier " + path("no-such-folder/x.tsr"));
+    EXPECT_EQ(e.message(),
+              "Ne peut cr\xE9"
+              "er le fichier " +
+                  path("no-such-folder/x.tsr") + "\ndossier introuvable");
   }
   EXPECT_EQ(readStudyFile(file), dupont());
 }

@@ -107,7 +107,7 @@ TEST(HelpFile, EmptyOrMissingFile) {
     HelpFile::load("/nonexistent/OrvTsr.hlp");
     FAIL();
   } catch (const FileError& e) {
-    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier /nonexistent/OrvTsr.hlp");
+    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier /nonexistent/OrvTsr.hlp\ndossier introuvable");
   }
 }
 

@@ -82,7 +82,7 @@ TEST(Dictionary, MissingFileIsReportedAndLeavesItEmpty) {
     d.ChargePrenoms("/nonexistent/Prenoms.pre");
     FAIL();
   } catch (const FileError& e) {
-    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier /nonexistent/Prenoms.pre");
+    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier /nonexistent/Prenoms.pre\ndossier introuvable");
   }
   EXPECT_TRUE(d.empty());
 }

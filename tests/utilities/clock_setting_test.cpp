@@ -81,13 +81,13 @@ TEST_F(ClockSettingInParis, ReportsWhatCannotBeSet) {
     const char* refusal;
     Text message;
   };
-  const Text prefix = "Impossible de r\xE9gler l'horloge : ";
+  const Text prefix = "Impossible de r\xE9gler l'horloge\n";
   const Case cases[] = {
       {{"10:15:30", "00/06/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
       {{"24:15:30", "15/06/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
       {{"10:15:30", "31/02/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
       {{"10:15:30", "15/00/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
-      {{"10:15:30", "15/06/2026"}, "Operation not permitted", prefix + "Operation not permitted"},
+      {{"10:15:30", "15/06/2026"}, PermissionDeniedReason.data(), prefix + "permission refus\xE9" + "e"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.labels.time + " " + c.labels.date);

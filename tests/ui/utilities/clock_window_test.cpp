@@ -121,9 +121,9 @@ TEST_F(ClockWindow, ASettingThatCannotBeMadeIsReportedAndSettingGoesOn) {
     const char16_t* message;
   };
   const Case cases[] = {
-      {"Hr", 1, nullptr, u"Impossible de régler l'horloge : cette date ou cette heure n'existe pas"},
-      {"Jo", 1, nullptr, u"Impossible de régler l'horloge : cette date ou cette heure n'existe pas"},
-      {"Mn", -1, "Operation not permitted", u"Impossible de régler l'horloge : Operation not permitted"},
+      {"Hr", 1, nullptr, u"Impossible de régler l'horloge\ncette date ou cette heure n'existe pas"},
+      {"Jo", 1, nullptr, u"Impossible de régler l'horloge\ncette date ou cette heure n'existe pas"},
+      {"Mn", -1, PermissionDeniedReason.data(), u"Impossible de régler l'horloge\npermission refusée"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.field);
