@@ -130,6 +130,7 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
       {"ExitItem", [this] { close(); }},
       {"Fermer1",
        [this] {
+         if (!study().documentMayGo()) return;
          study().Fermer();
          Invalidtxt();
        }},
@@ -146,6 +147,7 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
       {"RightButton", [] { study().Justif(Qt::AlignRight); }},
       {"Portraitgnral1",
        [this] {
+         if (!study().documentMayGo()) return;
          Validtxt();
          study().Portait();
        }},
@@ -276,16 +278,19 @@ QPrinter& TMainForm::currentPrinter() {
 }
 
 void TMainForm::OpenItemClick() {
+  if (!study().documentMayGo()) return;
   const std::optional<FileChoice> choice = interaction().openFileName(this, toQString(OpenFilter));
   if (choice) OpenFile(choice->path);
 }
 
 void TMainForm::OpenFile(const QString& path) {
-  if (isRichTextPath(QFile::encodeName(path).toStdString())) {
-    study().Ouvrirrtf(path);
+  const FileToOpen target = fileToOpen(QFile::encodeName(path).toStdString());
+  const QString name = QFile::decodeName(QByteArray::fromStdString(target.path));
+  if (target.richText) {
+    study().Ouvrirrtf(name);
     Validtxt();
   } else {
-    study().Ouvrir(path);
+    study().Ouvrir(name);
   }
 }
 
@@ -320,7 +325,14 @@ void TMainForm::FormShow() {
   appWindows().Help->setHelpFile(findDataFile("OrvTsr.hlp"));
 }
 
+// Quitting, from the menu or from the window's frame, first offers to save the document.
 void TMainForm::closeEvent(QCloseEvent* event) {
+  bool leave = false;
+  runGuarded(this, [&leave] { leave = study().documentMayGo(); });
+  if (!leave) {
+    event->ignore();
+    return;
+  }
   FormClose();
   QMainWindow::closeEvent(event);
   QCoreApplication::quit();

@@ -56,7 +56,8 @@ class TMainForm : public QMainWindow {
   // The printer that printing uses and the printer set-up changes.
   QPrinter& currentPrinter();
 
-  // Opens a rich-text file (by its ".rtf" extension) into the editor, else a study file.
+  // Opens a rich-text file (by its ".rtf" extension or its content) into the editor, else a
+  // study file.
   void OpenFile(const QString& path);
 
   // The directory the program started in, recorded at the first showing.

@@ -49,6 +49,8 @@ void TTessaro::createEditor() {
   Rtf1->setLineWrapMode(QTextEdit::WidgetWidth);
   Rtf1->setTabStopDistance(TabStopPixels);
   Rtf1->document()->setDocumentMargin(RulerGutter - Rtf1->frameWidth());
+  // Setting the editor up is no work of the user's: nothing to save yet.
+  Rtf1->document()->setModified(false);
   Rtf1->hide();
   connect(Rtf1, &QTextEdit::cursorPositionChanged, this, &TTessaro::SelectionChange);
   connect(Rtf1, &QTextEdit::selectionChanged, this, &TTessaro::SelectionChange);
@@ -68,6 +70,8 @@ void TTessaro::changeCurrText(const std::function<void(QFont&)>& change) {
     QFont defaults = Rtf1->document()->defaultFont();
     change(defaults);
     Rtf1->document()->setDefaultFont(defaults);
+    // The whole unformatted text changes with it: work to keep, as any other formatting.
+    Rtf1->document()->setModified(true);
   }
 }
 

@@ -17,13 +17,22 @@ namespace {
 
 const char* const StudyFilter = "Fichiers tessaro (*.tsr)|*.tsr";
 const char* const ExportFilter = "Format rtf (*.rtf)|*.rtf|Format texte (*.txt)|*.txt";
+// Work saved before it goes keeps its formatting.
+const char* const KeepWorkFilter = "Format rtf (*.rtf)|*.rtf";
 constexpr int PlainTextFilter = 1;
-constexpr const char* RichTextExtension = ".rtf";
 constexpr const char* ReplaceQuestionText =
     "ce fichier existe d\xE9j\xE0, l'\xE9"
     "craser ?";
+constexpr const char* KeepWorkQuestionText =
+    "Le document a \xE9t\xE9 modifi\xE9. Voulez-vous enregistrer les modifications ?";
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// Whether the file may be written: it does not exist, or the user agreed to replace it.
+bool mayReplace(QWidget* parent, const std::string& path) {
+  return !fileExists(path) ||
+         interaction().askYesNoCancel(parent, toQString(ReplaceQuestionText)) == Answer::Yes;
+}
 
 QString withExtension(const QString& path, const char* extension) {
   return QFile::decodeName(QByteArray::fromStdString(withDefaultExtension(nativePath(path), extension)));
@@ -62,8 +71,7 @@ bool TTessaro::chooseStudyFileName(ReplaceQuestion replace) {
 void TTessaro::Sauver() {
   if (FileName.isEmpty()) {
     if (!chooseStudyFileName(ReplaceQuestion::ByCaller)) return;
-    if (fileExists(nativePath(FileName)) &&
-        interaction().askYesNoCancel(this, toQString(ReplaceQuestionText)) != Answer::Yes) {
+    if (!mayReplace(this, nativePath(FileName))) {
       // The name was refused: the next save must ask again rather than replace that file.
       FileName.clear();
       return;
@@ -72,13 +80,35 @@ void TTessaro::Sauver() {
   writeStudyFile(nativePath(FileName), Subject);
 }
 
-void TTessaro::Exporter() {
+void TTessaro::Exporter() { exportDocument(ExportFilter); }
+
+// The program asks before replacing, once the name is complete: the dialog only knows the name
+// as typed.
+bool TTessaro::exportDocument(const char* filter) {
   const std::optional<FileChoice> choice =
-      interaction().saveFileName(this, toQString(ExportFilter), ReplaceQuestion::ByDialog);
-  if (!choice) return;
-  const DocumentFormat format =
-      choice->filterIndex == PlainTextFilter ? DocumentFormat::PlainText : DocumentFormat::Rtf;
-  saveTextDocument(*Rtf1->document(), withExtension(choice->path, RichTextExtension), format);
+      interaction().saveFileName(this, toQString(filter), ReplaceQuestion::ByCaller);
+  if (!choice) return false;
+  const ExportTarget target =
+      exportTarget(nativePath(choice->path),
+                   choice->filterIndex == PlainTextFilter ? DocumentFormat::PlainText : DocumentFormat::Rtf);
+  if (!mayReplace(this, target.path)) return false;
+  saveTextDocument(*Rtf1->document(), QFile::decodeName(QByteArray::fromStdString(target.path)),
+                   target.format);
+  Rtf1->document()->setModified(false);
+  return true;
+}
+
+bool TTessaro::documentMayGo() {
+  if (!Rtf1->document()->isModified()) return true;
+  switch (interaction().askSaveChanges(this, toQString(KeepWorkQuestionText))) {
+    case Answer::Yes:
+      return exportDocument(KeepWorkFilter);
+    case Answer::No:
+      return true;
+    case Answer::Cancel:
+      break;
+  }
+  return false;
 }
 
 }  // namespace tessaro

@@ -60,6 +60,9 @@ class TTessaro : public QWidget {
   void SaveAs();
   void Sauver();
   void Exporter();
+  // Before a command drops the document: when it changed since it was last written, asks whether
+  // to export it first. False when the user cancelled the question, the name or the replacing.
+  bool documentMayGo();
 
   // Formatting, applied to the selection, or to the editor's default attributes when nothing is
   // selected; none acts while the toolbar is being set from the selection.
@@ -120,6 +123,8 @@ class TTessaro : public QWidget {
 
   // Asks the study file's name; false when the dialog was cancelled.
   bool chooseStudyFileName(ReplaceQuestion replace);
+  // Asks the name and writes the document; false when nothing was written.
+  bool exportDocument(const char* filter);
 
   std::array<CellPanel*, 4> gridPanels{};  // Panel1 to Panel4
   CellPanel* Panel5 = nullptr;

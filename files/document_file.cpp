@@ -12,9 +12,23 @@
 
 namespace tessaro {
 
+namespace {
+std::string upperExtension(const std::string& path) {
+  return upperAscii(std::filesystem::path(path).extension().string());
+}
+}  // namespace
+
 DocumentFormat documentFormatForPath(const std::string& path) {
-  const std::string extension = std::filesystem::path(path).extension().string();
-  return upperAscii(extension) == ".TXT" ? DocumentFormat::PlainText : DocumentFormat::Rtf;
+  return upperExtension(path) == ".TXT" ? DocumentFormat::PlainText : DocumentFormat::Rtf;
+}
+
+ExportTarget exportTarget(const std::string& chosen, DocumentFormat chosenFormat) {
+  const std::string extension = upperExtension(chosen);
+  if (extension.empty()) {
+    return {chosen + (chosenFormat == DocumentFormat::PlainText ? ".txt" : ".rtf"), chosenFormat};
+  }
+  if (extension == ".TXT" || extension == ".RTF") return {chosen, documentFormatForPath(chosen)};
+  return {chosen, chosenFormat};
 }
 
 RichDocument readDocument(std::string_view bytes, DocumentFormat mode, const CharFormat& plainTextFormat) {

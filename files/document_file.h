@@ -14,6 +14,15 @@ enum class DocumentFormat { Rtf, PlainText };
 // Plain text for a ".txt" file name (in any case), RTF otherwise.
 DocumentFormat documentFormatForPath(const std::string& path);
 
+// Where an export writes, and in which format, so that the file is what its name says: a name
+// without extension takes the chosen format's; a ".rtf" or ".txt" name (in any case) is written
+// in the format it names, whatever was chosen; any other name is kept, in the chosen format.
+struct ExportTarget {
+  std::string path;
+  DocumentFormat format;
+};
+ExportTarget exportTarget(const std::string& chosen, DocumentFormat chosenFormat);
+
 // Reads bytes as the editor does in a mode: in Rtf mode RTF, unless the bytes do not start with
 // "{\rtf"; in PlainText mode always as plain text, in plainTextFormat.
 RichDocument readDocument(std::string_view bytes, DocumentFormat mode = DocumentFormat::Rtf,

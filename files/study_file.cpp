@@ -1,16 +1,19 @@
 // Study file reading and writing.
 #include "files/study_file.h"
 
+#include <algorithm>
 #include <array>
 
+#include "common/errors.h"
 #include "common/file_io.h"
+#include "files/rtf_reader.h"
 
 namespace tessaro {
 
 std::string encodeStudyFile(const StudySubject& s) {
   std::string out;
-  for (const Text* field : {&s.FirstName, &s.LastName, &s.BirthDate, &s.StudyDate, &s.Address,
-                            &s.PostcodeCity, &s.Company}) {
+  for (const Text* field :
+       {&s.FirstName, &s.LastName, &s.BirthDate, &s.StudyDate, &s.Address, &s.PostcodeCity, &s.Company}) {
     out += *field;
     out += CrLf;
   }
@@ -31,15 +34,34 @@ StudySubject decodeStudyFile(std::string_view bytes) {
     const size_t lineEnd = cr == std::string_view::npos ? bytes.size() : cr;
     field->assign(bytes.substr(pos, lineEnd - pos));
     pos = lineEnd;
-    if (pos < bytes.size()) ++pos;                                  // the CR
-    if (pos < bytes.size() && bytes[pos] == '\n') ++pos;            // one LF after it
+    if (pos < bytes.size()) ++pos;                        // the CR
+    if (pos < bytes.size() && bytes[pos] == '\n') ++pos;  // one LF after it
   }
   return s;
 }
 
+namespace {
+// Old editors end a file with byte 26; the reading stops there.
+bool allowedInStudy(char c) {
+  return static_cast<unsigned char>(c) >= 32 || c == '\r' || c == '\n' || c == '\t' || c == '\x1A';
+}
+}  // namespace
+
+std::optional<Text> notAStudyReason(std::string_view bytes) {
+  if (bytes.size() > LargestStudyFile) return Text("fichier trop volumineux");
+  if (isRtf(bytes) || !std::ranges::all_of(bytes, allowedInStudy)) {
+    return Text("ce n'est pas une \xE9tude Tessaro");
+  }
+  return std::nullopt;
+}
+
 std::optional<StudySubject> readStudyFile(const std::string& path) {
   if (!fileExists(path)) return std::nullopt;
-  return trimmedSubject(decodeStudyFile(readWholeFile(path)));
+  const std::string bytes = readWholeFile(path);
+  if (const std::optional<Text> reason = notAStudyReason(bytes)) {
+    throw FileError(formatMessage(CannotOpenFilePattern, path) + '\n' + *reason);
+  }
+  return trimmedSubject(decodeStudyFile(bytes));
 }
 
 void writeStudyFile(const std::string& path, const StudySubject& subject) {
@@ -62,6 +84,13 @@ bool isRichTextPath(const std::string& path) {
   const std::string_view name = fileNamePart(path);
   const size_t dot = name.find_last_of('.');
   return dot != std::string_view::npos && upperAscii(name.substr(dot)) == ".RTF";
+}
+
+FileToOpen fileToOpen(const std::string& chosen) {
+  if (isRichTextPath(chosen)) return {chosen, true};
+  std::string study = withDefaultExtension(chosen, StudyFileExtension);
+  const bool richText = fileExists(study) && isRtf(readWholeFile(study));
+  return {std::move(study), richText};
 }
 
 }  // namespace tessaro

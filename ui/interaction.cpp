@@ -7,6 +7,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace tessaro {
 namespace {
@@ -25,6 +26,25 @@ class QtInteraction final : public Interaction {
       case QMessageBox::Yes:
         return Answer::Yes;
       case QMessageBox::No:
+        return Answer::No;
+      default:
+        return Answer::Cancel;
+    }
+  }
+
+  Answer askSaveChanges(QWidget* parent, const QString& text) override {
+    QMessageBox box(QMessageBox::Warning, applicationTitle(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    // Spelled out: the desktop's translation of the discarding button varies.
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+      case QMessageBox::Save:
+        return Answer::Yes;
+      case QMessageBox::Discard:
         return Answer::No;
       default:
         return Answer::Cancel;

@@ -28,6 +28,9 @@ class Interaction {
   virtual void message(QWidget* parent, const QString& text) = 0;
   // A warning with Yes, No and Cancel.
   virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
+  // Whether to save work before it goes, with "Enregistrer" (Yes), "Ne pas enregistrer" (No) and
+  // "Annuler" (Cancel).
+  virtual Answer askSaveChanges(QWidget* parent, const QString& text) = 0;
   // File dialogs; the filter is "Description (*.x)|*.x|..." pairs. Empty when cancelled.
   virtual std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) = 0;
   virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,

@@ -15,8 +15,11 @@ namespace {
 class ReplacementStep {
  public:
   explicit ReplacementStep(QTextEdit& editor)
-      : editor_(editor), document_(*editor.document()), pageSize_(document_.pageSize()),
-        undo_(document_.isUndoRedoEnabled()), step_(&document_) {
+      : editor_(editor),
+        document_(*editor.document()),
+        pageSize_(document_.pageSize()),
+        undo_(document_.isUndoRedoEnabled()),
+        step_(&document_) {
     // A document without page size is not laid out: neither the content going in nor the caret
     // carried to its end make Qt lay out every line. Giving the size back lays out the first
     // screen and leaves the rest to Qt's idle-time layout.
@@ -26,6 +29,8 @@ class ReplacementStep {
   }
   ~ReplacementStep() {
     step_.endEditBlock();
+    // What the program put in is no work of the user's that could be lost.
+    document_.setModified(false);
     document_.setUndoRedoEnabled(undo_);
     editor_.setTextCursor(QTextCursor(&document_));  // before the layout: see above
     document_.setPageSize(pageSize_);

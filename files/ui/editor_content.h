@@ -12,7 +12,8 @@ class QTextEdit;
 namespace tessaro {
 
 // Runs fill on the editor's document as one step that cannot be undone (the editor's history
-// starts from the new content) and leaves the caret at the start. Only what is on screen is laid
+// starts from the new content), leaves the caret at the start and the document unchanged for the
+// user, even when fill throws. Only what is on screen is laid
 // out before the call returns; Qt lays out the rest while the program waits for the user, so a
 // file of several megabytes shows at once.
 void replaceEditorContent(QTextEdit& editor, const std::function<void(QTextDocument&)>& fill);

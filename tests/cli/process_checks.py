@@ -44,6 +44,9 @@ def check_exit_codes(folder):
         f.write(b"JEAN\r\nDUPONT\r\n19/04/1950\r\n08/12/2026\r\n\r\n\r\n\r\n")
     named = ["--first", "jean", "--last", "dupont", "--birth", "19/04/1950", "--study", "08/12/2026"]
     missing = os.path.join(folder, "absent", "x.tsr")
+    binary = os.path.join(folder, "binaire.tsr")
+    with open(binary, "wb") as f:
+        f.write(b"\x7fELF\x02\x01\x01\x00\x00")
     # (arguments, exit code, text standard error must hold, or whole standard error when exact)
     cases = [
         (["--help"], 0, "", False),
@@ -55,6 +58,7 @@ def check_exit_codes(folder):
         (["analyse", study, "--first", "X"], 2, "tessaro-cli: ", False),
         (["analyse", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
         (["portrait", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
+        (["analyse", binary], 1, f"Ne peut ouvrir le fichier {binary}\nce n'est pas une étude Tessaro\n", True),
         (["portrait", "--first", "jean", "--last", "dupont"], 1, NOT_AN_INTEGER, True),
         (["portrait", "-o", os.path.join(folder, "absent", "p.txt")] + named, 1,
          f"Ne peut créer le fichier {os.path.join(folder, 'absent', 'p.txt')}\ndossier introuvable\n", True),

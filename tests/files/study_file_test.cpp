@@ -1,3 +1,5 @@
+#include "files/study_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 
 #include "common/errors.h"
 #include "common/file_io.h"
-#include "files/study_file.h"
 
 namespace tessaro {
 namespace {
@@ -88,6 +89,27 @@ TEST_F(StudyFileTest, MissingFileIsNotAnErrorButAnUnreadableOneIs) {
   }
 }
 
+TEST(StudyFileContent, OnlyWhatCanBeAStudyIsReadAsOne) {
+  const std::string notAStudy = "ce n'est pas une \xE9tude Tessaro";
+  struct Case {
+    std::string bytes;
+    std::optional<std::string> reason;
+  };
+  const Case cases[] = {
+      // The lenient reading of real files stays: line feeds alone, tabs, the end byte, any length
+      // up to the cap, letters of Windows-1252.
+      {"JEAN\nDUPONT\n", {}},
+      {"JEAN\tPIERRE\r\nDUPONT\r\n\x1A\x1A", {}},
+      {std::string(LargestStudyFile, 'A'), {}},
+      {"Andr\xE9\r\nH\xC9L\xC8NE\r\n", {}},
+      {std::string(LargestStudyFile + 1, 'A'), "fichier trop volumineux"},
+      {std::string("JEAN\0DUPONT", 11), notAStudy},
+      {"JEAN\r\nDUPONT\x1B[0m\r\n", notAStudy},
+      {"{\\rtf1\\ansi JEAN\\par}", notAStudy},
+  };
+  for (const Case& c : cases) EXPECT_EQ(notAStudyReason(c.bytes), c.reason) << c.bytes.substr(0, 30);
+}
+
 TEST_F(StudyFileTest, FailedSaveKeepsThePreviousFileAndIsReported) {
   const std::string file = path("keep.tsr");
   writeStudyFile(file, dupont());
@@ -104,18 +126,31 @@ TEST_F(StudyFileTest, FailedSaveKeepsThePreviousFileAndIsReported) {
 }
 
 TEST(StudyFileNames, DefaultExtensionLooksAtTheFileNameOnly) {
-  struct Case { const char* in; const char* out; };
-  for (const Case& c : {Case{"/etudes/dupont", "/etudes/dupont.tsr"}, {"/mes.etudes/dupont", "/mes.etudes/dupont.tsr"},
-                        {"/etudes/dupont.txt", "/etudes/dupont.txt"}, {"/home/u/.local/a", "/home/u/.local/a.tsr"},
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  for (const Case& c : {Case{"/etudes/dupont", "/etudes/dupont.tsr"},
+                        {"/mes.etudes/dupont", "/mes.etudes/dupont.tsr"},
+                        {"/etudes/dupont.txt", "/etudes/dupont.txt"},
+                        {"/home/u/.local/a", "/home/u/.local/a.tsr"},
                         {"Dupont", "Dupont.tsr"}}) {
     EXPECT_EQ(withDefaultExtension(c.in, ".tsr"), c.out);
   }
 }
 
 TEST(StudyFileNames, RichTextIsDecidedByTheExtension) {
-  struct Case { const char* path; bool rich; };
-  for (const Case& c : {Case{"a.rtf", true}, {"/x/A.RTF", true}, {"/x/a.Rtf", true}, {"/x/NOTES.RTF.TSR", false},
-                        {"/x.rtf/a.tsr", false}, {"/x/rtf", false}, {"/x/a.rtfx", false}}) {
+  struct Case {
+    const char* path;
+    bool rich;
+  };
+  for (const Case& c : {Case{"a.rtf", true},
+                        {"/x/A.RTF", true},
+                        {"/x/a.Rtf", true},
+                        {"/x/NOTES.RTF.TSR", false},
+                        {"/x.rtf/a.tsr", false},
+                        {"/x/rtf", false},
+                        {"/x/a.rtfx", false}}) {
     EXPECT_EQ(isRichTextPath(c.path), c.rich) << c.path;
   }
 }

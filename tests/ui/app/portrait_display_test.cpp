@@ -74,6 +74,7 @@ TEST_F(PortraitDisplay, TwiceGivesOneCopyWhateverTheEditorHeld) {
   editor()->append(QStringLiteral("une note"));
   // Defaults brought in by an opened file do not outlive the portrait either.
   editor()->document()->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 30));
+  scripted.answers.push_back(Answer::No);  // the note is not kept
   trigger("Portraitgnral1");
   EXPECT_EQ(shownParagraphs(), first);
   EXPECT_EQ(editor()->document()->defaultFont(), editor()->font());

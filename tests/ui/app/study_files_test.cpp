@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -16,6 +17,9 @@ namespace {
 
 const QString StudyFilter = QStringLiteral("save: Fichiers tessaro (*.tsr)|*.tsr");
 const QString ExportFilter = QStringLiteral("save: Format rtf (*.rtf)|*.rtf|Format texte (*.txt)|*.txt");
+const QString KeepWorkFilter = QStringLiteral("save: Format rtf (*.rtf)|*.rtf");
+const QString KeepWorkQuestion = toQString(
+    "save changes: Le document a \xE9t\xE9 modifi\xE9. Voulez-vous enregistrer les modifications ?");
 const QString OpenFilter = QStringLiteral("open: Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf");
 const QString ReplaceQuestion = toQString(
     "question: ce fichier existe d\xE9j\xE0, l'\xE9"
@@ -171,18 +175,46 @@ TEST_P(MissingStudyFile, ChangesOnlyTheFileName) {
 INSTANTIATE_TEST_SUITE_P(StudyFiles, MissingStudyFile, ::testing::ValuesIn(missingCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(StudyFiles, AStudyFileThatCannotBeReadIsReportedAndTheStudyKept) {
+struct RefusedCase {
+  const char* name;
+  QByteArray bytes;  // empty: a file that no one can read, not even the superuser
+  const char* reason;
+};
+
+const RefusedCase refusedCases[] = {
+    {"Unreadable", {}, ""},
+    {"Binary", QByteArray("JEAN\0\x01\x02\xFF", 8), "\nce n'est pas une \xE9tude Tessaro"},
+    {"ControlBytes", "JEAN\r\nDUPONT\x1B[0m\r\n", "\nce n'est pas une \xE9tude Tessaro"},
+    {"TooLarge", QByteArray(64 * 1024 + 1, 'A'), "\nfichier trop volumineux"},
+};
+
+class RefusedStudyFile : public StudyFiles, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedStudyFile, IsReportedByNameAndNeverWrittenOver) {
+  const RefusedCase& c = GetParam();
   newDupont();
   saveAsked(QStringLiteral("dupont"));
   trigger("SaveItem");
-  // A file that is there and that no one can read, not even the superuser.
-  ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), path(QStringLiteral("illisible.tsr"))));
-  open(QStringLiteral("illisible.tsr"));
-  EXPECT_EQ(scripted.messages, QStringList{QStringLiteral("Ne peut ouvrir le fichier ") +
-                                           path(QStringLiteral("illisible.tsr"))});
+  const QString refused = path(QStringLiteral("refus.tsr"));
+  if (c.bytes.isEmpty()) {
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), refused));
+  } else {
+    write(QStringLiteral("refus.tsr"), c.bytes);
+  }
+  open(QStringLiteral("refus.tsr"));
+  EXPECT_EQ(scripted.messages,
+            QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + refused + toQString(c.reason)});
   EXPECT_EQ(study().subject().LastName, "DUPONT");
   EXPECT_EQ(study().fileName(), path(QStringLiteral("dupont.tsr")));
+  trigger("SaveItem");
+  if (!c.bytes.isEmpty()) {
+    EXPECT_EQ(read(QStringLiteral("refus.tsr")), c.bytes);
+  }
+  EXPECT_EQ(read(QStringLiteral("dupont.tsr")), DupontFile);
 }
+
+INSTANTIATE_TEST_SUITE_P(StudyFiles, RefusedStudyFile, ::testing::ValuesIn(refusedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class Documents : public StudyFiles {
  protected:
@@ -203,33 +235,107 @@ struct ExportCase {
   int filter;
   const char* written;
   bool plainText;
+  std::optional<Answer> replace;  // the answer to the replace question, when the file exists
 };
 
 const ExportCase exportCases[] = {
-    {"TextFilterWritesPlainTextUnderTheRtfExtension", "portrait", 1, "portrait.rtf", true},
-    {"RtfFilter", "portrait", 0, "portrait.rtf", false},
-    {"ChosenExtensionKept", "portrait.txt", 0, "portrait.txt", false},
+    {"TextFilterAddsItsExtension", "portrait", 1, "portrait.txt", true, {}},
+    {"RtfFilterAddsItsExtension", "portrait", 0, "portrait.rtf", false, {}},
+    {"TextNameWinsOverTheRtfFilter", "portrait.txt", 0, "portrait.txt", true, {}},
+    {"RtfNameWinsOverTheTextFilter", "Portrait.RTF", 1, "Portrait.RTF", false, {}},
+    {"OtherExtensionKeptInTheFiltersFormat", "portrait.doc", 1, "portrait.doc", true, {}},
+    {"CompletedNameReplacedWhenAgreed", "portrait", 0, "portrait.rtf", false, Answer::Yes},
+    {"CompletedNameKeptWhenRefused", "portrait", 1, "portrait.txt", true, Answer::No},
 };
 
 class Export : public Documents, public ::testing::WithParamInterface<ExportCase> {};
 
-TEST_P(Export, WritesTheDocumentInTheFiltersFormat) {
+TEST_P(Export, WritesWhatTheNameSaysAndAsksBeforeReplacing) {
   const ExportCase& c = GetParam();
-  write(QString::fromLatin1(c.written), "ancien");
+  if (c.replace) {
+    write(QString::fromLatin1(c.written), "ancien");
+    scripted.answers.push_back(*c.replace);
+  }
   saveAsked(QString::fromLatin1(c.chosen), c.filter);
   trigger("Exporter1");
-  EXPECT_EQ(scripted.asked.mid(1), QStringList{ExportFilter});
-  EXPECT_EQ(scripted.replaceQuestions, std::vector{ReplaceQuestion::ByDialog});
+  const QStringList asked =
+      c.replace ? QStringList{ExportFilter, ReplaceQuestion} : QStringList{ExportFilter};
+  EXPECT_EQ(scripted.asked.mid(1), asked);
+  // The program asks once the name is complete, so the dialog must not.
+  EXPECT_EQ(scripted.replaceQuestions, std::vector{ReplaceQuestion::ByCaller});
   const QByteArray written = read(QString::fromLatin1(c.written));
-  if (c.plainText) {
+  if (c.replace == Answer::No) {
+    EXPECT_EQ(written, QByteArray("ancien"));
+  } else if (c.plainText) {
     EXPECT_EQ(written, portraitText());
   } else {
     EXPECT_TRUE(written.startsWith("{\\rtf")) << written.left(40).toStdString();
     EXPECT_TRUE(written.contains("Analyse effectu\\'e9e le 05/01/2024"));
   }
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(StudyFiles, Export, ::testing::ValuesIn(exportCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// How the user changed the portrait; the bold button with nothing selected restyles all of it.
+enum class Edit { None, Typing, BoldButton };
+
+struct KeepWorkCase {
+  const char* name;
+  const char* command;
+  Edit edit;
+  std::optional<Answer> answer;  // to the question, when it is asked
+  const char* savedAs;           // the name given when saving first; null: that dialog cancelled
+  bool goesOn;
+};
+
+const KeepWorkCase keepWorkCases[] = {
+    {"FermerWithTheNameDialogCancelled", "Fermer1", Edit::BoldButton, Answer::Yes, nullptr, false},
+    {"QuitterAfterSaving", "ExitItem", Edit::Typing, Answer::Yes, "travail", true},
+    {"PortraitWithoutSaving", "Portraitgnral1", Edit::Typing, Answer::No, nullptr, true},
+    {"OuvrirCancelled", "OpenItem", Edit::Typing, Answer::Cancel, nullptr, false},
+    {"QuitterAnUntouchedPortrait", "ExitItem", Edit::None, {}, nullptr, true},
+};
+
+class KeepWork : public Documents, public ::testing::WithParamInterface<KeepWorkCase> {
+ protected:
+  static inline const QString Notes = QStringLiteral("Notes du consultant");
+
+  bool wentOn(const std::string& command) const {
+    if (command == "Fermer1") return !visible("Rtf1");
+    if (command == "ExitItem") return !mainForm().isVisible();
+    if (command == "Portraitgnral1") return !editor()->toPlainText().contains(Notes);
+    return scripted.asked.contains(OpenFilter);
+  }
+};
+
+TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
+  const KeepWorkCase& c = GetParam();
+  mainForm().show();
+  if (c.edit == Edit::Typing) QTest::keyClicks(editor(), Notes);
+  if (c.edit == Edit::BoldButton) toolButton("BoldButton")->click();
+  QStringList expected;
+  if (c.answer) {
+    scripted.answers.push_back(*c.answer);
+    expected << KeepWorkQuestion;
+  }
+  if (c.answer == Answer::Yes) {
+    scripted.saveChoices.push_back(
+        c.savedAs ? std::optional(FileChoice{path(QString::fromLatin1(c.savedAs)), 0}) : std::nullopt);
+    expected << KeepWorkFilter;
+  }
+  trigger(c.command);
+  EXPECT_EQ(scripted.asked.mid(1), expected);
+  EXPECT_EQ(wentOn(c.command), c.goesOn);
+  if (c.savedAs) {
+    const QByteArray saved = read(QString::fromLatin1(c.savedAs) + QStringLiteral(".rtf"));
+    EXPECT_TRUE(saved.startsWith("{\\rtf") && saved.contains("Notes du consultant"))
+        << saved.left(40).toStdString();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(StudyFiles, KeepWork, ::testing::ValuesIn(keepWorkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Documents, ExportCancelledWritesNothing) {
@@ -271,12 +377,21 @@ TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
   EXPECT_TRUE(study().fileName().isEmpty());
 }
 
-TEST_F(StudyFiles, AStudyFileWhoseNameHoldsRtfIsAStudy) {
+TEST_F(StudyFiles, WhatAFileHoldsDecidesHowItOpens) {
   write(QStringLiteral("notes.rtf.tsr"), DupontFile);
   open(QStringLiteral("notes.rtf.tsr"));
   EXPECT_EQ(study().subject().LastName, "DUPONT");
   EXPECT_FALSE(visible("Rtf1"));
   EXPECT_FALSE(action("Fermer1")->isEnabled());
+
+  // Rich text under a study's name, found by the name completed with ".tsr".
+  write(QStringLiteral("lettre.tsr"), "{\\rtf1\\ansi Bonjour\\par}");
+  open(QStringLiteral("lettre"));
+  EXPECT_EQ(editor()->toPlainText(), QStringLiteral("Bonjour"));
+  EXPECT_TRUE(visible("Rtf1"));
+  EXPECT_TRUE(action("Fermer1")->isEnabled());
+  EXPECT_EQ(study().fileName(), path(QStringLiteral("notes.rtf.tsr")));
+  EXPECT_TRUE(scripted.messages.isEmpty());
 }
 
 TEST_F(StudyFiles, ARichTextFileThatCannotBeOpenedChangesNothing) {

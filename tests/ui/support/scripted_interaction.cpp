@@ -32,6 +32,11 @@ Answer ScriptedInteraction::askYesNoCancel(QWidget*, const QString& text) {
   return next(answers, asked.last(), Answer::Cancel);
 }
 
+Answer ScriptedInteraction::askSaveChanges(QWidget*, const QString& text) {
+  asked << QStringLiteral("save changes: ") + text;
+  return next(answers, asked.last(), Answer::Cancel);
+}
+
 std::optional<FileChoice> ScriptedInteraction::openFileName(QWidget*, const QString& filter) {
   asked << QStringLiteral("open: ") + filter;
   return next(openChoices, asked.last(), std::optional<FileChoice>{});

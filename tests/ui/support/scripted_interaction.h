@@ -30,8 +30,8 @@ class ScriptedInteraction final : public Interaction {
   // dialog's result code (or calls accept()/reject() and returns dialog.result()).
   std::deque<std::function<int(QDialog&)>> dialogs;
 
-  // Everything asked, in order: "message: ...", "question: ...", "open: <filter>",
-  // "save: <filter>", "print", "printer setup", "dialog: <window title>".
+  // Everything asked, in order: "message: ...", "question: ...", "save changes: ...",
+  // "open: <filter>", "save: <filter>", "print", "printer setup", "dialog: <window title>".
   QStringList asked;
   QStringList messages;
   // For each save dialog, in order: who was to ask before replacing a file.
@@ -39,6 +39,7 @@ class ScriptedInteraction final : public Interaction {
 
   void message(QWidget* parent, const QString& text) override;
   Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+  Answer askSaveChanges(QWidget* parent, const QString& text) override;
   std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) override;
   std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
                                          ReplaceQuestion replace) override;
