@@ -178,8 +178,9 @@ TEST_F(StudyFiles, AStudyFileThatCannotBeReadIsReportedAndTheStudyKept) {
   // A file that is there and that no one can read, not even the superuser.
   ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), path(QStringLiteral("illisible.tsr"))));
   open(QStringLiteral("illisible.tsr"));
-  EXPECT_EQ(scripted.messages, QStringList{QStringLiteral("Ne peut ouvrir le fichier ") +
-                                           path(QStringLiteral("illisible.tsr"))});
+  EXPECT_EQ(scripted.messages,
+            QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + path(QStringLiteral("illisible.tsr")) +
+                        QStringLiteral("\nerreur d'entrée-sortie")});
   EXPECT_EQ(study().subject().LastName, "DUPONT");
   EXPECT_EQ(study().fileName(), path(QStringLiteral("dupont.tsr")));
 }
@@ -243,7 +244,8 @@ TEST_F(Documents, ExportToAFolderThatCannotTakeItIsReported) {
   trigger("Exporter1");
   EXPECT_EQ(scripted.messages, QStringList{toQString("Ne peut cr\xE9"
                                                      "er le fichier ") +
-                                           path(QStringLiteral("absent/portrait.rtf"))});
+                                           path(QStringLiteral("absent/portrait.rtf")) +
+                                           QStringLiteral("\ndossier introuvable")});
 }
 
 TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
@@ -282,7 +284,8 @@ TEST_F(StudyFiles, AStudyFileWhoseNameHoldsRtfIsAStudy) {
 TEST_F(StudyFiles, ARichTextFileThatCannotBeOpenedChangesNothing) {
   open(QStringLiteral("absent.rtf"));
   EXPECT_EQ(scripted.messages,
-            QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + path(QStringLiteral("absent.rtf"))});
+            QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + path(QStringLiteral("absent.rtf")) +
+                        QStringLiteral("\nfichier introuvable")});
   EXPECT_FALSE(visible("Rtf1"));
   EXPECT_FALSE(action("Fermer1")->isEnabled());
 }
