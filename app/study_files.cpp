@@ -1,5 +1,5 @@
 // The study window's files: study files opened and saved, rich-text files opened, the document
-// exported.
+// exported, and offered for saving before a command drops it.
 #include <QFile>
 #include <QTextEdit>
 
