@@ -17,7 +17,7 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Rechercher"));
   setModal(false);
 
-  auto* label = new QLabel(QStringLiteral("Rec&hercher :"), this);
+  auto* label = new QLabel(QStringLiteral("&Rechercher :"), this);
   FindText = new QLineEdit(this);
   FindText->setObjectName(QStringLiteral("FindText"));
   label->setBuddy(FindText);
