@@ -78,10 +78,9 @@ class UserPaths : public ProgramTest {
   static QWidget* child(QWidget& window, const char* name) {
     return window.findChild<QWidget*>(QString::fromLatin1(name));
   }
+  // What a label or a field shows.
   static QString text(QWidget& window, const char* name) {
-    QWidget* widget = child(window, name);
-    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-    return qobject_cast<QLineEdit*>(widget)->text();
+    return child(window, name)->property("text").toString();
   }
   static QString focusIn(QWidget& window) {
     return window.focusWidget() != nullptr ? window.focusWidget()->objectName() : QString();
