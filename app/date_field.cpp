@@ -6,9 +6,11 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 #include "common/clock.h"
@@ -25,6 +27,21 @@ const QRegularExpression& datePattern() {
   return pattern;
 }
 
+// The arrow of a drop-down list, as the style draws it.
+QIcon dropDownArrow(const QWidget* field) {
+  constexpr int Side = 12;
+  const qreal ratio = field->devicePixelRatioF();
+  QPixmap arrow(QSize(Side, Side) * ratio);
+  arrow.setDevicePixelRatio(ratio);
+  arrow.fill(Qt::transparent);
+  QPainter painter(&arrow);
+  QStyleOption option;
+  option.initFrom(field);
+  option.rect = QRect(0, 0, Side, Side);
+  field->style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, field);
+  return QIcon(arrow);
+}
+
 QDate today() {
   const DateTime now = currentClock().now();
   return {now.year, now.month, now.day};
@@ -35,7 +52,7 @@ QDate today() {
 DateField::DateField(QWidget* parent) : QLineEdit(parent) {
   setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"([0-9/.\- ]{0,12})")), this));
-  QAction* drop = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+  QAction* drop = addAction(dropDownArrow(this), QLineEdit::TrailingPosition);
   drop->setObjectName(QStringLiteral("showCalendarAction"));
   drop->setToolTip(QStringLiteral("Calendrier"));
   connect(drop, &QAction::triggered, this, &DateField::showCalendar);
