@@ -24,9 +24,13 @@ bool isHelpKey(const QEvent* event) {
 }
 
 // From the widget with the keyboard out to its window: the first that has a topic. The study
-// window has its own, although it lies inside the main window.
+// window has its own, although it lies inside the main window. A drop-down list or calendar
+// belongs to the window it drops from.
 std::optional<int32_t> helpContextOf(const QWidget* widget) {
-  for (; widget != nullptr; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
+  const auto outward = [](const QWidget* inner) {
+    return inner->isWindow() && inner->windowType() != Qt::Popup ? nullptr : inner->parentWidget();
+  };
+  for (; widget != nullptr; widget = outward(widget)) {
     const QVariant context = widget->property(HelpContextProperty);
     if (context.isValid()) return context.toInt();
   }
