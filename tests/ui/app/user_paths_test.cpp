@@ -13,19 +13,14 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QShortcut>
-#include <QSpinBox>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QTextList>
 #include <QTimer>
-#include <QToolButton>
 #include <set>
 
 #include "app/main_form.h"
@@ -36,6 +31,32 @@
 
 namespace tessaro::testing {
 namespace {
+
+QWidget* child(QWidget& window, const char* name) {
+  return window.findChild<QWidget*>(QString::fromLatin1(name));
+}
+// What a label or a field shows.
+QString text(QWidget& window, const char* name) { return child(window, name)->property("text").toString(); }
+QString focusIn(QWidget& window) {
+  return window.focusWidget() ? window.focusWidget()->objectName() : QString();
+}
+// Types over what the field holds, as the keyboard does after Tab.
+void typeInto(QWidget* field, const QString& typed) {
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(field, typed);
+}
+void press(QWidget& window, const char* button) {
+  qobject_cast<QAbstractButton*>(child(window, button))->click();
+}
+QString helpShown() {
+  const auto* topic = appWindows().Help->findChild<QTextBrowser*>(QStringLiteral("TopicText"));
+  return topic->toPlainText().section(QLatin1Char('\n'), 0, 0);
+}
+// F1 where the person is: the title of the help topic that then shows.
+QString helpAfterF1(QWidget* where) {
+  QTest::keyClick(where, Qt::Key_F1);
+  return helpShown();
+}
 
 class UserPaths : public ProgramTest {
  public:
@@ -52,73 +73,45 @@ class UserPaths : public ProgramTest {
     scripted.chosenPdf = file(QStringLiteral("sortie.pdf"));
   }
 
+  // A command as a person runs it: its menu item, its toolbar button, or its keys in the active
+  // main window.
+  void run(const char* command) {
+    if (auto* item = mainForm().findChild<QAction*>(QString::fromLatin1(command))) return item->trigger();
+    if (auto* button = mainForm().findChild<QAbstractButton*>(QString::fromLatin1(command)))
+      return button->click();
+    mainForm().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&mainForm()));
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keySequence(focus ? focus : &mainForm(), QKeySequence(QString::fromLatin1(command)));
+  }
+  // Runs a command that shows one window, and hands that window to the reader.
+  QString inWindow(const char* command, const std::function<QString(QDialog&)>& reader) {
+    QString seen;
+    readNextDialog([&](QDialog& dialog) { seen = reader(dialog); });
+    run(command);
+    return seen;
+  }
+
   QString file(const QString& name) const { return folder.filePath(name); }
   QString fileText(const QString& name) const {
     QFile read(file(name));
-    return read.open(QIODevice::ReadOnly) ? QString::fromLatin1(read.readAll()) : QStringLiteral("(aucun)");
+    return read.open(QIODevice::ReadOnly) ? QString::fromLatin1(read.readAll()) : QString();
   }
   void write(const QString& name, const QByteArray& bytes) const {
     QFile out(file(name));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(bytes);
   }
-  QString pdfText() const {
+  QString pdfText(int length) const {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), file(QStringLiteral("sortie.pdf")), QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), {file(QStringLiteral("sortie.pdf")), QStringLiteral("-")});
     pdftotext.waitForFinished(30000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().left(length);
   }
+  QString statusLine() const { return mainForm().findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text(); }
 
-  // Types over what the field holds, as the keyboard does after Tab.
-  static void typeInto(QWidget* field, const QString& text) {
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-  }
-  static QWidget* child(QWidget& window, const char* name) {
-    return window.findChild<QWidget*>(QString::fromLatin1(name));
-  }
-  // What a label or a field shows.
-  static QString text(QWidget& window, const char* name) {
-    return child(window, name)->property("text").toString();
-  }
-  static QString focusIn(QWidget& window) {
-    return window.focusWidget() != nullptr ? window.focusWidget()->objectName() : QString();
-  }
-  // F1 where the person is: the title of the help topic that then shows.
-  static QString helpAfterF1(QWidget* where) {
-    QTest::keyClick(where, Qt::Key_F1);
-    const QString page =
-        appWindows().Help->findChild<QTextBrowser*>(QStringLiteral("TopicText"))->toPlainText();
-    return page.section(QLatin1Char('\n'), 0, 0);
-  }
-  static QString helpShown() {
-    return appWindows()
-        .Help->findChild<QTextBrowser*>(QStringLiteral("TopicText"))
-        ->toPlainText()
-        .section(QLatin1Char('\n'), 0, 0);
-  }
-
-  // A key in the active main window, where the menus' and the toolbar's keys live.
-  void press(const char* keys) {
-    mainForm().activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&mainForm()));
-    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &mainForm();
-    QTest::keySequence(target, QKeySequence(QString::fromLatin1(keys)));
-  }
-  void click(const char* toolButton) const {
-    mainForm().findChild<QAbstractButton*>(QString::fromLatin1(toolButton))->click();
-  }
-  // Runs a command that shows one window, and hands that window to the reader.
-  QString inWindow(const std::function<void()>& command, const std::function<QString(QDialog&)>& reader) {
-    QString seen;
-    readNextDialog([&](QDialog& dialog) { seen = reader(dialog); });
-    command();
-    return seen;
-  }
-
-  // New studies typed into "Nouveau thème": the dialog closed with Enter in the birth date.
-  void answerTyped(const QString& first, const QString& last, const QString& birth) {
+  // "Nouveau thème" filled from the keyboard and left with Enter in the birth date.
+  void typeStudy(const char* command, const QString& first, const QString& last, const QString& birth) {
     scripted.dialogs.push_back([first, last, birth](QDialog& dialog) {
       typeInto(child(dialog, "Edit1"), first);
       typeInto(child(dialog, "Edit2"), last);
@@ -126,26 +119,37 @@ class UserPaths : public ProgramTest {
       QTest::keyClick(child(dialog, "DateTimePicker1"), Qt::Key_Return);
       return dialog.result();
     });
+    run(command);
   }
   QString subjectSeen() const {
     return study().windowTitle() + QLatin1Char(' ') + QString::fromLatin1(study().subject().BirthDate);
   }
   void marieDurand() {
-    answerTyped(QStringLiteral("Marie"), QStringLiteral("Durand"), QStringLiteral("19/04/1950"));
-    trigger("Nouveauthme1");
+    typeStudy("Nouveauthme1", QStringLiteral("marie"), QStringLiteral("durand"),
+              QStringLiteral("19/04/1950"));
   }
   void portrait() {
     marieDurand();
-    trigger("Portraitgnral1");
+    run("Portraitgnral1");
+  }
+  // The portrait printed through "Imprimer...", where the person chooses a PDF file.
+  void printedPortrait() {
+    portrait();
+    scripted.copies.push_back(1);
+    run("Imprimer1");
   }
   QTextEdit* editor() const { return study().findChild<QTextEdit*>(QStringLiteral("Rtf1")); }
-  QString firstLine() const { return editor()->toPlainText().section(QLatin1Char('\n'), 0, 0); }
   // A document opened as a person opens one, its whole text selected.
-  void document(const QByteArray& text) {
-    write(QStringLiteral("texte.rtf"), text);
+  void document(const QByteArray& content) {
+    write(QStringLiteral("texte.rtf"), content);
     scripted.openChoices.push_back(FileChoice{file(QStringLiteral("texte.rtf"))});
-    trigger("OpenItem");
+    run("OpenItem");
     editor()->selectAll();
+  }
+  // "Premier mot", centred and selected.
+  void centredText() {
+    document("Premier mot");
+    editor()->setAlignment(Qt::AlignHCenter);
   }
   QString selectionLooks() const {
     const QTextCursor cursor = editor()->textCursor();
@@ -160,480 +164,388 @@ class UserPaths : public ProgramTest {
     if (cursor.currentList() != nullptr) looks << QStringLiteral("puces");
     return looks.join(QLatin1Char(' '));
   }
-  // A formatting command on the selected text, after the text was centred.
-  QString formatted(const std::function<void(UserPaths&)>& command) {
-    document("Premier mot");
-    editor()->setAlignment(Qt::AlignHCenter);
-    command(*this);
-    return selectionLooks();
-  }
-  QString statusLine() const { return mainForm().findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text(); }
-  // An analysis of MARIE DURAND: its title, its first field and the topic of F1 in it.
-  QString analysis(const char* command) {
-    marieDurand();
-    return inWindow([&] { trigger(command); },
-                    [](QDialog& dialog) {
-                      return dialog.windowTitle() + " | " +
-                             dynamic_cast<ResultDialog&>(dialog).edit(1)->text() + " | " +
-                             helpAfterF1(&dialog);
-                    });
-  }
-  // Saves MARIE DURAND under a name, and shows the file written.
-  QString saved(const std::function<void(UserPaths&)>& command) {
-    marieDurand();
-    scripted.saveChoices.push_back(FileChoice{file(QStringLiteral("durand"))});
-    command(*this);
-    return fileText(QStringLiteral("durand.tsr")).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
-  }
-  QString copied(const std::function<void(UserPaths&)>& command) {
-    document("Premier mot");
-    command(*this);
-    return QApplication::clipboard()->text();
-  }
-  QString pasted(const std::function<void(UserPaths&)>& command) {
-    document("Premier mot");
-    QApplication::clipboard()->setText(QStringLiteral("Coll\u00E9"));
-    command(*this);
-    return editor()->toPlainText();
-  }
 
   QTemporaryDir folder;
 };
 
+// The situations of the rows: each runs the command in its place and returns what is then seen.
+using Situation = QString (*)(UserPaths&, const char* command);
+
+QString formatted(UserPaths& t, const char* command) {
+  t.centredText();
+  t.run(command);
+  return t.selectionLooks();
+}
+// The font box and the size box, reached by the mouse or by their keys, then typed into.
+QString typedInBox(UserPaths& t, const char* command) {
+  t.centredText();
+  const QByteArray name(command);
+  QWidget* box = child(t.mainForm(), command);
+  if (box == nullptr) {
+    t.run(command);
+    box = QApplication::focusWidget();
+  }
+  typeInto(box,
+           name == "ComboBox1" || name == "Ctrl+Shift+P" ? QStringLiteral("Arial") : QStringLiteral("20"));
+  return t.selectionLooks();
+}
+QString copied(UserPaths& t, const char* command) {
+  t.document("Premier mot");
+  t.run(command);
+  return QApplication::clipboard()->text();
+}
+QString pasted(UserPaths& t, const char* command) {
+  t.document("Premier mot");
+  QApplication::clipboard()->setText(QStringLiteral("Collé"));
+  t.run(command);
+  return t.editor()->toPlainText();
+}
+// MARIE DURAND saved under the name "durand": the file written.
+QString saved(UserPaths& t, const char* command) {
+  t.marieDurand();
+  t.scripted.saveChoices.push_back(FileChoice{t.file(QStringLiteral("durand"))});
+  t.run(command);
+  return t.fileText(QStringLiteral("durand.tsr")).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
+}
+// An analysis of MARIE DURAND: its title, its first field and the topic of F1 in it.
+QString analysis(UserPaths& t, const char* command) {
+  t.marieDurand();
+  return t.inWindow(command, [](QDialog& dialog) {
+    return dialog.windowTitle() + " | " + dynamic_cast<ResultDialog&>(dialog).edit(1)->text() + " | " +
+           helpAfterF1(&dialog);
+  });
+}
+QString closesTheProgram(UserPaths& t, const char* command) {
+  t.run(command);
+  return QString::number(t.mainForm().isVisible());
+}
+// The title of the window the command shows, and the topic of F1 in it.
+QString windowAndHelp(UserPaths& t, const char* command) {
+  return t.inWindow(command,
+                    [](QDialog& dialog) { return dialog.windowTitle() + " | " + helpAfterF1(&dialog); });
+}
+QString helpCommand(UserPaths& t, const char* command) {
+  t.run(command);
+  auto* tabs = appWindows().Help->findChild<QTabWidget*>();
+  return tabs->tabText(tabs->currentIndex()) + " | " + helpShown();
+}
+
 struct Row {
-  const char* command;  // a menu command or toolbar control by name, or a key
-  std::function<QString(UserPaths&)> run;
+  const char* command;  // a menu command or toolbar control by name, or keys
+  Situation situation;
   const char* seen;  // UTF-8
 };
 
-const char* const DateRefused =
-    "Date de naissance incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 19/04/1950";
-
 const Row rows[] = {
-    // Fichier
+    // Fichier: dates typed the three ways people type them
     {"Nouveauthme1",
-     [](UserPaths& t) {
-       t.answerTyped(QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19/04/1950"));
-       t.trigger("Nouveauthme1");
+     [](UserPaths& t, const char* c) {
+       t.typeStudy(c, QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19/04/1950"));
+       return t.subjectSeen();
+     },
+     "DUPONT JEAN 19/04/1950"},
+    {"SpeedButton1",
+     [](UserPaths& t, const char* c) {
+       t.typeStudy(c, QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19041950"));
        return t.subjectSeen();
      },
      "DUPONT JEAN 19/04/1950"},
     {"Etude1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        QStringList seen;
        t.scripted.dialogs.push_back([&](QDialog& dialog) {
          dialog.show();
-         const auto said = [&] {
-           seen << t.scripted.messages.value(seen.size()) + " @" + UserPaths::focusIn(dialog);
-         };
-         QTest::mouseClick(UserPaths::child(dialog, "Button2"), Qt::LeftButton);
+         const auto said = [&] { seen << t.scripted.messages.value(seen.size()) + " @" + focusIn(dialog); };
+         QTest::mouseClick(child(dialog, "Button2"), Qt::LeftButton);
          said();
-         UserPaths::typeInto(UserPaths::child(dialog, "Edit1"), QStringLiteral("jean"));
-         QTest::keyClick(UserPaths::child(dialog, "Edit1"), Qt::Key_Return);
+         typeInto(child(dialog, "Edit1"), QStringLiteral("jean"));
+         QTest::keyClick(child(dialog, "Edit1"), Qt::Key_Return);
          said();
-         UserPaths::typeInto(UserPaths::child(dialog, "Edit2"), QStringLiteral("dupont"));
-         UserPaths::typeInto(UserPaths::child(dialog, "DateTimePicker1"), QStringLiteral("31/02/1950"));
-         QTest::keyClick(UserPaths::child(dialog, "DateTimePicker1"), Qt::Key_Return);
+         typeInto(child(dialog, "Edit2"), QStringLiteral("dupont"));
+         typeInto(child(dialog, "DateTimePicker1"), QStringLiteral("31/02/1950"));
+         QTest::keyClick(child(dialog, "DateTimePicker1"), Qt::Key_Return);
          said();
-         seen.last() += " " + UserPaths::text(dialog, "DateTimePicker1");
-         UserPaths::typeInto(UserPaths::child(dialog, "DateTimePicker1"), QStringLiteral("1/4/1950"));
-         QTest::mouseClick(UserPaths::child(dialog, "Button2"), Qt::LeftButton);
+         seen.last() += " " + text(dialog, "DateTimePicker1");
+         typeInto(child(dialog, "DateTimePicker1"), QStringLiteral("1/4/1950"));
+         QTest::mouseClick(child(dialog, "Button2"), Qt::LeftButton);
          return dialog.result();
        });
-       t.trigger("Etude1");
+       t.run(c);
        return seen.join(QStringLiteral(" | ")) + " | " + t.subjectSeen();
      },
      "Il manque le prénom @Edit1 | Il manque le nom @Edit2 | Date de naissance incorrecte : tapez-la sous la "
      "forme jj/mm/aaaa, par exemple 19/04/1950 @DateTimePicker1 31/02/1950 | DUPONT JEAN 01/04/1950"},
-    {"SpeedButton1",
-     [](UserPaths& t) {
-       t.answerTyped(QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19041950"));
-       t.click("SpeedButton1");
-       return t.subjectSeen();
-     },
-     "DUPONT JEAN 19/04/1950"},
-    {"F2",
-     [](UserPaths& t) {
-       return t.inWindow(
-           [&] { t.press("F2"); },
-           [](QDialog& dialog) { return dialog.windowTitle() + " | " + UserPaths::helpAfterF1(&dialog); });
-     },
-     "Nouveau thème | Commencer une étude"},
+    {"F2", windowAndHelp, "Nouveau thème | Commencer une étude"},
     {"OpenItem",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.write(QStringLiteral("durand.tsr"), "Marie\r\nDurand\r\n19/04/1950\r\n05/01/2024\r\n\r\n\r\n\r\n");
        t.scripted.openChoices.push_back(FileChoice{t.file(QStringLiteral("durand.tsr"))});
-       t.trigger("OpenItem");
+       t.run(c);
        return t.subjectSeen();
      },
      "Durand Marie 19/04/1950"},
     {"OpenBtn",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.write(QStringLiteral("texte.rtf"), "{\\rtf1 Bonjour}");
        t.scripted.openChoices.push_back(FileChoice{t.file(QStringLiteral("texte.rtf"))});
-       t.click("OpenBtn");
+       t.run(c);
        return t.editor()->toPlainText();
      },
      "Bonjour"},
     {"Ctrl+O",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.scripted.openChoices.push_back(std::nullopt);
-       t.press("Ctrl+O");
+       t.run(c);
        return t.scripted.asked.join(QLatin1Char('|'));
      },
      "open: Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf"},
     {"Fermer1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.portrait();
-       t.trigger("Fermer1");
+       t.run(c);
        return QStringLiteral("%1 %2").arg(t.editor()->isHidden()).arg(t.action("Copier1")->isEnabled());
      },
      "1 0"},
-    {"SaveItem", [](UserPaths& t) { return t.saved([](UserPaths& u) { u.trigger("SaveItem"); }); },
-     "MARIE/DURAND/19/04/1950/05/01/2024////"},
-    {"SaveBtn", [](UserPaths& t) { return t.saved([](UserPaths& u) { u.click("SaveBtn"); }); },
-     "MARIE/DURAND/19/04/1950/05/01/2024////"},
-    {"Ctrl+S", [](UserPaths& t) { return t.saved([](UserPaths& u) { u.press("Ctrl+S"); }); },
-     "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"SaveItem", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"SaveBtn", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"Ctrl+S", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
     {"Enregistrersous1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.marieDurand();
        t.scripted.saveChoices.push_back(std::nullopt);
-       t.trigger("Enregistrersous1");
+       t.run(c);
        return QStringLiteral("%1 %2")
            .arg(t.scripted.replaceQuestions.size())
            .arg(QDir(t.folder.path()).isEmpty());
      },
      "1 1"},
     {"Exporter1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.portrait();
        t.scripted.saveChoices.push_back(FileChoice{t.file(QStringLiteral("portrait.txt")), 1});
-       t.trigger("Exporter1");
+       t.run(c);
        return t.fileText(QStringLiteral("portrait.txt")).section(QStringLiteral("\r\n"), 0, 0);
      },
      "Analyse effectuée le 05/01/2024"},
     {"Imprimer1",
-     [](UserPaths& t) {
-       t.portrait();
-       t.scripted.copies.push_back(1);
-       t.trigger("Imprimer1");
-       return t.pdfText().left(31);
+     [](UserPaths& t, const char*) {
+       t.printedPortrait();
+       return t.pdfText(31);
      },
      "Analyse effectuée le 05/01/2024"},
     {"SpeedButton4",
-     [](UserPaths& t) {
-       t.portrait();
-       t.scripted.copies.push_back(1);
-       t.trigger("Imprimer1");  // the printer the person chose: a PDF file
+     [](UserPaths& t, const char* c) {
+       t.printedPortrait();
        QFile::remove(t.file(QStringLiteral("sortie.pdf")));
-       t.click("SpeedButton4");
-       return t.scripted.asked.filter(QStringLiteral("print")).join(QLatin1Char(' ')) + " " +
-              t.pdfText().left(31);
+       t.run(c);  // on the printer chosen, without asking again
+       return t.scripted.asked.filter(QStringLiteral("print")).join(QLatin1Char(' ')) + " " + t.pdfText(31);
      },
      "print Analyse effectuée le 05/01/2024"},
     {"Configurerlimprimante1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.portrait();
        t.scripted.printerSetups.push_back(true);
-       t.trigger("Configurerlimprimante1");
+       t.run(c);
        return t.scripted.asked.last();
      },
      "printer setup"},
-    {"ExitItem",
-     [](UserPaths& t) {
-       t.trigger("ExitItem");
-       return QString::number(t.mainForm().isVisible());
-     },
-     "0"},
-    {"Alt+X",
-     [](UserPaths& t) {
-       t.press("Alt+X");
-       return QString::number(t.mainForm().isVisible());
-     },
-     "0"},
+    {"ExitItem", closesTheProgram, "0"},
+    {"Alt+X", closesTheProgram, "0"},
     // Edition
-    {"Copier1", [](UserPaths& t) { return t.copied([](UserPaths& u) { u.trigger("Copier1"); }); },
-     "Premier mot"},
-    {"SpeedButton2", [](UserPaths& t) { return t.copied([](UserPaths& u) { u.click("SpeedButton2"); }); },
-     "Premier mot"},
-    {"Ctrl+C", [](UserPaths& t) { return t.copied([](UserPaths& u) { u.press("Ctrl+C"); }); }, "Premier mot"},
-    {"Coller1", [](UserPaths& t) { return t.pasted([](UserPaths& u) { u.trigger("Coller1"); }); }, "Collé"},
-    {"SpeedButton3", [](UserPaths& t) { return t.pasted([](UserPaths& u) { u.click("SpeedButton3"); }); },
-     "Collé"},
-    {"Ctrl+V", [](UserPaths& t) { return t.pasted([](UserPaths& u) { u.press("Ctrl+V"); }); }, "Collé"},
+    {"Copier1", copied, "Premier mot"},
+    {"SpeedButton2", copied, "Premier mot"},
+    {"Ctrl+C", copied, "Premier mot"},
+    {"Coller1", pasted, "Collé"},
+    {"SpeedButton3", pasted, "Collé"},
+    {"Ctrl+V", pasted, "Collé"},
     {"Rechercher1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.document("LE NOM ET LE NOMBRE\nle nom");
-       t.trigger("Rechercher1");
+       t.run(c);
        QDialog& find = *t.study().findChild<QDialog*>(QStringLiteral("FindDialog1"));
+       typeInto(child(find, "FindText"), QStringLiteral("nom"));
        QStringList seen;
-       const auto next = [&](const QString& text) {
-         UserPaths::typeInto(UserPaths::child(find, "FindText"), text);
-         qobject_cast<QAbstractButton*>(UserPaths::child(find, "FindNext"))->click();
-         seen << QString::number(t.editor()->textCursor().selectionStart());
-       };
-       next(QStringLiteral("nom"));
-       next(QStringLiteral("nom"));
-       qobject_cast<QAbstractButton*>(UserPaths::child(find, "DirectionUp"))->click();
-       next(QStringLiteral("nom"));
-       next(QStringLiteral("nom"));
-       seen << t.statusLine() << UserPaths::helpAfterF1(&find);
+       for (const char* button : {"FindNext", "FindNext", "DirectionUp", "FindNext", "FindNext"}) {
+         press(find, button);
+         if (QByteArray(button) == "FindNext")
+           seen << QString::number(t.editor()->textCursor().selectionStart());
+       }
+       seen << t.statusLine();
+       seen << helpAfterF1(&find);
        return seen.join(QLatin1Char(' '));
      },
      "3 13 3 3 Impossible de trouver « nom » Rechercher, copier, imprimer"},
     {"Slectionnertout1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.document("Premier mot");
        t.editor()->moveCursor(QTextCursor::End);
-       t.trigger("Slectionnertout1");
+       t.run(c);
        return t.editor()->textCursor().selectedText();
      },
      "Premier mot"},
-    {"Puces1", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.trigger("Puces1"); }); },
-     "Times New Roman 13 centré puces"},
+    {"Puces1", formatted, "Times New Roman 13 centré puces"},
     // Tessaro
     {"Etoiledevnus1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.marieDurand();
-       t.trigger("Etoiledevnus1");
+       t.run(c);
        QStringList counts;
-       for (auto* cell : t.study().findChild<QWidget*>(QStringLiteral("Panel5"))->findChildren<QLabel*>()) {
-         counts << cell->text();
-       }
+       for (auto* cell : child(t.study(), "Panel5")->findChildren<QLabel*>()) counts << cell->text();
        return counts.join(QLatin1Char(' '));
      },
      "2 0 1 3 2 0 0 0 3"},
-    {"Interprtation1", [](UserPaths& t) { return t.analysis("Interprtation1"); },
-     "Interprétation | 4 9  | L'interprétation de l'étoile"},
-    {"Graphiquecomplet1", [](UserPaths& t) { return t.analysis("Graphiquecomplet1"); },
-     "Graphique complet du nom | 1 | Le graphique complet"},
-    {"Lettresdunom1", [](UserPaths& t) { return t.analysis("Lettresdunom1"); },
-     "Lettres du nom | M.D.= 8 | Les lettres du nom"},
-    {"Datedenaissance1", [](UserPaths& t) { return t.analysis("Datedenaissance1"); },
-     "Date de Naissance | 19 = 1 | La date de naissance et le chemin de vie"},
-    {"Nombreunique1", [](UserPaths& t) { return t.analysis("Nombreunique1"); },
-     "Le nombre cosmique | 1 | Le nombre unique"},
-    {"Anneencours1", [](UserPaths& t) { return t.analysis("Anneencours1"); },
-     "Analyse au 05/01/2024 | 4 | L'année en cours"},
-    {"Chance1", [](UserPaths& t) { return t.analysis("Chance1"); },
-     "Nombre de la chance | 20 | Les nombres de la chance"},
+    {"Interprtation1", analysis, "Interprétation | 4 9  | L'interprétation de l'étoile"},
+    {"Graphiquecomplet1", analysis, "Graphique complet du nom | 1 | Le graphique complet"},
+    {"Lettresdunom1", analysis, "Lettres du nom | M.D.= 8 | Les lettres du nom"},
+    {"Datedenaissance1", analysis, "Date de Naissance | 19 = 1 | La date de naissance et le chemin de vie"},
+    {"Nombreunique1", analysis, "Le nombre cosmique | 1 | Le nombre unique"},
+    {"Anneencours1", analysis, "Analyse au 05/01/2024 | 4 | L'année en cours"},
+    {"Chance1", analysis, "Nombre de la chance | 20 | Les nombres de la chance"},
     {"Viecourante1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.marieDurand();
-       t.trigger("Viecourante1");
+       t.run(c);
        return t.scripted.messages.join(QLatin1Char('|'));
      },
      "Adresse manquante"},
     {"Prnom1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.marieDurand();
-       return t.inWindow([&] { t.trigger("Prnom1"); },
-                         [](QDialog& dialog) {
-                           return dialog.findChild<QPlainTextEdit*>()->toPlainText().section(
-                                      QLatin1Char('\n'), 0, 0) +
-                                  " | " + UserPaths::helpAfterF1(&dialog);
-                         });
+       return t.inWindow(c, [](QDialog& viewer) {
+         return viewer.findChild<QPlainTextEdit*>()->toPlainText().section(QLatin1Char('\n'), 0, 0) + " | " +
+                helpAfterF1(&viewer);
+       });
      },
      "MARIE | La lecture du prénom"},
     {"Ententedeux1",
-     [](UserPaths& t) {
-       t.portrait();
-       t.scripted.copies.push_back(1);
-       t.trigger("Imprimer1");  // the printer the person chose: a PDF file
+     [](UserPaths& t, const char* c) {
+       t.printedPortrait();
        QString seen;
        t.scripted.dialogs.push_back([&](QDialog& people) {
-         seen = UserPaths::focusIn(people);
-         seen += " | " + UserPaths::helpAfterF1(&people);
-         UserPaths::typeInto(UserPaths::child(people, "Edit3"), QStringLiteral("jean"));
-         UserPaths::typeInto(UserPaths::child(people, "Edit4"), QStringLiteral("dupont"));
-         QTest::keyClick(UserPaths::child(people, "Edit4"), Qt::Key_Return);
+         seen = focusIn(people);
+         seen += " | " + helpAfterF1(&people);
+         typeInto(child(people, "Edit3"), QStringLiteral("jean"));
+         typeInto(child(people, "Edit4"), QStringLiteral("dupont"));
+         QTest::keyClick(child(people, "Edit4"), Qt::Key_Return);
          return people.result();
        });
-       t.readNextDialog([](QDialog& result) {
-         qobject_cast<QAbstractButton*>(UserPaths::child(result, "SpeedButton1"))->click();
-       });
-       t.trigger("Ententedeux1");
-       return seen + " | " + t.pdfText().left(41);
+       t.readNextDialog([](QDialog& result) { press(result, "SpeedButton1"); });
+       t.run(c);
+       return seen + " | " + t.pdfText(41);
      },
      "Edit3 | L'entente à deux | Entente entre MARIE DURAND et JEAN DUPONT"},
     {"Portraitgnral1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char*) {
        t.portrait();
-       return t.firstLine() + QStringLiteral(" %1").arg(t.action("Copier1")->isEnabled());
+       return t.editor()->toPlainText().section(QLatin1Char('\n'), 0, 0) +
+              QStringLiteral(" %1").arg(t.action("Copier1")->isEnabled());
      },
      "Analyse effectuée le 05/01/2024 1"},
     // Prénoms
     {"Consulter1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.marieDurand();
-       return t.inWindow([&] { t.trigger("Consulter1"); },
-                         [](QDialog& browser) {
-                           auto* memo = browser.findChild<QPlainTextEdit*>();
-                           const QString first = memo->toPlainText().section(QLatin1Char('\n'), 0, 0);
-                           QTest::keyClick(memo, Qt::Key_PageDown);
-                           return first + " " + memo->toPlainText().section(QLatin1Char('\n'), 0, 0) + " | " +
-                                  UserPaths::helpAfterF1(memo);
-                         });
+       return t.inWindow(c, [](QDialog& browser) {
+         auto* memo = browser.findChild<QPlainTextEdit*>();
+         QStringList seen{memo->toPlainText().section(QLatin1Char('\n'), 0, 0)};
+         QTest::keyClick(memo, Qt::Key_PageDown);
+         seen << memo->toPlainText().section(QLatin1Char('\n'), 0, 0) << helpAfterF1(memo);
+         return seen.join(QLatin1Char(' '));
+       });
      },
-     "MARIE MARIE-CLAUDE | Le dictionnaire des prénoms"},
+     "MARIE MARIE-CLAUDE Le dictionnaire des prénoms"},
     {"Inclureleprnom1",
-     [](UserPaths& t) {
-       t.trigger("Inclureleprnom1");
+     [](UserPaths& t, const char* c) {
+       t.run(c);
        t.portrait();
        return QStringLiteral("%1 %2")
-           .arg(t.action("Inclureleprnom1")->isChecked())
+           .arg(t.action(c)->isChecked())
            .arg(t.editor()->toPlainText().contains(QStringLiteral("Origine hébraïque, fête le 15 août")));
      },
      "1 1"},
     // Utilitaires
     {"Calendrier1",
-     [](UserPaths& t) {
-       return t.inWindow([&] { t.trigger("Calendrier1"); },
-                         [](QDialog& calendar) {
-                           const QString month = UserPaths::text(calendar, "Label1");
-                           QTest::keyClick(UserPaths::child(calendar, "Calendar1"), Qt::Key_PageDown);
-                           return month + " " + UserPaths::text(calendar, "Label1") + " | " +
-                                  UserPaths::helpAfterF1(&calendar);
-                         });
+     [](UserPaths& t, const char* c) {
+       return t.inWindow(c, [](QDialog& calendar) {
+         QStringList seen{text(calendar, "Label1")};
+         QTest::keyClick(child(calendar, "Calendar1"), Qt::Key_PageDown);
+         seen << text(calendar, "Label1") << helpAfterF1(&calendar);
+         return seen.join(QStringLiteral(" | "));
+       });
      },
-     "janvier  2024 février  2024 | Le calendrier"},
+     "janvier  2024 | février  2024 | Le calendrier"},
     {"Calculatrice1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char* c) {
        t.scripted.dialogs.push_back([](QDialog& pocket) {
          QTest::keyClicks(&pocket, QStringLiteral("12+3"));
          QTest::keyClick(&pocket, Qt::Key_Escape);
          return pocket.result();
        });
-       t.trigger("Calculatrice1");
-       return t.inWindow([&] { t.trigger("Calculatrice1"); },
-                         [](QDialog& pocket) {
-                           QTest::keyClicks(&pocket, QStringLiteral("4="));
-                           return UserPaths::text(pocket, "Label1") + " | " + UserPaths::helpAfterF1(&pocket);
-                         });
+       t.run(c);
+       return t.inWindow(c, [](QDialog& pocket) {
+         QTest::keyClicks(&pocket, QStringLiteral("4="));
+         return text(pocket, "Label1") + " | " + helpAfterF1(&pocket);
+       });
      },
      "4 | La calculatrice"},
     {"Horloge1",
-     [](UserPaths& t) {
-       return t.inWindow(
-           [&] { t.trigger("Horloge1"); },
-           [&](QDialog& clock) {
-             QStringList seen{UserPaths::text(clock, "Label1"), UserPaths::text(clock, "Label2")};
-             t.clock.time.second = 8;
-             QMetaObject::invokeMethod(clock.findChild<QTimer*>(), "timeout");
-             seen << UserPaths::text(clock, "Label1");
-             qobject_cast<QAbstractButton*>(UserPaths::child(clock, "Button2"))->click();
-             qobject_cast<QAbstractButton*>(UserPaths::child(clock, "Hr"))->click();
-             qobject_cast<QAbstractButton*>(UserPaths::child(clock, "SpinButton1Up"))->click();
-             seen << UserPaths::text(clock, "Label1") << t.scripted.messages.join(QLatin1Char('|'))
-                  << UserPaths::helpAfterF1(&clock);
-             return seen.join(QLatin1Char(' '));
-           });
+     [](UserPaths& t, const char* c) {
+       return t.inWindow(c, [&](QDialog& clock) {
+         QStringList seen{text(clock, "Label1"), text(clock, "Label2")};
+         t.clock.time.second = 8;
+         QMetaObject::invokeMethod(clock.findChild<QTimer*>(), "timeout");
+         seen << text(clock, "Label1");
+         for (const char* button : {"Button2", "Hr", "SpinButton1Up"}) press(clock, button);
+         seen << text(clock, "Label1") << t.scripted.messages.join(QLatin1Char('|')) << helpAfterF1(&clock);
+         return seen.join(QLatin1Char(' '));
+       });
      },
      "09:05:07 05/01/2024 09:05:08 10:05:08  L'horloge"},
     // Aide
-    {"Sommaire1",
-     [](UserPaths& t) {
-       t.trigger("Sommaire1");
-       return UserPaths::helpShown();
-     },
-     "Sommaire"},
-    {"Rechercher2",
-     [](UserPaths& t) {
-       t.trigger("Rechercher2");
-       auto* tabs = appWindows().Help->findChild<QTabWidget*>();
-       return tabs->tabText(tabs->currentIndex());
-     },
-     "Index"},
+    {"Sommaire1", helpCommand, "Sommaire | Sommaire"},
+    {"Rechercher2", helpCommand, "Index | "},
     {"Utiliserlaide1",
-     [](UserPaths& t) {
-       t.trigger("Utiliserlaide1");
-       return UserPaths::helpShown() + " | " + UserPaths::helpAfterF1(appWindows().Help);
+     [](UserPaths& t, const char* c) {
+       t.run(c);
+       return helpShown() + " | " + helpAfterF1(appWindows().Help);
      },
      "Utiliser l'aide | Utiliser l'aide"},
-    {"About1",
-     [](UserPaths& t) {
-       return t.inWindow(
-           [&] { t.trigger("About1"); },
-           [](QDialog& about) { return about.windowTitle() + " | " + UserPaths::helpAfterF1(&about); });
-     },
-     "A propos | A propos d'Orv Tessaro"},
+    {"About1", windowAndHelp, "A propos | A propos d'Orv Tessaro"},
     // The formatting of the toolbar, and its keys
-    {"BoldButton", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.click("BoldButton"); }); },
-     "Times New Roman 13 gras centré"},
-    {"Ctrl+G", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.press("Ctrl+G"); }); },
-     "Times New Roman 13 gras centré"},
-    {"ItalButton", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.click("ItalButton"); }); },
-     "Times New Roman 13 italique centré"},
-    {"Ctrl+I", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.press("Ctrl+I"); }); },
-     "Times New Roman 13 italique centré"},
-    {"UnderButton", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.click("UnderButton"); }); },
-     "Times New Roman 13 souligné centré"},
-    {"Ctrl+U", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.press("Ctrl+U"); }); },
-     "Times New Roman 13 souligné centré"},
-    {"LeftButton", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.click("LeftButton"); }); },
-     "Times New Roman 13"},
-    {"Ctrl+Shift+G", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.press("Ctrl+Shift+G"); }); },
-     "Times New Roman 13"},
-    {"CenterButton", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.click("CenterButton"); }); },
-     "Times New Roman 13 centré"},
-    {"Ctrl+E", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.press("Ctrl+E"); }); },
-     "Times New Roman 13 centré"},
-    {"RightButton", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.click("RightButton"); }); },
-     "Times New Roman 13 à droite"},
-    {"Ctrl+Shift+D", [](UserPaths& t) { return t.formatted([](UserPaths& u) { u.press("Ctrl+Shift+D"); }); },
-     "Times New Roman 13 à droite"},
-    {"ComboBox1",
-     [](UserPaths& t) {
-       return t.formatted([](UserPaths& u) {
-         u.mainForm()
-             .findChild<QComboBox*>(QStringLiteral("ComboBox1"))
-             ->setEditText(QStringLiteral("Arial"));
-       });
-     },
-     "Arial 13 centré"},
-    {"Ctrl+Shift+P",
-     [](UserPaths& t) {
-       return t.formatted([](UserPaths& u) {
-         u.press("Ctrl+Shift+P");
-         UserPaths::typeInto(QApplication::focusWidget(), QStringLiteral("Arial"));
-       });
-     },
-     "Arial 13 centré"},
-    {"SpinEdit1",
-     [](UserPaths& t) {
-       return t.formatted([](UserPaths& u) {
-         u.mainForm().findChild<QSpinBox*>(QStringLiteral("SpinEdit1"))->setValue(20);
-       });
-     },
-     "Times New Roman 20 centré"},
-    {"Ctrl+Shift+T",
-     [](UserPaths& t) {
-       return t.formatted([](UserPaths& u) {
-         u.press("Ctrl+Shift+T");
-         UserPaths::typeInto(QApplication::focusWidget(), QStringLiteral("20"));
-       });
-     },
-     "Times New Roman 20 centré"},
+    {"BoldButton", formatted, "Times New Roman 13 gras centré"},
+    {"Ctrl+G", formatted, "Times New Roman 13 gras centré"},
+    {"ItalButton", formatted, "Times New Roman 13 italique centré"},
+    {"Ctrl+I", formatted, "Times New Roman 13 italique centré"},
+    {"UnderButton", formatted, "Times New Roman 13 souligné centré"},
+    {"Ctrl+U", formatted, "Times New Roman 13 souligné centré"},
+    {"LeftButton", formatted, "Times New Roman 13"},
+    {"Ctrl+Shift+G", formatted, "Times New Roman 13"},
+    {"CenterButton", formatted, "Times New Roman 13 centré"},
+    {"Ctrl+E", formatted, "Times New Roman 13 centré"},
+    {"RightButton", formatted, "Times New Roman 13 à droite"},
+    {"Ctrl+Shift+D", formatted, "Times New Roman 13 à droite"},
+    {"ComboBox1", typedInBox, "Arial 13 centré"},
+    {"Ctrl+Shift+P", typedInBox, "Arial 13 centré"},
+    {"SpinEdit1", typedInBox, "Times New Roman 20 centré"},
+    {"Ctrl+Shift+T", typedInBox, "Times New Roman 20 centré"},
     // F1 in the main window: the study window's topic in its text, the main window's elsewhere,
-    // a menu's on that menu.
+    // a menu's on that menu, which closes.
     {"F1",
-     [](UserPaths& t) {
+     [](UserPaths& t, const char*) {
        t.document("Premier mot");
-       const QString inText = UserPaths::helpAfterF1(t.editor());
-       const QString inMainWindow = UserPaths::helpAfterF1(&t.mainForm());
+       QStringList seen{helpAfterF1(t.editor()), helpAfterF1(&t.mainForm())};
        auto* menu = t.mainForm().findChild<QMenu*>(QStringLiteral("Tessaro1"));
        menu->popup(QPoint(0, 0));
-       const QString onMenu = UserPaths::helpAfterF1(menu);
-       return QStringLiteral("%1 | %2 | %3 %4").arg(inText, inMainWindow, onMenu).arg(menu->isVisible());
+       seen << helpAfterF1(menu) << QString::number(menu->isVisible());
+       return seen.join(QStringLiteral(" | "));
      },
-     "La fenêtre de l'étude | La fenêtre principale | Le menu Tessaro 0"},
+     "La fenêtre de l'étude | La fenêtre principale | Le menu Tessaro | 0"},
 };
 
 class UserPath : public UserPaths, public ::testing::WithParamInterface<Row> {};
 
 TEST_P(UserPath, ShowsWhatThePersonExpects) {
-  EXPECT_EQ(GetParam().run(*this).toStdString(), GetParam().seen);
+  EXPECT_EQ(GetParam().situation(*this, GetParam().command).toStdString(), GetParam().seen);
   EXPECT_TRUE(scripted.dialogs.empty()) << "a window that never appeared";
 }
 
@@ -641,7 +553,7 @@ INSTANTIATE_TEST_SUITE_P(EveryCommand, UserPath, ::testing::ValuesIn(rows), [](c
   return QString::fromLatin1(info.param.command).remove(QLatin1Char('+')).toStdString();
 });
 
-// The menu commands, the toolbar's controls and every key of the main window.
+// The menu commands and their keys, the toolbar's controls and keys, and F1.
 TEST_F(UserPaths, EveryCommandHasItsRow) {
   std::set<std::string> commands{"F1"};
   for (QAction* menu : mainForm().menuBar()->actions()) {
@@ -651,10 +563,9 @@ TEST_F(UserPaths, EveryCommandHasItsRow) {
       if (!command->shortcut().isEmpty()) commands.insert(command->shortcut().toString().toStdString());
     }
   }
-  for (QWidget* control : mainForm()
-                              .findChild<QWidget*>(QStringLiteral("SpeedPanel"))
-                              ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (!control->objectName().isEmpty()) commands.insert(control->objectName().toStdString());
+  for (QWidget* control :
+       child(mainForm(), "SpeedPanel")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    commands.insert(control->objectName().toStdString());
   }
   for (QShortcut* shortcut : mainForm().findChildren<QShortcut*>()) {
     commands.insert(shortcut->key().toString().toStdString());
