@@ -66,7 +66,6 @@ class UserPaths : public ProgramTest {
   using ProgramTest::readNextDialog;
   using ProgramTest::scripted;
   using ProgramTest::study;
-  using ProgramTest::trigger;
 
   UserPaths() {
     mainForm().show();  // as at start-up: the dictionary is loaded and the help file found
