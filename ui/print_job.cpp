@@ -1,7 +1,6 @@
 // Print jobs: a printer to print on, and the start of the drawing.
 #include "ui/print_job.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 
@@ -23,10 +22,9 @@ bool printerChosen(QWidget* parent, QPrinter& printer) {
 }
 
 void beginPrinting(QPainter& painter, QPrinter& printer) {
+  // A PDF printer without a file is not started at all: the failed start would leave it marked
+  // busy, and a busy printer refuses every later choice of the print dialog.
   if (printer.isValid() && hasDestination(printer) && painter.begin(&printer)) return;
-  // A start that failed can leave the printer marked busy, and a busy printer refuses every
-  // later choice of the print dialog: it is stopped, so that the user can choose again.
-  if (printer.printerState() == QPrinter::Active) printer.paintEngine()->end();
   throw TessaroError(
       "L'imprimante s\xE9lectionn\xE9"
       "e n'est pas valide");

@@ -18,7 +18,7 @@ using PrinterSource = std::function<QPrinter&()>;
 bool printerChosen(QWidget* parent, QPrinter& printer);
 
 // Begins the painter on the printer; throws TessaroError "L'imprimante sélectionnée n'est pas
-// valide" when the printer cannot be drawn on, and leaves the printer free for another choice.
+// valide" when the printer cannot be drawn on.
 void beginPrinting(QPainter& painter, QPrinter& printer);
 
 }  // namespace tessaro
