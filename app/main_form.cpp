@@ -124,6 +124,7 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
          study().Sauver();
        }},
       {"Exporter1", [] { study().Exporter(); }},
+      {"exportPdfAction", [] { study().ExporterPdf(); }},
       {"Imprimer1", [this] { Imprimer1Click(); }},
       {"SpeedButton4", [] { study().Imprimer(); }},
       {"Configurerlimprimante1", [this] { interaction().printerSetup(this, currentPrinter()); }},
