@@ -43,7 +43,9 @@ void drawDocumentPages(const QTextDocument& document, QPainter& painter, QPagedP
     painter.scale(scaleX, scaleY);
     painter.translate(0, -view.top());
     painter.setClipRect(view);
-    context.clip = view;
+    // A line that opens the next page starts on this page's lower edge: drawn here, clipped
+    // away, it would still be in the file's text, twice.
+    context.clip = view.adjusted(0, 0, 0, -1);
     pages->documentLayout()->draw(&painter, context);
     painter.restore();
     if (decorate) decorate(painter, index + 1, count);

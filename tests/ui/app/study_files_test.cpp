@@ -309,7 +309,8 @@ TEST_P(PdfExport, WritesThePortraitWithItsFooterAndAsksBeforeReplacing) {
   saveAsked(QString::fromLatin1(c.chosen));
   trigger("exportPdfAction");
   const QString filter = QStringLiteral("save: Document PDF (*.pdf)|*.pdf");
-  EXPECT_EQ(scripted.asked.mid(1), c.replace ? QStringList{filter, ReplaceQuestion} : QStringList{filter});
+  const QStringList asked = c.replace ? QStringList{filter, ReplaceQuestion} : QStringList{filter};
+  EXPECT_EQ(scripted.asked.mid(1), asked);
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QString::fromLatin1(c.written)});
   if (c.replace == Answer::No) {
     EXPECT_EQ(read(QString::fromLatin1(c.written)), QByteArray("ancien"));
