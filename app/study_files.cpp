@@ -1,5 +1,5 @@
 // The study window's files: study files opened and saved, rich-text files opened, the document
-// exported.
+// exported, and offered for saving before a command drops it.
 #include <QFile>
 #include <QTextEdit>
 
@@ -50,7 +50,7 @@ void TTessaro::Ouvrirrtf(const QString& path) {
   showDocument();
 }
 
-void TTessaro::SaveAs() { chooseStudyFileName(ReplaceQuestion::ByDialog); }
+bool TTessaro::SaveAs() { return chooseStudyFileName(ReplaceQuestion::ByDialog); }
 
 bool TTessaro::chooseStudyFileName(ReplaceQuestion replace) {
   const std::optional<FileChoice> choice = interaction().saveFileName(this, toQString(StudyFilter), replace);

@@ -55,9 +55,10 @@ class SignalsHeld {
   sigset_t previous;
 };
 
-// The signals that end a program by default, held while a temporary name exists, so that an
-// interrupted save leaves none behind. They are held in the saving thread only: a program with
-// other threads that leave them open may still die there.
+// The signals that end a program by default, held while a save could leave something behind (a
+// temporary name, a file half rewritten in place), so that an interrupted save leaves nothing.
+// They are held in the saving thread only: a program with other threads that leave them open may
+// still die there.
 constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 constexpr int BrokenPipeSignal[] = {SIGPIPE};
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/ui/result_dialog.h"
+#include "ui/print_job.h"
 
 class QPainter;
 class QPaintDevice;
@@ -16,13 +17,14 @@ class TEntente : public ResultDialog {
   Q_OBJECT
 
  public:
-  explicit TEntente(QWidget* parent = nullptr);
+  // The page prints on the printer the source gives: the one the user chose for the program.
+  explicit TEntente(PrinterSource printer, QWidget* parent = nullptr);
 
   // The names go into the captions of Label1 and Label3, the numbers into Edit1 and Edit2.
   void Init(std::string_view firstFullName, std::string_view secondFullName, std::string_view firstNumber,
             std::string_view secondNumber, std::string_view reading);
 
-  // Prints the page on the platform's default printer.
+  // Prints the page on the program's current printer.
   void SpeedButton1Click();
 
   // The page on any printer (a PDF file in tests); throws TessaroError when the printer cannot
@@ -37,6 +39,7 @@ class TEntente : public ResultDialog {
   // The page drawn with a begun painter on a printer or a PDF file.
   void drawPage(QPainter& painter, const QPaintDevice& device) const;
 
+  PrinterSource currentPrinter;
   QToolButton* printButton = nullptr;
   QToolButton* pdfButton = nullptr;
 };

@@ -41,7 +41,7 @@ const CommandLineCase commandLineCases[] = {
      "",
      false,
      false,
-     QStringLiteral("Ne peut ouvrir le fichier @/absent.rtf")},
+     QStringLiteral("Ne peut ouvrir le fichier @/absent.rtf\nfichier introuvable")},
 };
 
 class CommandLine : public ::testing::TestWithParam<CommandLineCase> {

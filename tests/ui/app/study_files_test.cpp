@@ -141,15 +141,12 @@ TEST_F(StudyFiles, SaveAsWritesAtOnceAndLeavesReplacingToTheDialog) {
   EXPECT_EQ(scripted.replaceQuestions, std::vector{ReplaceQuestion::ByDialog});
 }
 
-TEST_F(StudyFiles, SaveAsCancelledForANewStudyAsksTheNameASecondTime) {
-  write(QStringLiteral("dupont.tsr"), "ancien");
+TEST_F(StudyFiles, SaveAsCancelledForANewStudyWritesNothingAndAsksNothingMore) {
   newDupont();
   scripted.saveChoices.push_back(std::nullopt);
-  saveAsked(QStringLiteral("dupont"));
-  scripted.answers.push_back(Answer::Yes);
   trigger("Enregistrersous1");
-  EXPECT_EQ(scripted.asked.mid(1), (QStringList{StudyFilter, StudyFilter, ReplaceQuestion}));
-  EXPECT_EQ(read(QStringLiteral("dupont.tsr")), DupontFile);
+  EXPECT_EQ(scripted.asked.mid(1), QStringList{StudyFilter});
+  EXPECT_TRUE(study().fileName().isEmpty());
 }
 
 struct MissingCase {
@@ -185,7 +182,7 @@ struct RefusedCase {
 };
 
 const RefusedCase refusedCases[] = {
-    {"Unreadable", {}, ""},
+    {"Unreadable", {}, "\nerreur d'entr\xE9" "e-sortie"},
     {"Binary", QByteArray("JEAN\0\x01\x02\xFF", 8), "\nce n'est pas une \xE9tude Tessaro"},
     {"ControlBytes", "JEAN\r\nDUPONT\x1B[0m\r\n", "\nce n'est pas une \xE9tude Tessaro"},
     {"TooLarge", QByteArray(64 * 1024 + 1, 'A'), "\nfichier trop volumineux"},
@@ -405,7 +402,8 @@ TEST_F(Documents, ExportToAFolderThatCannotTakeItIsReported) {
   trigger("Exporter1");
   EXPECT_EQ(scripted.messages, QStringList{toQString("Ne peut cr\xE9"
                                                      "er le fichier ") +
-                                           path(QStringLiteral("absent/portrait.rtf"))});
+                                           path(QStringLiteral("absent/portrait.rtf")) +
+                                           QStringLiteral("\ndossier introuvable")});
 }
 
 TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
@@ -453,7 +451,8 @@ TEST_F(StudyFiles, WhatAFileHoldsDecidesHowItOpens) {
 TEST_F(StudyFiles, ARichTextFileThatCannotBeOpenedChangesNothing) {
   open(QStringLiteral("absent.rtf"));
   EXPECT_EQ(scripted.messages,
-            QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + path(QStringLiteral("absent.rtf"))});
+            QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + path(QStringLiteral("absent.rtf")) +
+                        QStringLiteral("\nfichier introuvable")});
   EXPECT_FALSE(visible("Rtf1"));
   EXPECT_FALSE(action("Fermer1")->isEnabled());
 }

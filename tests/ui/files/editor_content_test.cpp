@@ -86,7 +86,7 @@ TEST_F(TextDocumentFiles, FailuresKeepTheDocumentAndTheFile) {
     FAIL() << "an absent file was loaded";
   } catch (const FileError& e) {
     // The message is Windows-1252 like every core text: the path's accents become single bytes.
-    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier " + fromQString(absent));
+    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier " + fromQString(absent) + "\nfichier introuvable");
   }
   EXPECT_EQ(editor.toPlainText(), "unchanged");
   const QString missingFolder = dir + "/no-such-folder/x.rtf";

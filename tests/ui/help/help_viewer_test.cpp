@@ -175,14 +175,15 @@ TEST_F(Viewer, MissingFileIsReportedAndHelpOnHelpStillWorks) {
     viewer.showContents();
     FAIL();
   } catch (const FileError& e) {
-    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier " + missing);
+    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier " + missing + "\nfichier introuvable");
   }
   EXPECT_THROW(viewer.showContext(3), FileError);
   viewer.showHelpOnHelp();
   EXPECT_TRUE(viewer.isVisible());
   EXPECT_EQ(shownTitle(), QStringLiteral("Utiliser l'aide"));
   QTest::mouseClick(child<QPushButton>("ContentsButton"), Qt::LeftButton);
-  EXPECT_EQ(scripted.messages, QStringList{QString::fromStdString("Ne peut ouvrir le fichier " + missing)});
+  EXPECT_EQ(scripted.messages, QStringList{QString::fromStdString("Ne peut ouvrir le fichier " + missing +
+                                                                  "\nfichier introuvable")});
 
   viewer.setHelpFile(path);
   viewer.showContext(3);
