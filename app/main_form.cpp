@@ -122,6 +122,7 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
          if (study().SaveAs()) study().Sauver();
        }},
       {"Exporter1", [] { study().Exporter(); }},
+      {"exportPdfAction", [] { study().ExporterPdf(); }},
       {"Imprimer1", [this] { Imprimer1Click(); }},
       {"SpeedButton4",
        [this] {

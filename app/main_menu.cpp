@@ -15,7 +15,8 @@ const std::vector<MenuDefinition>& mainMenus() {
            {"Fermer1", "&Fermer", "Fermer la fen\xEAtre", "", true, false},
            {"SaveItem", "&Enregistrer", "Enregistrer le fichier en cours", "Ctrl+S", false, false},
            {"Enregistrersous1", "Enregistrer &sous...", "enregistrer sous un autre nom", "", false, false},
-           {"Exporter1", "E&xporter...", "Exporter le portrait", "", true, false},
+           {"Exporter1", "E&xporter...", "Exporter le portrait", "", false, false},
+           {"exportPdfAction", "Exporter en &PDF...", "Exporter le portrait en PDF", "", true, false},
            {"Imprimer1", "&Imprimer...", "Imprimer", "", false, false},
            {"Configurerlimprimante1", "&Configurer l'imprimante...", "Configuration de l'impression", "",
             true, false},
@@ -94,11 +95,12 @@ const std::vector<const char*>& subjectCommandNames() {
 
 const std::vector<const char*>& textCommandNames() {
   static const std::vector<const char*> names = {
-      "Copier1",          "Coller1",      "Fermer1",      "Rechercher1",
-      "Slectionnertout1", "Puces1",       "Imprimer1",    "Configurerlimprimante1",
-      "Exporter1",        "SpeedButton2", "SpeedButton3", "SpeedButton4",
-      "BoldButton",       "ItalButton",   "UnderButton",  "LeftButton",
-      "CenterButton",     "RightButton",  "ComboBox1",    "SpinEdit1"};
+      "Copier1",          "Coller1",         "Fermer1",      "Rechercher1",
+      "Slectionnertout1", "Puces1",          "Imprimer1",    "Configurerlimprimante1",
+      "Exporter1",        "exportPdfAction", "SpeedButton2", "SpeedButton3",
+      "SpeedButton4",     "BoldButton",      "ItalButton",   "UnderButton",
+      "LeftButton",       "CenterButton",    "RightButton",  "ComboBox1",
+      "SpinEdit1"};
   return names;
 }
 

@@ -15,13 +15,12 @@
 #include "app/main_form.h"
 #include "app/ruler_geometry.h"
 #include "app/study_window.h"
-#include "engine/ui/classic_fonts.h"
+#include "files/ui/portrait_document.h"
 #include "files/ui/rich_text_qt.h"
 
 namespace tessaro {
 namespace {
 
-constexpr qreal TabStopPixels = 48;   // a tab stop every 36 points
 constexpr int SearchLength = 999999;  // how far one search looks from where it starts
 constexpr int SmallestShownSize = 4;  // the size box's range; other sizes show as 10
 constexpr int LargestShownSize = 100;
@@ -44,11 +43,11 @@ double pointSize(const QFont& font) {
 void TTessaro::createEditor() {
   Rtf1 = new QTextEdit(this);
   Rtf1->setObjectName(QStringLiteral("Rtf1"));
-  Rtf1->setFont(classicFont(ClassicFace::TimesNewRoman, 17));
+  Rtf1->setFont(editorFont());
   Rtf1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Rtf1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Rtf1->setLineWrapMode(QTextEdit::WidgetWidth);
-  Rtf1->setTabStopDistance(TabStopPixels);
+  Rtf1->setTabStopDistance(EditorTabStopPixels);
   Rtf1->document()->setDocumentMargin(RulerGutter - Rtf1->frameWidth());
   // Setting the editor up is no work of the user's: nothing to save yet.
   Rtf1->document()->setModified(false);

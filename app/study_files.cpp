@@ -5,10 +5,12 @@
 
 #include "app/study_window.h"
 #include "common/errors.h"
-#include "common/file_io.h"
 #include "files/study_file.h"
+#include "files/ui/document_pdf.h"
 #include "files/ui/editor_content.h"
+#include "files/ui/pdf_file.h"
 #include "files/ui/rich_text_qt.h"
+#include "files/ui/save_file_name.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
 
@@ -20,19 +22,8 @@ const char* const ExportFilter = "Format rtf (*.rtf)|*.rtf|Format texte (*.txt)|
 // Work saved before it goes keeps its formatting.
 const char* const KeepWorkFilter = "Format rtf (*.rtf)|*.rtf";
 constexpr int PlainTextFilter = 1;
-constexpr const char* ReplaceQuestionText =
-    "ce fichier existe d\xE9j\xE0, l'\xE9"
-    "craser ?";
 constexpr const char* KeepWorkQuestionText =
     "Le document a \xE9t\xE9 modifi\xE9. Voulez-vous enregistrer les modifications ?";
-
-std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// Whether the file may be written: it does not exist, or the user agreed to replace it.
-bool mayReplace(QWidget* parent, const std::string& path) {
-  return !fileExists(path) ||
-         interaction().askYesNoCancel(parent, toQString(ReplaceQuestionText)) == Answer::Yes;
-}
 
 QString withExtension(const QString& path, const char* extension) {
   return QFile::decodeName(QByteArray::fromStdString(withDefaultExtension(nativePath(path), extension)));
@@ -96,6 +87,13 @@ bool TTessaro::exportDocument(const char* filter) {
                    target.format);
   Rtf1->document()->setModified(false);
   return true;
+}
+
+void TTessaro::ExporterPdf() {
+  const std::optional<std::string> path = askNewFileName(this, PdfFilter, PdfExtension);
+  if (!path) return;
+  saveDocumentPdf(*Rtf1->document(), footerName(Subject), *path);
+  Rtf1->document()->setModified(false);
 }
 
 bool TTessaro::documentMayGo() {

@@ -1,5 +1,4 @@
 // The general portrait written into the study window's editor.
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -7,9 +6,9 @@
 #include "app/study_window.h"
 #include "common/errors.h"
 #include "files/ui/editor_content.h"
+#include "files/ui/portrait_document.h"
 #include "names/ui/first_names_browser.h"
 #include "reports/portrait.h"
-#include "ui/qt_text.h"
 
 namespace tessaro {
 
@@ -17,16 +16,8 @@ void TTessaro::Portait() {
   hidePanels();
   const Portrait portrait = buildPortrait(Subject, IncludeFirstName, &appWindows().Prenoms->firstNames());
   DigitCounts = portrait.digitCounts;
-  replaceEditorContent(*Rtf1, [this, &portrait](QTextDocument& document) {
-    document.clear();
-    // A file opened earlier brought its own default font; the portrait is written in the editor's.
-    document.setDefaultFont(Rtf1->font());
-    QTextCursor cursor(&document);
-    for (size_t i = 0; i < portrait.paragraphs.size(); ++i) {
-      if (i > 0) cursor.insertBlock();
-      cursor.insertText(toQString(portrait.paragraphs[i]));
-    }
-  });
+  replaceEditorContent(*Rtf1,
+                       [&portrait](QTextDocument& document) { writePortraitDocument(document, portrait); });
 
   if (portrait.error) throw ConversionError(*portrait.error);
   showDocument();

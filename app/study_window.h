@@ -61,6 +61,8 @@ class TTessaro : public QWidget {
   bool SaveAs();
   void Sauver();
   void Exporter();
+  // Writes the document as shown to a PDF file of A4 pages, asked as "Exporter" asks.
+  void ExporterPdf();
   // Before a command drops the document: when it changed since it was last written, asks whether
   // to export it first. False when the user cancelled the question, the name or the replacing.
   bool documentMayGo();

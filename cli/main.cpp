@@ -18,6 +18,7 @@
 #include "common/errors.h"
 #include "common/file_io.h"
 #include "files/document_file.h"
+#include "files/ui/portrait_pdf.h"
 #include "names/dictionary.h"
 #include "reports/portrait.h"
 
@@ -94,8 +95,13 @@ int runAnalyse(const Options& o) {
 
 int runPortrait(const Options& o) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
-  const Portrait portrait = buildPortrait(readSubject(o).subject, o.includeFirstName, pointerTo(dictionary));
+  const StudySubject subject = readSubject(o).subject;
+  const Portrait portrait = buildPortrait(subject, o.includeFirstName, pointerTo(dictionary));
   if (portrait.error) throw ConversionError(*portrait.error);
+  if (o.format == "pdf") {
+    savePortraitPdf(o.output, portrait, subject);
+    return 0;
+  }
   writeOutput(o.output, o.format == "rtf" ? writeDocument(portraitDocument(portrait), DocumentFormat::Rtf)
                                           : portraitPlainText(portrait));
   return 0;
@@ -185,21 +191,24 @@ int main(int argc, char* argv[]) {
   addSubjectOptions(*analyse, o);
   addFirstNameOptions(*analyse, o);
 
-  CLI::App* portrait = app.add_subcommand("portrait", "Le portrait général en texte");
+  CLI::App* portrait = app.add_subcommand("portrait", "Le portrait général en texte, RTF ou PDF");
   addSubjectOptions(*portrait, o);
   addFirstNameOptions(*portrait, o);
-  portrait->add_option("--format", o.format, "Format de sortie")->check(CLI::IsMember({"txt", "rtf"}));
-  portrait->add_option("-o", o.output, "Fichier de sortie (sortie standard par défaut)");
+  portrait->add_option("--format", o.format, "Format de sortie : txt, rtf, ou pdf (avec -o)")
+      ->check(CLI::IsMember({"txt", "rtf", "pdf"}));
+  portrait->add_option("-o", o.output, "Fichier de sortie (sortie standard par défaut, sauf en pdf)");
 
-  CLI::App* batch = app.add_subcommand(
-      "batch", "Un sujet par ligne sur l'entrée standard (champs séparés par des tabulations), un objet JSON par ligne");
+  CLI::App* batch = app.add_subcommand("batch",
+                                       "Un sujet par ligne sur l'entrée standard (champs séparés par des "
+                                       "tabulations), un objet JSON par ligne");
   addFirstNameOptions(*batch, o);
   batch->footer(batchInputFormat());
   app.footer("Le format des lignes de batch : tessaro-cli batch --help");
 
   std::string convertInput;
   CLI::App* convert = app.add_subcommand(
-      "convert", "Lit un fichier RTF ou texte comme l'éditeur et l'écrit en RTF, ou en texte pour un nom en .txt");
+      "convert",
+      "Lit un fichier RTF ou texte comme l'éditeur et l'écrit en RTF, ou en texte pour un nom en .txt");
   convert->add_option("INPUT", convertInput, "Fichier à lire")->required();
   convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
 
@@ -212,6 +221,10 @@ int main(int argc, char* argv[]) {
   }
   if (!o.studyFile.empty() && hasSubjectOptions(o.subject)) {
     std::cerr << "tessaro-cli: donner soit un fichier d'étude, soit les options du sujet, pas les deux\n";
+    return BadUsage;
+  }
+  if (o.format == "pdf" && (o.output.empty() || o.output == "-")) {
+    std::cerr << "tessaro-cli: un PDF s'écrit dans un fichier : donner -o FICHIER.pdf\n";
     return BadUsage;
   }
 

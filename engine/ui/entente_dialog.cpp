@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -12,6 +13,8 @@
 #include "engine/compatibility.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/memo_lines.h"
+#include "files/ui/pdf_file.h"
+#include "files/ui/save_file_name.h"
 #include "ui/guarded.h"
 #include "ui/print_job.h"
 #include "ui/qt_text.h"
@@ -61,6 +64,13 @@ TEntente::TEntente(PrinterSource printer, QWidget* parent)
   printButton->setToolTip(QStringLiteral("Imprimer"));
   connect(printButton, &QToolButton::clicked, this,
           [this] { runGuarded(this, [this] { SpeedButton1Click(); }); });
+  pdfButton = new QToolButton(topPanel());
+  pdfButton->setObjectName(QStringLiteral("pdfButton"));
+  pdfButton->setGeometry(35, 4, 33, 25);
+  pdfButton->setAutoRaise(true);
+  pdfButton->setText(QStringLiteral("PDF"));
+  pdfButton->setToolTip(QStringLiteral("Enregistrer en PDF"));
+  connect(pdfButton, &QToolButton::clicked, this, [this] { runGuarded(this, [this] { savePdf(); }); });
 }
 
 void TEntente::Init(std::string_view firstFullName, std::string_view secondFullName,
@@ -81,7 +91,21 @@ void TEntente::SpeedButton1Click() {
 }
 
 void TEntente::printPage(QPrinter& printer) const {
-  const PageSize size = pageSizeOf(printer);
+  QPainter painter;
+  beginPrinting(painter, printer);
+  drawPage(painter, printer);
+  painter.end();
+}
+
+void TEntente::savePdf() {
+  const std::optional<std::string> path = askNewFileName(this, PdfFilter, PdfExtension);
+  if (!path) return;
+  writePdfFile(*path, windowTitle(),
+               [this](QPdfWriter& writer, QPainter& painter) { drawPage(painter, writer); });
+}
+
+void TEntente::drawPage(QPainter& painter, const QPaintDevice& device) const {
+  const PageSize size = pageSizeOf(device);
   const CompatibilityResult shown{fromQString(label(1)->text()),
                                   fromQString(label(3)->text()),
                                   fromQString(edit(1)->text()),
@@ -91,15 +115,12 @@ void TEntente::printPage(QPrinter& printer) const {
   for (const QString& line : displayedLines(*memo())) memoLines.push_back(fromQString(line));
   const CompatibilityPage page = compatibilityPage(size, shown, memoLines);
 
-  QPainter painter;
-  beginPrinting(painter, printer);
   painter.setPen(QPen(Qt::black, PagePenWidth));
   painter.drawRect(QRect(QPoint(page.frameLeft, page.frameTop), QPoint(page.frameRight, page.frameBottom)));
   painter.setFont(classicPrinterFont(ClassicFace::Arial, PageFontPoints, PageFontBold));
   const QString title = toQString(page.title);
   printAt(painter, titleX(size, painter.fontMetrics().horizontalAdvance(title)), page.titleY, title);
   for (const PageText& line : page.lines) printAt(painter, line.x, line.y, toQString(line.text));
-  painter.end();
 }
 
 }  // namespace tessaro

@@ -6,6 +6,8 @@
 #include "engine/ui/result_dialog.h"
 #include "ui/print_job.h"
 
+class QPainter;
+class QPaintDevice;
 class QPrinter;
 class QToolButton;
 
@@ -29,9 +31,17 @@ class TEntente : public ResultDialog {
   // start a job.
   void printPage(QPrinter& printer) const;
 
+  // The printed page written to a PDF file, asked as "Exporter" asks; throws FileError when the
+  // file cannot be written.
+  void savePdf();
+
  private:
+  // The page drawn with a begun painter on a printer or a PDF file.
+  void drawPage(QPainter& painter, const QPaintDevice& device) const;
+
   PrinterSource currentPrinter;
   QToolButton* printButton = nullptr;
+  QToolButton* pdfButton = nullptr;
 };
 
 }  // namespace tessaro

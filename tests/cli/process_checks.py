@@ -45,6 +45,7 @@ def check_exit_codes(folder):
     named = ["--first", "jean", "--last", "dupont", "--birth", "19/04/1950", "--study", "08/12/2026"]
     missing = os.path.join(folder, "absent", "x.tsr")
     binary = os.path.join(folder, "binaire.tsr")
+    pdf = os.path.join(folder, "portrait.pdf")
     with open(binary, "wb") as f:
         f.write(b"\x7fELF\x02\x01\x01\x00\x00")
     # (arguments, exit code, text standard error must hold, or whole standard error when exact)
@@ -54,7 +55,7 @@ def check_exit_codes(folder):
         (["analyse", "--bogus"], 2, "Usage", False),
         (["batch", "extra"], 2, "Usage", False),
         (["frobnicate"], 2, "Usage", False),
-        (["portrait", "--format", "pdf"] + named, 2, "Usage", False),
+        (["portrait", "--format", "pdf"] + named, 2, "tessaro-cli: un PDF s'écrit dans un fichier", False),
         (["analyse", study, "--first", "X"], 2, "tessaro-cli: ", False),
         (["analyse", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
         (["portrait", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
@@ -67,11 +68,16 @@ def check_exit_codes(folder):
         (["batch"], 0, "", True),
         (["analyse", study], 0, "", True),
         (["portrait"] + named, 0, "", True),
+        (["portrait", "--format", "pdf", "-o", pdf] + named, 0, "", True),
     ]
     for args, code, error, exact in cases:
         got_code, _, got_error = run(args)
         check(f"exit code of {args}", got_code == code, f"{got_code}, expected {code}")
         check(f"standard error of {args}", got_error == error if exact else error in got_error, repr(got_error))
+
+    # The PDF is made without a display, and holds the portrait and its footer.
+    pages = subprocess.run(["pdftotext", pdf, "-"], stdout=subprocess.PIPE).stdout.decode()
+    check("PDF portrait", pages.startswith("Analyse effectuée le 08/12/2026\nGraphique de JEAN DUPONT\n") and "JEAN DUPONT page 1 / " in " ".join(pages.split()), pages[:200])
 
     _, out, _ = run(["--help"])
     check("help lists the commands", all(c in out for c in (b"analyse", b"portrait", b"batch")), out)

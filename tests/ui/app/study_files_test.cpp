@@ -1,10 +1,13 @@
 // Study files saved and opened, documents exported and rich-text files opened, from the menus.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextEdit>
 
 #include "app/main_form.h"
 #include "editor_fixture.h"
@@ -273,6 +276,59 @@ TEST_P(Export, WritesWhatTheNameSaysAndAsksBeforeReplacing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StudyFiles, Export, ::testing::ValuesIn(exportCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct PdfCase {
+  const char* name;
+  const char* chosen;
+  const char* written;
+  std::optional<Answer> replace;  // the answer to the replace question, when the file exists
+};
+
+const PdfCase pdfCases[] = {
+    {"AddsItsExtension", "portrait", "portrait.pdf", {}},
+    {"CompletedNameReplacedWhenAgreed", "portrait", "portrait.pdf", Answer::Yes},
+    {"ExistingFileKeptWhenRefused", "portrait.pdf", "portrait.pdf", Answer::No},
+};
+
+class PdfExport : public Documents, public ::testing::WithParamInterface<PdfCase> {};
+
+TEST_P(PdfExport, WritesThePortraitWithItsFooterAndAsksBeforeReplacing) {
+  const PdfCase& c = GetParam();
+  QTextEdit& editor = *study().findChild<QTextEdit*>(QStringLiteral("Rtf1"));
+  QTextCursor end(editor.document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(QStringLiteral(" fin"));
+  if (c.replace) {
+    write(QString::fromLatin1(c.written), "ancien");
+    scripted.answers.push_back(*c.replace);
+  }
+  saveAsked(QString::fromLatin1(c.chosen));
+  trigger("exportPdfAction");
+  const QString filter = QStringLiteral("save: Document PDF (*.pdf)|*.pdf");
+  const QStringList asked = c.replace ? QStringList{filter, ReplaceQuestion} : QStringList{filter};
+  EXPECT_EQ(scripted.asked.mid(1), asked);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QString::fromLatin1(c.written)});
+  if (c.replace == Answer::No) {
+    EXPECT_EQ(read(QString::fromLatin1(c.written)), QByteArray("ancien"));
+    return;
+  }
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {path(QString::fromLatin1(c.written)), QStringLiteral("-")});
+  ASSERT_TRUE(pdftotext.waitForFinished(30000));
+  const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+  const QStringList lines =
+      toQString(portraitText().toStdString()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_TRUE(text.startsWith(lines[0].simplified() + QLatin1Char(' ') + lines[1].simplified()))
+      << text.left(200).toStdString();
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("JEANPIERRE DUPONT page 1 / [2-9]")).match(text).hasMatch())
+      << text.toStdString();
+  // The work is written: leaving it asks nothing.
+  EXPECT_FALSE(editor.document()->isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(StudyFiles, PdfExport, ::testing::ValuesIn(pdfCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // How the user changed the portrait; the bold button with nothing selected restyles all of it.

@@ -326,6 +326,14 @@ const Row rows[] = {
        return t.fileText(QStringLiteral("portrait.txt")).section(QStringLiteral("\r\n"), 0, 0);
      },
      "Analyse effectuée le 05/01/2024"},
+    {"exportPdfAction",
+     [](UserPaths& t, const char* c) {
+       t.portrait();
+       t.scripted.saveChoices.push_back(FileChoice{t.file(QStringLiteral("sortie")), 0});
+       t.run(c);
+       return t.pdfText(31);
+     },
+     "Analyse effectuée le 05/01/2024"},
     {"Imprimer1",
      [](UserPaths& t, const char*) {
        t.printedPortrait();

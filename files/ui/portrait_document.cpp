@@ -1,0 +1,24 @@
+#include "files/ui/portrait_document.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "engine/ui/classic_fonts.h"
+#include "reports/portrait.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+
+QFont editorFont() { return classicFont(ClassicFace::TimesNewRoman, 17); }
+
+void writePortraitDocument(QTextDocument& document, const Portrait& portrait) {
+  document.clear();
+  document.setDefaultFont(editorFont());
+  QTextCursor cursor(&document);
+  for (size_t i = 0; i < portrait.paragraphs.size(); ++i) {
+    if (i > 0) cursor.insertBlock();
+    cursor.insertText(toQString(portrait.paragraphs[i]));
+  }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,37 @@
+#include "files/ui/save_file_name.h"
+
+#include <QFile>
+
+#include "common/file_io.h"
+#include "files/study_file.h"
+#include "ui/interaction.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+namespace {
+
+constexpr const char* ReplaceQuestionText =
+    "ce fichier existe d\xE9j\xE0, l'\xE9"
+    "craser ?";
+
+}  // namespace
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+bool mayReplace(QWidget* parent, const std::string& path) {
+  return !fileExists(path) ||
+         interaction().askYesNoCancel(parent, toQString(ReplaceQuestionText)) == Answer::Yes;
+}
+
+// The program asks before replacing, once the name is complete: the dialog only knows the name
+// as typed.
+std::optional<std::string> askNewFileName(QWidget* parent, const char* filter, const char* extension) {
+  const std::optional<FileChoice> choice =
+      interaction().saveFileName(parent, toQString(filter), ReplaceQuestion::ByCaller);
+  if (!choice) return std::nullopt;
+  const std::string path = withDefaultExtension(nativePath(choice->path), extension);
+  if (!mayReplace(parent, path)) return std::nullopt;
+  return path;
+}
+
+}  // namespace tessaro
