@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTextEdit>
 
+#include "app/recent_studies.h"
 #include "app/study_window.h"
 #include "common/errors.h"
 #include "common/file_io.h"
@@ -11,6 +12,7 @@
 #include "files/ui/rich_text_qt.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
+#include "ui/remembered_folders.h"
 
 namespace tessaro {
 namespace {
@@ -49,6 +51,7 @@ void TTessaro::Ouvrir(const QString& path) {
   if (!read) return;
   Subject = *read;
   showNewSubject();
+  noteRecentStudy(FileName);
 }
 
 // Always read as rich text (a file without rich-text markup as plain text), and shown in place
@@ -62,7 +65,8 @@ void TTessaro::Ouvrirrtf(const QString& path) {
 void TTessaro::SaveAs() { chooseStudyFileName(ReplaceQuestion::ByDialog); }
 
 bool TTessaro::chooseStudyFileName(ReplaceQuestion replace) {
-  const std::optional<FileChoice> choice = interaction().saveFileName(this, toQString(StudyFilter), replace);
+  const std::optional<FileChoice> choice =
+      chooseFileToSave(this, toQString(StudyFilter), replace, FileKind::Study);
   if (!choice) return false;
   FileName = withExtension(choice->path, StudyFileExtension);
   return true;
@@ -78,6 +82,7 @@ void TTessaro::Sauver() {
     }
   }
   writeStudyFile(nativePath(FileName), Subject);
+  noteRecentStudy(FileName);
 }
 
 void TTessaro::Exporter() { exportDocument(ExportFilter); }
@@ -86,7 +91,7 @@ void TTessaro::Exporter() { exportDocument(ExportFilter); }
 // as typed.
 bool TTessaro::exportDocument(const char* filter) {
   const std::optional<FileChoice> choice =
-      interaction().saveFileName(this, toQString(filter), ReplaceQuestion::ByCaller);
+      chooseFileToSave(this, toQString(filter), ReplaceQuestion::ByCaller, FileKind::DocumentExport);
   if (!choice) return false;
   const ExportTarget target =
       exportTarget(nativePath(choice->path),

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "app/main_form.h"
@@ -13,6 +14,7 @@
 namespace tessaro::testing {
 
 ProgramTest::ProgramTest() {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
   setCurrentClock(&clock);
   windows = std::make_unique<ProgramWindows>();
 }
