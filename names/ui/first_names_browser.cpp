@@ -173,7 +173,11 @@ bool TPrenoms::eventFilter(QObject* watched, QEvent* event) {
     }
     // The field has no lines of its own: the up and down arrows leaf as the arrow buttons do.
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      key == Qt::Key_Up ? Precedent() : Suivant();
+      if (key == Qt::Key_Up) {
+        Precedent();
+      } else {
+        Suivant();
+      }
       return true;
     }
   }
