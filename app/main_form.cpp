@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMdiArea>
@@ -28,8 +29,10 @@
 #include "app/hint_text.h"
 #include "app/main_menu.h"
 #include "app/program_pictures.h"
+#include "app/recent_studies.h"
 #include "app/study_window.h"
 #include "common/clock.h"
+#include "common/cp1252_literal.h"
 #include "common/data_paths.h"
 #include "common/errors.h"
 #include "files/study_file.h"
@@ -38,7 +41,9 @@
 #include "ui/guarded.h"
 #include "ui/interaction.h"
 #include "ui/print_job.h"
+#include "ui/program_settings.h"
 #include "ui/qt_text.h"
+#include "ui/remembered_folders.h"
 #include "utilities/ui/calendar_window.h"
 #include "utilities/ui/clock_window.h"
 #include "utilities/ui/pocket_window.h"
@@ -51,6 +56,10 @@ constexpr int DesignHeight = 401;
 constexpr int TimePanelWidth = 50;
 constexpr const char* StatusHintProperty = "StatusHint";
 constexpr const char* OpenFilter = "Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf";
+constexpr const char* RecentStudiesCaption = "Études &récentes"_cp1252;
+constexpr const char* StudyGoneText =
+    "L'étude %s n'existe plus : elle est retirée des études récentes."_cp1252;
+const QString WindowPlaceKey = QStringLiteral("mainWindow/place");
 
 TTessaro& study() { return *appWindows().Tessaro; }
 
@@ -210,6 +219,41 @@ void TMainForm::createMenus() {
       if (command.separatorAfter) menu->addSeparator();
     }
   }
+  createRecentStudiesMenu();
+}
+
+void TMainForm::createRecentStudiesMenu() {
+  auto* fileMenu = findChild<QMenu*>(QStringLiteral("FileMenu"));
+  recentStudiesMenu = new QMenu(toQString(RecentStudiesCaption), fileMenu);
+  recentStudiesMenu->setObjectName(QStringLiteral("recentStudiesMenu"));
+  fileMenu->insertMenu(findChild<QAction*>(QStringLiteral("ExitItem")), recentStudiesMenu);
+  fileMenu->insertSeparator(findChild<QAction*>(QStringLiteral("ExitItem")));
+  // The entries stay for the whole run and only change their study, so none is deleted while its
+  // own command runs.
+  for (int i = 1; i <= MaxRecentStudies; ++i) {
+    QAction* entry = recentStudiesMenu->addAction(QString());
+    entry->setObjectName(QStringLiteral("recentStudy%1").arg(i));
+    connect(entry, &QAction::hovered, this,
+            [this, entry] { ShowHint(QDir::toNativeSeparators(entry->data().toString())); });
+    connect(entry, &QAction::triggered, this, [this, entry] {
+      runGuarded(this, [this, entry] { openRecentStudy(entry->data().toString()); });
+    });
+  }
+  connect(fileMenu, &QMenu::aboutToShow, this, &TMainForm::fillRecentStudiesMenu);
+  fillRecentStudiesMenu();
+}
+
+void TMainForm::fillRecentStudiesMenu() {
+  const QStringList studies = recentStudies();
+  const QList<QAction*> entries = recentStudiesMenu->actions();
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    const QString path = i < studies.size() ? studies[i] : QString();
+    const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+    entries[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+    entries[i]->setData(path);
+    entries[i]->setVisible(!path.isEmpty());
+  }
+  recentStudiesMenu->menuAction()->setEnabled(!studies.isEmpty());
 }
 
 void TMainForm::createStatusBar() {
@@ -281,8 +325,20 @@ QPrinter& TMainForm::currentPrinter() {
 
 void TMainForm::OpenItemClick() {
   if (!study().documentMayGo()) return;
-  const std::optional<FileChoice> choice = interaction().openFileName(this, toQString(OpenFilter));
+  const std::optional<FileChoice> choice = chooseFileToOpen(this, toQString(OpenFilter));
   if (choice) OpenFile(choice->path);
+}
+
+// A study gone from its folder is said at once, before asking to save the document for nothing.
+void TMainForm::openRecentStudy(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    forgetRecentStudy(path);
+    // The path as it is, even in letters that Windows-1252 lacks.
+    interaction().message(
+        this, toQString(StudyGoneText).replace(QStringLiteral("%s"), QDir::toNativeSeparators(path)));
+    return;
+  }
+  if (study().documentMayGo()) OpenFile(path);
 }
 
 void TMainForm::OpenFile(const QString& path) {
@@ -318,9 +374,12 @@ void TMainForm::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+// The window comes back where the user left it; only the first run shows it as designed.
 void TMainForm::FormShow() {
-  resize(width() - 10, height());
-  setWindowState(windowState() | Qt::WindowMaximized);
+  if (!restoreGeometry(storedSetting(WindowPlaceKey).toByteArray())) {
+    resize(width() - 10, height());
+    setWindowState(windowState() | Qt::WindowMaximized);
+  }
   runGuarded(this, [] { appWindows().Prenoms->ChargePrenoms(); });
   StartDir = QDir::currentPath();
   // The start directory is where the help file is looked for first.
@@ -341,6 +400,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormClose() {
+  storeSetting(WindowPlaceKey, saveGeometry());
   runGuarded(this, [this] {
     if (!StartDir.isEmpty() && !QDir::setCurrent(StartDir)) {
       throw FileError(formatMessage("Ne peut ouvrir le r\xE9pertoire %s", fromQString(StartDir)));

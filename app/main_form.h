@@ -86,9 +86,14 @@ class TMainForm : public QMainWindow {
   void ComboBox1Change();
   void SpinEdit1Change();
   void OpenItemClick();
+  // Opens a study of the recent list, or drops it from the list when it is gone.
+  void openRecentStudy(const QString& path);
   void Imprimer1Click();
 
   void createMenus();
+  // The recent studies, in the "Fichier" menu before "Quitter", filled each time the menu opens.
+  void createRecentStudiesMenu();
+  void fillRecentStudiesMenu();
   void createSpeedPanel(QWidget* parent);
   void addShortcut(const char* keys, QWidget* control, const std::function<void()>& use);
   void createStatusBar();
@@ -100,6 +105,7 @@ class TMainForm : public QMainWindow {
   std::map<std::string, Handler> handlers;
   QMdiArea* mdiArea = nullptr;
   QMdiSubWindow* studyFrame = nullptr;
+  QMenu* recentStudiesMenu = nullptr;
   QFrame* SpeedPanel = nullptr;
   QComboBox* ComboBox1 = nullptr;
   QSpinBox* SpinEdit1 = nullptr;

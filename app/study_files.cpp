@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTextEdit>
 
+#include "app/recent_studies.h"
 #include "app/study_window.h"
 #include "common/errors.h"
 #include "files/study_file.h"
@@ -13,6 +14,7 @@
 #include "files/ui/save_file_name.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
+#include "ui/remembered_folders.h"
 
 namespace tessaro {
 namespace {
@@ -40,6 +42,7 @@ void TTessaro::Ouvrir(const QString& path) {
   if (!read) return;
   Subject = *read;
   showNewSubject();
+  noteRecentStudy(FileName);
 }
 
 // Always read as rich text (a file without rich-text markup as plain text), and shown in place
@@ -53,7 +56,8 @@ void TTessaro::Ouvrirrtf(const QString& path) {
 bool TTessaro::SaveAs() { return chooseStudyFileName(ReplaceQuestion::ByDialog); }
 
 bool TTessaro::chooseStudyFileName(ReplaceQuestion replace) {
-  const std::optional<FileChoice> choice = interaction().saveFileName(this, toQString(StudyFilter), replace);
+  const std::optional<FileChoice> choice =
+      chooseFileToSave(this, toQString(StudyFilter), replace, FileKind::Study);
   if (!choice) return false;
   FileName = withExtension(choice->path, StudyFileExtension);
   return true;
@@ -69,6 +73,7 @@ void TTessaro::Sauver() {
     }
   }
   writeStudyFile(nativePath(FileName), Subject);
+  noteRecentStudy(FileName);
 }
 
 void TTessaro::Exporter() { exportDocument(ExportFilter); }
@@ -77,7 +82,7 @@ void TTessaro::Exporter() { exportDocument(ExportFilter); }
 // as typed.
 bool TTessaro::exportDocument(const char* filter) {
   const std::optional<FileChoice> choice =
-      interaction().saveFileName(this, toQString(filter), ReplaceQuestion::ByCaller);
+      chooseFileToSave(this, toQString(filter), ReplaceQuestion::ByCaller, FileKind::DocumentExport);
   if (!choice) return false;
   const ExportTarget target =
       exportTarget(nativePath(choice->path),

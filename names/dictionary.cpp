@@ -2,6 +2,7 @@
 #include "names/dictionary.h"
 
 #include "common/file_io.h"
+#include "names/folded_name.h"
 
 namespace tessaro {
 namespace {
@@ -71,7 +72,8 @@ Text FirstNameDictionary::readingFor(std::string_view firstName) {
 }
 
 bool FirstNameDictionary::Suivant() {
-  for (size_t i = static_cast<size_t>(std::max(currentRecordIndex, -1) + 1); i < dictionaryLines.size(); ++i) {
+  for (size_t i = static_cast<size_t>(std::max(currentRecordIndex, -1) + 1); i < dictionaryLines.size();
+       ++i) {
     if (isHeader(dictionaryLines[i])) {
       currentRecordIndex = static_cast<int32_t>(i);
       LitPrenom();
@@ -97,6 +99,23 @@ bool FirstNameDictionary::selectLetter(char letter) {
   for (size_t i = 0; i < dictionaryLines.size(); ++i) {
     const Text& line = dictionaryLines[i];
     if (isHeader(line) && line.size() > 1 && line[1] == letter) {
+      currentRecordIndex = static_cast<int32_t>(i);
+      LitPrenom();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool FirstNameDictionary::selectNameStartingWith(std::string_view typed, bool afterCurrent) {
+  const Text wanted = foldedName(typed);
+  const size_t count = dictionaryLines.size();
+  if (wanted.empty() || count == 0) return false;
+  const size_t start = afterCurrent ? static_cast<size_t>(std::max(currentRecordIndex, -1) + 1) : 0;
+  for (size_t step = 0; step < count; ++step) {
+    const size_t i = (start + step) % count;
+    const Text& line = dictionaryLines[i];
+    if (isHeader(line) && foldedName(headerName(line)).starts_with(wanted)) {
       currentRecordIndex = static_cast<int32_t>(i);
       LitPrenom();
       return true;

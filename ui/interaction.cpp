@@ -51,13 +51,14 @@ class QtInteraction final : public Interaction {
     }
   }
 
-  std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) override {
-    return choose(parent, filter, QFileDialog::AcceptOpen, ReplaceQuestion::ByDialog);
+  std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter,
+                                         const QString& folder) override {
+    return choose(parent, filter, QFileDialog::AcceptOpen, ReplaceQuestion::ByDialog, folder);
   }
 
-  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
-                                         ReplaceQuestion replace) override {
-    return choose(parent, filter, QFileDialog::AcceptSave, replace);
+  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter, ReplaceQuestion replace,
+                                         const QString& folder) override {
+    return choose(parent, filter, QFileDialog::AcceptSave, replace, folder);
   }
 
   std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override {
@@ -75,8 +76,9 @@ class QtInteraction final : public Interaction {
 
  private:
   static std::optional<FileChoice> choose(QWidget* parent, const QString& filter,
-                                          QFileDialog::AcceptMode mode, ReplaceQuestion replace) {
-    QFileDialog dialog(parent);
+                                          QFileDialog::AcceptMode mode, ReplaceQuestion replace,
+                                          const QString& folder) {
+    QFileDialog dialog(parent, QString(), folder);
     dialog.setAcceptMode(mode);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, replace == ReplaceQuestion::ByCaller);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -31,10 +31,12 @@ class Interaction {
   // Whether to save work before it goes, with "Enregistrer" (Yes), "Ne pas enregistrer" (No) and
   // "Annuler" (Cancel).
   virtual Answer askSaveChanges(QWidget* parent, const QString& text) = 0;
-  // File dialogs; the filter is "Description (*.x)|*.x|..." pairs. Empty when cancelled.
-  virtual std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) = 0;
+  // File dialogs, started in the folder (the dialog's own choice when empty); the filter is
+  // "Description (*.x)|*.x|..." pairs. Empty when cancelled.
+  virtual std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter,
+                                                 const QString& folder) = 0;
   virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
-                                                 ReplaceQuestion replace) = 0;
+                                                 ReplaceQuestion replace, const QString& folder) = 0;
   // The print dialog; the number of copies asked for, or empty when cancelled.
   virtual std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) = 0;
   // The platform's printer set-up dialog; false when cancelled.

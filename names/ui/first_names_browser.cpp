@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -51,6 +52,12 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
   panelLayout->setContentsMargins(4, 2, 4, 2);
   panelLayout->addWidget(SpeedButton1);
   panelLayout->addWidget(SpeedButton2);
+  nameSearch = new QLineEdit(panel);
+  nameSearch->setObjectName(QStringLiteral("nameSearch"));
+  nameSearch->setPlaceholderText(QStringLiteral(u"Chercher un prénom"));
+  nameSearch->setToolTip(QStringLiteral(u"Tapez le début d'un prénom ; Entrée passe au suivant"));
+  nameSearch->setClearButtonEnabled(true);
+  panelLayout->addWidget(nameSearch, 1);
   panelLayout->addStretch();
   panelLayout->addWidget(Button1);
 
@@ -74,10 +81,12 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
   connect(SpeedButton1, &QToolButton::clicked, this, &TPrenoms::Precedent);
   connect(SpeedButton2, &QToolButton::clicked, this, &TPrenoms::Suivant);
   connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+  connect(nameSearch, &QLineEdit::textEdited, this, [this] { findTypedName(false); });
   connect(TabControl1, &QTabBar::currentChanged, this, &TPrenoms::TabControl1Change);
   // A read-only text area still scrolls on Page Down; here the key leafs through the records.
   Memo1->installEventFilter(this);
   Button1->installEventFilter(this);
+  nameSearch->installEventFilter(this);
 }
 
 void TPrenoms::ChargePrenoms() { ChargePrenoms(findDataFile(DictionaryFileName)); }
@@ -118,6 +127,10 @@ void TPrenoms::TabControl1Change(int index) {
   showReading();
 }
 
+void TPrenoms::findTypedName(bool next) {
+  if (dictionary.selectNameStartingWith(fromQString(nameSearch->text()), next)) showReading();
+}
+
 void TPrenoms::showReading() {
   Memo1->setPlainText(
       toQString(dictionary.GetPrenom()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -128,8 +141,11 @@ void TPrenoms::showReading() {
   }
 }
 
+// Each opening starts a new search, from the field, so that typing finds a name at once.
 void TPrenoms::showEvent(QShowEvent* event) {
   LitPrenom();
+  nameSearch->clear();
+  nameSearch->setFocus();
   QDialog::showEvent(event);
 }
 
@@ -149,6 +165,22 @@ void TPrenoms::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TPrenoms::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == nameSearch && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      findTypedName(true);
+      return true;
+    }
+    // The field has no lines of its own: the up and down arrows leaf as the arrow buttons do.
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      if (key == Qt::Key_Up) {
+        Precedent();
+      } else {
+        Suivant();
+      }
+      return true;
+    }
+  }
   if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)->key())) return true;
   return QDialog::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 
 #include "names/dictionary.h"
 
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
@@ -48,6 +49,8 @@ class TPrenoms : public QDialog {
   void TabControl1Change(int index);
   // Page Down and Page Up leaf through the records; true when the key was one of them.
   bool FormKeyDown(int key);
+  // Selects the first name that begins with the typed text, or the next one after the selection.
+  void findTypedName(bool next);
   // Puts the reading into Memo1 and selects the tab of its first letter.
   void showReading();
 
@@ -55,6 +58,7 @@ class TPrenoms : public QDialog {
   QToolButton* SpeedButton1;
   QToolButton* SpeedButton2;
   QPushButton* Button1;
+  QLineEdit* nameSearch;
   QTabBar* TabControl1;
   QPlainTextEdit* Memo1;
 };

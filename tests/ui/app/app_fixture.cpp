@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "app/main_form.h"
@@ -12,6 +13,7 @@
 namespace tessaro::testing {
 
 ProgramTest::ProgramTest() {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
   setCurrentClock(&clock);
   windows = std::make_unique<ProgramWindows>();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -54,6 +55,8 @@ class ProgramTest : public ::testing::Test {
   // Queues a function that reads the next dialog shown; the dialog is then closed.
   void readNextDialog(std::function<void(QDialog&)> reader);
 
+  // The program's settings live here, never among the user's own.
+  QTemporaryDir settingsFolder;
   FixedClock clock;
   ScriptedInteraction scripted;
   std::unique_ptr<ProgramWindows> windows;

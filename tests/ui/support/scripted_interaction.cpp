@@ -45,14 +45,17 @@ Answer ScriptedInteraction::askSaveChanges(QWidget*, const QString& text) {
   return next(answers, asked.last(), Answer::Cancel);
 }
 
-std::optional<FileChoice> ScriptedInteraction::openFileName(QWidget*, const QString& filter) {
+std::optional<FileChoice> ScriptedInteraction::openFileName(QWidget*, const QString& filter,
+                                                            const QString& folder) {
   asked << QStringLiteral("open: ") + filter;
+  dialogFolders << folder;
   return next(openChoices, asked.last(), std::optional<FileChoice>{});
 }
 
 std::optional<FileChoice> ScriptedInteraction::saveFileName(QWidget*, const QString& filter,
-                                                            ReplaceQuestion replace) {
+                                                            ReplaceQuestion replace, const QString& folder) {
   asked << QStringLiteral("save: ") + filter;
+  dialogFolders << folder;
   replaceQuestions.push_back(replace);
   return next(saveChoices, asked.last(), std::optional<FileChoice>{});
 }

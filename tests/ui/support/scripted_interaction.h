@@ -39,13 +39,16 @@ class ScriptedInteraction final : public Interaction {
   QStringList messages;
   // For each save dialog, in order: who was to ask before replacing a file.
   std::vector<ReplaceQuestion> replaceQuestions;
+  // For each file dialog, in order: the folder it was to start in.
+  QStringList dialogFolders;
 
   void message(QWidget* parent, const QString& text) override;
   Answer askYesNoCancel(QWidget* parent, const QString& text) override;
   Answer askSaveChanges(QWidget* parent, const QString& text) override;
-  std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter) override;
-  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
-                                         ReplaceQuestion replace) override;
+  std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter,
+                                         const QString& folder) override;
+  std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter, ReplaceQuestion replace,
+                                         const QString& folder) override;
   std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override;
   bool printerSetup(QWidget* parent, QPrinter& printer) override;
   int execDialog(QDialog& dialog) override;

@@ -1,0 +1,150 @@
+// What the program keeps of the user's habits, through the menus: the recent studies, a first
+// name found by typing, and the folders the file dialogs start in.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTest>
+
+#include "app/main_form.h"
+#include "editor_fixture.h"
+#include "names/ui/first_names_browser.h"
+#include "ui/qt_text.h"
+
+namespace tessaro::testing {
+namespace {
+
+class DesktopHabits : public EditorTest {
+ protected:
+  QString path(const QString& name) const { return folder.filePath(name); }
+
+  QString writeStudy(const QString& name) const {
+    QDir().mkpath(QFileInfo(path(name)).absolutePath());
+    QFile file(path(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("JEAN\r\nDUPONT\r\n07/03/1962\r\n05/01/2024\r\n\r\n\r\n\r\n");
+    return path(name);
+  }
+
+  void open(const QString& filePath) {
+    scripted.openChoices.push_back(FileChoice{filePath, 0});
+    trigger("OpenItem");
+  }
+
+  // As the next run of the program finds them.
+  void restart() {
+    windows.reset();
+    windows = std::make_unique<ProgramWindows>();
+  }
+
+  // The recent studies as the "Fichier" menu shows them when it opens.
+  QStringList recentCaptions() const {
+    emit mainForm().findChild<QMenu*>(QStringLiteral("FileMenu"))->aboutToShow();
+    QStringList captions;
+    for (const QAction* entry :
+         mainForm().findChild<QMenu*>(QStringLiteral("recentStudiesMenu"))->actions()) {
+      if (entry->isVisible()) captions << entry->text();
+    }
+    return captions;
+  }
+
+  QTemporaryDir folder;
+
+ public:
+  void recentStudies() {
+    for (int i = 1; i <= 9; ++i) open(writeStudy(QStringLiteral("e%1.tsr").arg(i)));
+    restart();
+    EXPECT_EQ(recentCaptions(), (QStringList{"&1 e9.tsr", "&2 e8.tsr", "&3 e7.tsr", "&4 e6.tsr", "&5 e5.tsr",
+                                             "&6 e4.tsr", "&7 e3.tsr", "&8 e2.tsr"}));
+
+    QFile::remove(path(QStringLiteral("e5.tsr")));
+    trigger("recentStudy5");
+    EXPECT_EQ(scripted.messages,
+              QStringList{toQString("L'\xE9tude " + fromQString(QDir::toNativeSeparators(path("e5.tsr"))) +
+                                    " n'existe plus : elle est retir\xE9"
+                                    "e des \xE9tudes r\xE9"
+                                    "centes.")});
+    EXPECT_EQ(recentCaptions().size(), 7);
+
+    // Opened as "Ouvrir" opens: a changed document is offered for saving first.
+    showText(QStringLiteral("Portrait"));
+    QTest::keyClicks(editor(), QStringLiteral("!"));
+    scripted.answers.push_back(Answer::No);
+    trigger("recentStudy3");
+    EXPECT_TRUE(scripted.asked.last().startsWith(QStringLiteral("save changes: ")));
+    EXPECT_EQ(study().fileName(), path(QStringLiteral("e7.tsr")));
+
+    newStudy({"Anne", "Martin", "01/02/1980"});
+    scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("martin")), 0});
+    trigger("SaveItem");
+    restart();
+    EXPECT_EQ(recentCaptions().mid(0, 3), (QStringList{"&1 martin.tsr", "&2 e7.tsr", "&3 e9.tsr"}));
+  }
+
+  void typeToFind() {
+    appWindows().Prenoms->ChargePrenoms(TESSARO_SOURCE_DATA_DIR "/Prenoms.pre");
+    QStringList shown;
+    int tab = -1;
+    readNextDialog([&](QDialog& browser) {
+      auto* search = browser.findChild<QLineEdit*>(QStringLiteral("nameSearch"));
+      const auto reading = [&browser] {
+        return browser.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().section('\n', 0, 0);
+      };
+      QTest::keyClicks(search, QStringLiteral("mar"));
+      shown << reading();
+      tab = browser.findChild<QTabBar*>(QStringLiteral("TabControl1"))->currentIndex();
+      QTest::keyClick(search, Qt::Key_Return);
+      shown << reading();
+      QTest::keyClick(search, Qt::Key_I);
+      QTest::sendKeyEvent(QTest::Click, search, Qt::Key_Eacute, QStringLiteral(u"é"), Qt::NoModifier);
+      shown << reading();
+      QTest::keyClick(search, Qt::Key_PageDown);
+      shown << reading();
+    });
+    trigger("Consulter1");
+    EXPECT_EQ(shown, (QStringList{"MARC", "MARCEL", "MARIE", "MARIE-CLAUDE"}));
+    EXPECT_EQ(tab, 'M' - 'A');
+  }
+
+  void rememberedFolders() {
+    open(writeStudy(QStringLiteral("clients/dupont.tsr")));
+    showText(QStringLiteral("Portrait"));
+    scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("envois/portrait.rtf")), 0});
+    QDir().mkpath(path(QStringLiteral("envois")));
+    trigger("Exporter1");
+    restart();
+    showText(QStringLiteral("Portrait"));
+    scripted.dialogFolders.clear();
+    scripted.openChoices.push_back(std::nullopt);
+    trigger("OpenItem");
+    scripted.saveChoices = {std::nullopt, std::nullopt};
+    trigger("Exporter1");
+    toolButton("SaveBtn")->click();
+    EXPECT_EQ(scripted.dialogFolders,
+              (QStringList{path(QStringLiteral("clients")), path(QStringLiteral("envois")),
+                           path(QStringLiteral("clients"))}));
+  }
+};
+
+struct HabitCase {
+  const char* name;
+  void (DesktopHabits::*scenario)();
+};
+
+class KeptHabits : public DesktopHabits, public ::testing::WithParamInterface<HabitCase> {};
+
+const HabitCase habitCases[] = {
+    {"RecentStudiesNewestFirstPrunedAndKept", &DesktopHabits::recentStudies},
+    {"TypingFindsTheFirstNameAndEnterTheNext", &DesktopHabits::typeToFind},
+    {"FileDialogsStartWhereThatKindWasLastChosen", &DesktopHabits::rememberedFolders},
+};
+
+TEST_P(KeptHabits, ThroughTheMenus) { (this->*GetParam().scenario)(); }
+
+INSTANTIATE_TEST_SUITE_P(DesktopHabits, KeptHabits, ::testing::ValuesIn(habitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tessaro::testing
