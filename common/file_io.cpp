@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -282,6 +283,12 @@ int writeAll(int descriptor, std::string_view bytes) {
     const ssize_t n = ::write(descriptor, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
+      if (errno == EAGAIN) {
+        // A descriptor handed over in non-blocking mode: wait until it takes more.
+        pollfd ready{descriptor, POLLOUT, 0};
+        ::poll(&ready, 1, -1);
+        continue;
+      }
       return errno;
     }
     bytes.remove_prefix(static_cast<size_t>(n));

@@ -46,8 +46,8 @@ Text missingFileReason(const std::string& path);
 //   less the umask.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
 
-// Writes every byte to the descriptor, going on after interruptions; 0, or the errno of the
-// failure.
+// Writes every byte to the descriptor, going on after interruptions and waiting on a
+// non-blocking one; 0, or the errno of the failure.
 int writeAll(int descriptor, std::string_view bytes);
 
 bool fileExists(const std::string& path);

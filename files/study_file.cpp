@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "common/file_io.h"
 #include "files/rtf_reader.h"
@@ -50,14 +51,14 @@ bool allowedInStudy(char c) {
 std::optional<Text> notAStudyReason(std::string_view bytes) {
   if (bytes.size() > LargestStudyFile) return Text("fichier trop volumineux");
   if (isRtf(bytes) || !std::ranges::all_of(bytes, allowedInStudy)) {
-    return Text("ce n'est pas une \xE9tude Tessaro");
+    return Text("ce n'est pas une étude Tessaro"_cp1252);
   }
   return std::nullopt;
 }
 
 std::optional<StudySubject> readStudyFile(const std::string& path) {
   if (!fileExists(path)) return std::nullopt;
-  const std::string bytes = readWholeFile(path);
+  const std::string bytes = readWholeFile(path, LargestStudyFile);
   if (const std::optional<Text> reason = notAStudyReason(bytes)) {
     throw FileError(formatMessage(CannotOpenFilePattern, path) + '\n' + *reason);
   }
