@@ -226,6 +226,7 @@ void TMainForm::createRecentStudiesMenu() {
   auto* fileMenu = findChild<QMenu*>(QStringLiteral("FileMenu"));
   recentStudiesMenu = new QMenu(toQString(RecentStudiesCaption), fileMenu);
   recentStudiesMenu->setObjectName(QStringLiteral("recentStudiesMenu"));
+  recentStudiesMenu->menuAction()->setObjectName(QStringLiteral("recentStudiesAction"));
   fileMenu->insertMenu(findChild<QAction*>(QStringLiteral("ExitItem")), recentStudiesMenu);
   fileMenu->insertSeparator(findChild<QAction*>(QStringLiteral("ExitItem")));
   // The entries stay for the whole run and only change their study, so none is deleted while its

@@ -6,6 +6,7 @@
 #include "files/study_file.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
+#include "ui/remembered_folders.h"
 
 namespace tessaro {
 namespace {
@@ -27,7 +28,7 @@ bool mayReplace(QWidget* parent, const std::string& path) {
 // as typed.
 std::optional<std::string> askNewFileName(QWidget* parent, const char* filter, const char* extension) {
   const std::optional<FileChoice> choice =
-      interaction().saveFileName(parent, toQString(filter), ReplaceQuestion::ByCaller);
+      chooseFileToSave(parent, toQString(filter), ReplaceQuestion::ByCaller, FileKind::Pdf);
   if (!choice) return std::nullopt;
   const std::string path = withDefaultExtension(nativePath(choice->path), extension);
   if (!mayReplace(parent, path)) return std::nullopt;

@@ -318,6 +318,14 @@ const Row rows[] = {
            .arg(QDir(t.folder.path()).isEmpty());
      },
      "1 1"},
+    {"recentStudiesAction",
+     [](UserPaths& t, const char*) {
+       saved(t, "SaveItem");
+       auto* fileMenu = t.mainForm().findChild<QMenu*>(QStringLiteral("FileMenu"));
+       emit fileMenu->aboutToShow();
+       return t.mainForm().findChild<QAction*>(QStringLiteral("recentStudy1"))->text();
+     },
+     "&1 durand.tsr"},
     {"Exporter1",
      [](UserPaths& t, const char* c) {
        t.portrait();
