@@ -1,7 +1,12 @@
 // Creation of the program's windows, in the order the start-up gives.
 #include "app/app_windows.h"
 
+#include <cstdint>
+#include <utility>
+
 #include "app/about_box.h"
+#include "app/find_dialog.h"
+#include "app/help_key.h"
 #include "app/main_form.h"
 #include "app/new_study_dialog.h"
 #include "app/study_window.h"
@@ -19,6 +24,18 @@ namespace tessaro {
 namespace {
 
 AppWindows windows;
+
+// The context numbers of the windows' topics in the help file (the menus have 3 to 8).
+void tieHelpTopics(const AppWindows& w) {
+  const std::pair<QWidget*, int32_t> topics[] = {
+      {w.MainForm, 10},  {w.Tessaro, 11}, {w.Nouveau, 12},  {w.Inter, 13},
+      {w.Graphique, 14}, {w.Lnom, 15},    {w.Chemin, 16},   {w.Unique, 17},
+      {w.Annee, 18},     {w.Chance, 19},  {w.Vie, 20},      {w.Deux, 21},
+      {w.Entente, 22},   {w.Prenoms, 23}, {w.VPrenom, 24},  {w.Calendrier, 25},
+      {w.Pocket, 26},    {w.Horloge, 27}, {w.AboutBox, 28}, {w.Tessaro->findChild<FindDialog*>(), 29},
+  };
+  for (const auto& [window, context] : topics) setHelpContext(window, context);
+}
 
 }  // namespace
 
@@ -40,7 +57,7 @@ ProgramWindows::ProgramWindows() : main(std::make_unique<TMainForm>()) {
   windows.Annee = new TAnnee(owner);
   windows.Graphique = new TGraphique(owner);
   windows.Vie = new TVie(owner);
-  windows.Entente = new TEntente(owner);
+  windows.Entente = new TEntente([owner]() -> QPrinter& { return owner->currentPrinter(); }, owner);
   windows.Deux = new TDeux(owner);
   windows.Prenoms = new TPrenoms(owner);
   windows.VPrenom = new TVPrenom(owner);
@@ -48,6 +65,8 @@ ProgramWindows::ProgramWindows() : main(std::make_unique<TMainForm>()) {
   windows.Horloge = new THorloge(owner);
   windows.Pocket = new TPocket(owner);
   windows.Help = new HelpViewer(owner);
+  tieHelpTopics(windows);
+  installHelpKey(owner);
 }
 
 ProgramWindows::~ProgramWindows() {

@@ -17,7 +17,7 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Rechercher"));
   setModal(false);
 
-  auto* label = new QLabel(QStringLiteral("Rec&hercher :"), this);
+  auto* label = new QLabel(QStringLiteral("&Rechercher :"), this);
   FindText = new QLineEdit(this);
   FindText->setObjectName(QStringLiteral("FindText"));
   label->setBuddy(FindText);
@@ -26,13 +26,14 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
   MatchCase = new QCheckBox(QStringLiteral("Respecter la &casse"), this);
   MatchCase->setObjectName(QStringLiteral("MatchCase"));
 
-  // The direction is offered as the platform's find dialog does; searches always go down.
   auto* direction = new QGroupBox(QStringLiteral("Direction"), this);
-  auto* up = new QRadioButton(QStringLiteral("&Haut"), direction);
+  DirectionUp = new QRadioButton(QStringLiteral("&Haut"), direction);
+  DirectionUp->setObjectName(QStringLiteral("DirectionUp"));
   auto* down = new QRadioButton(QStringLiteral("&Bas"), direction);
+  down->setObjectName(QStringLiteral("DirectionDown"));
   down->setChecked(true);
   auto* directionLayout = new QHBoxLayout(direction);
-  directionLayout->addWidget(up);
+  directionLayout->addWidget(DirectionUp);
   directionLayout->addWidget(down);
 
   FindNext = new QPushButton(QStringLiteral("&Suivant"), this);
@@ -60,5 +61,6 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
 QString FindDialog::findText() const { return FindText->text(); }
 bool FindDialog::wholeWord() const { return WholeWord->isChecked(); }
 bool FindDialog::matchCase() const { return MatchCase->isChecked(); }
+bool FindDialog::searchUp() const { return DirectionUp->isChecked(); }
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace tessaro {
 
@@ -18,6 +19,8 @@ class FindDialog : public QDialog {
   QString findText() const;
   bool wholeWord() const;
   bool matchCase() const;
+  // The user chose "Haut": search towards the start of the text.
+  bool searchUp() const;
 
  signals:
   // The user asked for the next match.
@@ -27,6 +30,7 @@ class FindDialog : public QDialog {
   QLineEdit* FindText;
   QCheckBox* WholeWord;
   QCheckBox* MatchCase;
+  QRadioButton* DirectionUp;
   QPushButton* FindNext;
 };
 

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,6 +23,7 @@
 
 #include "app/about_box.h"
 #include "app/app_windows.h"
+#include "app/help_key.h"
 #include "app/hint_text.h"
 #include "app/main_menu.h"
 #include "app/program_pictures.h"
@@ -36,6 +36,7 @@
 #include "names/ui/first_names_browser.h"
 #include "ui/guarded.h"
 #include "ui/interaction.h"
+#include "ui/print_job.h"
 #include "ui/qt_text.h"
 #include "utilities/ui/calendar_window.h"
 #include "utilities/ui/clock_window.h"
@@ -47,13 +48,10 @@ namespace {
 constexpr int DesignWidth = 617;
 constexpr int DesignHeight = 401;
 constexpr int TimePanelWidth = 50;
-constexpr const char* HelpContextProperty = "HelpContext";
 constexpr const char* StatusHintProperty = "StatusHint";
 constexpr const char* OpenFilter = "Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf";
 
 TTessaro& study() { return *appWindows().Tessaro; }
-
-void showModally(QDialog* dialog) { interaction().execDialog(*dialog); }
 
 QLabel* statusPanel(const QString& name, QWidget* parent) {
   auto* panel = new QLabel(parent);
@@ -120,12 +118,14 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
       {"SaveItem", [] { study().Sauver(); }},
       {"Enregistrersous1",
        [] {
-         study().SaveAs();
-         study().Sauver();
+         if (study().SaveAs()) study().Sauver();
        }},
       {"Exporter1", [] { study().Exporter(); }},
       {"Imprimer1", [this] { Imprimer1Click(); }},
-      {"SpeedButton4", [] { study().Imprimer(); }},
+      {"SpeedButton4",
+       [this] {
+         if (printerChosen(this, currentPrinter())) study().Imprimer();
+       }},
       {"Configurerlimprimante1", [this] { interaction().printerSetup(this, currentPrinter()); }},
       {"ExitItem", [this] { close(); }},
       {"Fermer1",
@@ -165,13 +165,14 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
       {"Consulter1", [] { study().Consulter(); }},
       {"Inclureleprnom1",
        [this] { study().IncPre(findChild<QAction*>(QStringLiteral("Inclureleprnom1"))->isChecked()); }},
-      {"Calendrier1", [] { showModally(appWindows().Calendrier); }},
-      {"Calculatrice1", [] { showModally(appWindows().Pocket); }},
-      {"Horloge1", [] { showModally(appWindows().Horloge); }},
+      // Each utility opens through its own showModal, which sets it up for that opening.
+      {"Calendrier1", [] { appWindows().Calendrier->showModal(); }},
+      {"Calculatrice1", [] { appWindows().Pocket->showModal(); }},
+      {"Horloge1", [] { appWindows().Horloge->showModal(); }},
       {"Sommaire1", [] { appWindows().Help->showContents(); }},
       {"Rechercher2", [] { appWindows().Help->showSearch(); }},
       {"Utiliserlaide1", [] { appWindows().Help->showHelpOnHelp(); }},
-      {"About1", [] { showModally(appWindows().AboutBox); }},
+      {"About1", [] { interaction().execDialog(*appWindows().AboutBox); }},
   };
 }
 
@@ -187,8 +188,7 @@ void TMainForm::createMenus() {
   for (const MenuDefinition& definition : mainMenus()) {
     QMenu* menu = menuBar()->addMenu(toQString(definition.caption));
     menu->setObjectName(QString::fromLatin1(definition.name));
-    menu->setProperty(HelpContextProperty, definition.helpContext);
-    menu->installEventFilter(this);
+    setHelpContext(menu, definition.helpContext);
     connect(menu, &QMenu::aboutToHide, this, [this] { ShowHint(QString()); });
     for (const MenuCommand& command : definition.commands) {
       auto* action = new QAction(toQString(command.caption), this);
@@ -355,6 +355,8 @@ void TMainForm::FormResize() { statusPanels[0]->setFixedWidth(std::max(0, width(
 
 void TMainForm::ShowHint(const QString& longHint) { statusPanels[0]->setText(longHint); }
 
+void TMainForm::showNotice(const QString& line) { statusPanels[0]->setText(line); }
+
 void TMainForm::Timer1Timer() {
   const DateTime now = currentClock().now();
   statusPanels[1]->setText(QTime(now.hour, now.minute, now.second).toString(QStringLiteral("HH:mm:ss")));
@@ -364,14 +366,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == studyFrame && event->type() == QEvent::Close) {
     event->ignore();
     return true;
-  }
-  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-    const QVariant context = watched->property(HelpContextProperty);
-    if (context.isValid()) {
-      static_cast<QMenu*>(watched)->close();
-      runGuarded(this, [context] { appWindows().Help->showContext(context.toInt()); });
-      return true;
-    }
   }
   if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
     const QVariant hint = watched->property(StatusHintProperty);

@@ -53,6 +53,9 @@ class TMainForm : public QMainWindow {
   // Shows the selection's attributes on the toolbar, which meanwhile writes nothing back.
   void SetStyles(const SelectionStyles& styles);
 
+  // A short line in status panel 0, such as a search that found nothing; empty clears it.
+  void showNotice(const QString& line);
+
   // The printer that printing uses and the printer set-up changes.
   QPrinter& currentPrinter();
 

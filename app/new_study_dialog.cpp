@@ -1,11 +1,11 @@
 // The new-study dialog.
 #include "app/new_study_dialog.h"
 
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/date_field.h"
 #include "common/clock.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/dialog_frame.h"
@@ -22,18 +22,10 @@ constexpr int InputLeft = 140;
 constexpr int InputWidth = 190;
 constexpr int InputHeight = 21;
 
-QDateEdit* datePicker(QWidget* parent) {
-  auto* picker = new QDateEdit(parent);
-  picker->setCalendarPopup(true);
-  picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  // Dates become "dd/mm/yyyy" texts: keep the year to four digits.
-  picker->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
-  return picker;
-}
-
-Text pickedDate(const QDateEdit* picker) {
-  const QDate date = picker->date();
-  return dateText(date.day(), date.month(), date.year());
+// The date as the subject holds it; the text as typed when it is no date, which the checks refuse.
+Text pickedDate(const DateField* field) {
+  const std::optional<QDate> date = field->date();
+  return date ? dateText(date->day(), date->month(), date->year()) : fromQString(field->text());
 }
 
 QPushButton* button(const QString& caption, const QString& name, int top, QWidget* parent) {
@@ -53,8 +45,8 @@ TNouveau::TNouveau(QWidget* parent) : QDialog(parent) {
 
   Edit1 = new QLineEdit(this);
   Edit2 = new QLineEdit(this);
-  DateTimePicker1 = datePicker(this);
-  DateTimePicker2 = datePicker(this);
+  DateTimePicker1 = new DateField(this);
+  DateTimePicker2 = new DateField(this);
   Edit3 = new QLineEdit(this);
   Edit4 = new QLineEdit(this);
   Edit5 = new QLineEdit(this);
@@ -114,24 +106,48 @@ void TNouveau::Button1Click() {
 }
 
 void TNouveau::Button2Click() {
-  const NewStudyInput typed = input();
-  const Text problem = newStudyOkProblem(typed);
-  if (!problem.empty()) {
-    interaction().message(this, toQString(problem));
-    return;
-  }
-  const NewStudyInput withoutBlanks = withBlanksRemovedFromNames(typed);
+  if (!inputsAccepted()) return;
+  const NewStudyInput withoutBlanks = withBlanksRemovedFromNames(input());
   Edit1->setText(toQString(withoutBlanks.firstName));
   Edit2->setText(toQString(withoutBlanks.lastName));
+  acceptInputs();
+}
+
+bool TNouveau::inputsAccepted() {
+  const NewStudyInput typed = input();
+  const Text problem = newStudyOkProblem(typed);
+  if (!problem.empty()) return refuse(toQString(problem), typed.firstName.empty() ? Edit1 : Edit2);
+  if (!DateTimePicker1->date()) {
+    return refuse(
+        QStringLiteral(
+            u"Date de naissance incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 19/04/1950"),
+        DateTimePicker1);
+  }
+  if (!DateTimePicker2->date()) {
+    return refuse(
+        QStringLiteral(
+            u"Date de l'Etude incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 05/01/2024"),
+        DateTimePicker2);
+  }
+  return true;
+}
+
+bool TNouveau::refuse(const QString& message, QLineEdit* field) {
+  interaction().message(this, message);
+  field->setFocus(Qt::OtherFocusReason);
+  field->selectAll();
+  return false;
+}
+
+void TNouveau::acceptInputs() {
   Accepted = true;
   accept();
 }
 
 bool TNouveau::eventFilter(QObject* watched, QEvent* event) {
   if (isEnterKeyPress(event)) {
-    // Enter accepts at once: no checks, blanks kept.
-    Accepted = true;
-    accept();
+    // Enter checks as OK does, but keeps the blanks of the names.
+    if (inputsAccepted()) acceptInputs();
     return true;
   }
   return QDialog::eventFilter(watched, event);

@@ -5,10 +5,11 @@
 
 #include "common/study_subject.h"
 
-class QDateEdit;
 class QLineEdit;
 
 namespace tessaro {
+
+class DateField;
 
 class TNouveau : public QDialog {
   Q_OBJECT
@@ -32,11 +33,16 @@ class TNouveau : public QDialog {
 
  private:
   NewStudyInput input() const;
+  // The names and the two dates; a problem is shown, the keyboard goes to the field at fault
+  // and the dialog stays open with what was typed.
+  bool inputsAccepted();
+  bool refuse(const QString& message, QLineEdit* field);
+  void acceptInputs();
 
   QLineEdit* Edit1;  // first name
   QLineEdit* Edit2;  // last name
-  QDateEdit* DateTimePicker1;
-  QDateEdit* DateTimePicker2;
+  DateField* DateTimePicker1;
+  DateField* DateTimePicker2;
   QLineEdit* Edit3;  // address
   QLineEdit* Edit4;  // postcode and city
   QLineEdit* Edit5;  // company

@@ -1,5 +1,6 @@
 // The study window's text editor: formatting, the selection mirrored on the toolbar, search,
 // clipboard, printing and closing.
+#include <QApplication>
 #include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -164,8 +165,23 @@ void TTessaro::FindDialog1Find() {
   if (FindDialog1->wholeWord()) flags |= QTextDocument::FindWholeWords;
   const QString text = FindDialog1->findText();
   if (text.isEmpty()) return;
-  const QTextCursor found = Rtf1->document()->find(text, FindPos, flags);
-  if (found.isNull() || found.selectionEnd() > FindPos + SearchLength) return;
+  const QTextDocument& document = *Rtf1->document();
+  QTextCursor found;
+  if (FindDialog1->searchUp()) {
+    // Upwards, the first search after the opening starts from the end of the text, and each
+    // next one finds a match that starts before the last.
+    const int before = FindPos == 0 ? document.characterCount() : FindPos - 1;
+    found = document.find(text, before, flags | QTextDocument::FindBackward);
+  } else {
+    found = document.find(text, FindPos, flags);
+    if (!found.isNull() && found.selectionEnd() > FindPos + SearchLength) found = QTextCursor();
+  }
+  if (found.isNull()) {
+    appWindows().MainForm->showNotice(QStringLiteral(u"Impossible de trouver « %1 »").arg(text));
+    QApplication::beep();
+    return;
+  }
+  appWindows().MainForm->showNotice(QString());
   FindPos = found.selectionStart() + 1;
   Rtf1->setTextCursor(found);
 }

@@ -59,7 +59,7 @@ void TTessaro::Ouvrirrtf(const QString& path) {
   showDocument();
 }
 
-void TTessaro::SaveAs() { chooseStudyFileName(ReplaceQuestion::ByDialog); }
+bool TTessaro::SaveAs() { return chooseStudyFileName(ReplaceQuestion::ByDialog); }
 
 bool TTessaro::chooseStudyFileName(ReplaceQuestion replace) {
   const std::optional<FileChoice> choice = interaction().saveFileName(this, toQString(StudyFilter), replace);

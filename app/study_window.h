@@ -57,7 +57,8 @@ class TTessaro : public QWidget {
   // Study files and documents. A failure to read or write is thrown as a FileError.
   void Ouvrir(const QString& path);
   void Ouvrirrtf(const QString& path);
-  void SaveAs();
+  // Asks for the study file's name; false when the dialog was cancelled.
+  bool SaveAs();
   void Sauver();
   void Exporter();
   // Before a command drops the document: when it changed since it was last written, asks whether

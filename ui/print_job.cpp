@@ -1,18 +1,33 @@
+// Print jobs: a printer to print on, and the start of the drawing.
 #include "ui/print_job.h"
 
 #include <QPainter>
 #include <QPrinter>
 
 #include "common/errors.h"
+#include "ui/interaction.h"
 
 namespace tessaro {
+namespace {
+
+// Without any printer the platform offers a PDF printer that has no file to write to.
+bool hasDestination(const QPrinter& printer) {
+  return printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
+}
+
+}  // namespace
+
+bool printerChosen(QWidget* parent, QPrinter& printer) {
+  return hasDestination(printer) || interaction().askPrintCopies(parent, printer).has_value();
+}
 
 void beginPrinting(QPainter& painter, QPrinter& printer) {
-  if (!printer.isValid() || !painter.begin(&printer)) {
-    throw TessaroError(
-        "L'imprimante s\xE9lectionn\xE9"
-        "e n'est pas valide");
-  }
+  // A PDF printer without a file is not started at all: the failed start would leave it marked
+  // busy, and a busy printer refuses every later choice of the print dialog.
+  if (printer.isValid() && hasDestination(printer) && painter.begin(&printer)) return;
+  throw TessaroError(
+      "L'imprimante s\xE9lectionn\xE9"
+      "e n'est pas valide");
 }
 
 }  // namespace tessaro

@@ -45,7 +45,8 @@ void printAt(QPainter& painter, int x, int top, const QString& text) {
 
 }  // namespace
 
-TEntente::TEntente(QWidget* parent) : ResultDialog(ententeLayout(), parent) {
+TEntente::TEntente(PrinterSource printer, QWidget* parent)
+    : ResultDialog(ententeLayout(), parent), currentPrinter(std::move(printer)) {
   loadDialogPictures();
   for (int number : {1, 3}) {
     QFont font = label(number)->font();
@@ -75,8 +76,8 @@ void TEntente::Init(std::string_view firstFullName, std::string_view secondFullN
 }
 
 void TEntente::SpeedButton1Click() {
-  QPrinter printer(QPrinter::HighResolution);
-  printPage(printer);
+  QPrinter& printer = currentPrinter();
+  if (printerChosen(this, printer)) printPage(printer);
 }
 
 void TEntente::printPage(QPrinter& printer) const {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/ui/result_dialog.h"
+#include "ui/print_job.h"
 
 class QPrinter;
 class QToolButton;
@@ -14,13 +15,14 @@ class TEntente : public ResultDialog {
   Q_OBJECT
 
  public:
-  explicit TEntente(QWidget* parent = nullptr);
+  // The page prints on the printer the source gives: the one the user chose for the program.
+  explicit TEntente(PrinterSource printer, QWidget* parent = nullptr);
 
   // The names go into the captions of Label1 and Label3, the numbers into Edit1 and Edit2.
   void Init(std::string_view firstFullName, std::string_view secondFullName, std::string_view firstNumber,
             std::string_view secondNumber, std::string_view reading);
 
-  // Prints the page on the platform's default printer.
+  // Prints the page on the program's current printer.
   void SpeedButton1Click();
 
   // The page on any printer (a PDF file in tests); throws TessaroError when the printer cannot
@@ -28,6 +30,7 @@ class TEntente : public ResultDialog {
   void printPage(QPrinter& printer) const;
 
  private:
+  PrinterSource currentPrinter;
   QToolButton* printButton = nullptr;
 };
 

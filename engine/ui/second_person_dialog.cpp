@@ -54,6 +54,8 @@ void TDeux::Init(std::string_view firstName, std::string_view lastName) {
   Accepted = false;
   edits[0]->setText(toQString(firstName));
   edits[1]->setText(toQString(lastName));
+  // The first person is the study's: the user comes for the second.
+  edits[2]->setFocus();
 }
 
 std::optional<PairNames> TDeux::Result() {

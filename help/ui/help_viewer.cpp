@@ -1,6 +1,7 @@
 // The help viewer window.
 #include "help/ui/help_viewer.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -257,6 +258,16 @@ void HelpViewer::listTopicsOfKeyword(int row) {
 }
 
 void HelpViewer::present() {
+  // Asked for from a modal window, the viewer goes over it as a modal window itself: otherwise
+  // that window would keep the mouse and the keyboard from it until it closes.
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal != this) {
+    const Qt::WindowModality wanted = modal != nullptr ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != wanted) {
+      hide();
+      setWindowModality(wanted);
+    }
+  }
   show();
   raise();
   activateWindow();

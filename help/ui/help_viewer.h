@@ -21,9 +21,9 @@ class QTreeWidgetItem;
 
 namespace tessaro {
 
-// A modeless window beside the main window. The help file is read at the first request that
-// needs it; a file that cannot be read throws FileError from that request and is tried again
-// at the next one.
+// A modeless window beside the main window, or over the modal window it was asked for from.
+// The help file is read at the first request that needs it; a file that cannot be read throws
+// FileError from that request and is tried again at the next one.
 class HelpViewer : public QDialog {
   Q_OBJECT
 

@@ -2,7 +2,6 @@
 #include "app_fixture.h"
 
 #include <QAction>
-#include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,11 +44,10 @@ void ProgramTest::answerNewStudy(const TypedSubject& subject, Close close) {
     field("Edit3")->setText(subject.address);
     field("Edit4")->setText(subject.postcodeCity);
     field("Edit5")->setText(subject.company);
-    const QString dates[2] = {subject.birthDate, subject.studyDate};
-    for (int i = 0; i < 2; ++i) {
-      if (dates[i].isEmpty()) continue;
-      auto* picker = dialog.findChild<QDateEdit*>(QStringLiteral("DateTimePicker%1").arg(i + 1));
-      picker->setDate(QDate::fromString(dates[i], QStringLiteral("dd/MM/yyyy")));
+    const std::pair<const char*, QString> dates[] = {{"DateTimePicker1", subject.birthDate},
+                                                     {"DateTimePicker2", subject.studyDate}};
+    for (const auto& [picker, date] : dates) {
+      if (!date.isEmpty()) field(picker)->setText(date);
     }
     switch (close) {
       case Close::Ok:

@@ -23,7 +23,7 @@ class FixedClock final : public Clock {
   void setUniversalTime(const DateTime&) override {}
 };
 
-// What the new-study dialog is given: typed texts, dates as dd/MM/yyyy (empty keeps today's).
+// What the new-study dialog is given: typed texts, dates as typed (empty keeps today's).
 struct TypedSubject {
   QString firstName{};
   QString lastName{};

@@ -82,7 +82,7 @@ TEST_F(Find, TheNextSearchStartsOneCharacterPastTheLastMatch) {
   EXPECT_EQ(next(), std::make_pair(2, 2));
 }
 
-TEST_F(Find, NothingFoundLeavesTheSelectionAndSaysNothing) {
+TEST_F(Find, NothingFoundLeavesTheSelectionWithoutAMessageBox) {
   select(4, 2);
   open(QStringLiteral("ZUT"));
   EXPECT_EQ(next(), std::make_pair(4, 2));

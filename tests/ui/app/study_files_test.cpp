@@ -138,15 +138,12 @@ TEST_F(StudyFiles, SaveAsWritesAtOnceAndLeavesReplacingToTheDialog) {
   EXPECT_EQ(scripted.replaceQuestions, std::vector{ReplaceQuestion::ByDialog});
 }
 
-TEST_F(StudyFiles, SaveAsCancelledForANewStudyAsksTheNameASecondTime) {
-  write(QStringLiteral("dupont.tsr"), "ancien");
+TEST_F(StudyFiles, SaveAsCancelledForANewStudyWritesNothingAndAsksNothingMore) {
   newDupont();
   scripted.saveChoices.push_back(std::nullopt);
-  saveAsked(QStringLiteral("dupont"));
-  scripted.answers.push_back(Answer::Yes);
   trigger("Enregistrersous1");
-  EXPECT_EQ(scripted.asked.mid(1), (QStringList{StudyFilter, StudyFilter, ReplaceQuestion}));
-  EXPECT_EQ(read(QStringLiteral("dupont.tsr")), DupontFile);
+  EXPECT_EQ(scripted.asked.mid(1), QStringList{StudyFilter});
+  EXPECT_TRUE(study().fileName().isEmpty());
 }
 
 struct MissingCase {

@@ -15,8 +15,14 @@
 namespace tessaro {
 namespace {
 
+// The program's printer, as the main window hands it to the dialog.
+PrinterSource printerOf(QPrinter& printer) {
+  return [&printer]() -> QPrinter& { return printer; };
+}
+
 TEST(Entente, InitPutsTheNamesIntoTheLabelsAndTheNumbersIntoTheFields) {
-  TEntente dialog;
+  QPrinter printer;
+  TEntente dialog{printerOf(printer)};
   dialog.Init("MARIE DURAND", "JEAN DUPONT", "9", "3",
               "9: a\r\n\r\n3: b\r\n\r\n \r\nEntente\r\nAccord total.");
   EXPECT_EQ(dialog.label(1)->text(), QStringLiteral("MARIE DURAND"));
@@ -28,22 +34,24 @@ TEST(Entente, InitPutsTheNamesIntoTheLabelsAndTheNumbersIntoTheFields) {
 }
 
 TEST(Entente, APrinterThatCannotStartIsReported) {
-  TEntente dialog;
-  dialog.Init("A B", "C D", "1", "2", "x");
   QPrinter printer;
+  TEntente dialog{printerOf(printer)};
+  dialog.Init("A B", "C D", "1", "2", "x");
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QStringLiteral("/nonexistent-folder/entente.pdf"));
   EXPECT_THROW(dialog.printPage(printer), TessaroError);
 }
 
-TEST(Entente, ThePrintButtonReportsAMissingPrinterAndTheDialogStays) {
+TEST(Entente, WithoutAnyPrinterThePrintButtonAsksForOneAndCancellingPrintsNothing) {
   if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a real printer would print";
   testing::ScriptedInteraction scripted;
-  TEntente dialog;
+  scripted.copies.push_back(std::nullopt);
+  QPrinter printer;
+  TEntente dialog{printerOf(printer)};
   dialog.Init("A B", "C D", "1", "2", "x");
   dialog.show();
   dialog.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
-  EXPECT_EQ(scripted.messages.size(), 1);
+  EXPECT_EQ(scripted.asked, QStringList{QStringLiteral("print")});
   EXPECT_TRUE(dialog.isVisible());
 }
 

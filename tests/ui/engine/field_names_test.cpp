@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <functional>
 #include <memory>
 
@@ -67,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(ResultDialogs, FieldName, ::testing::ValuesIn(fieldName
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EntenteFieldName, TellsTheTwoExpressionNumbersApartByTheirPerson) {
-  TEntente dialog;
+  QPrinter printer;
+  TEntente dialog{[&printer]() -> QPrinter& { return printer; }};
   dialog.Init("MARIE DURAND", "JEAN DUPONT", "9", "3", "lecture");
   EXPECT_EQ(dialog.edit(1)->accessibleName(), QStringLiteral("Nombre d'expression de MARIE DURAND"));
   EXPECT_EQ(dialog.edit(2)->accessibleName(), QStringLiteral("Nombre d'expression de JEAN DUPONT"));

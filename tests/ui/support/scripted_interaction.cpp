@@ -3,8 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
 namespace tessaro::testing {
 namespace {
+
+void choosePdf(QPrinter& printer, const QString& file) {
+  if (file.isEmpty()) return;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+}
 
 template <typename T>
 T next(std::deque<T>& queue, const QString& question, T fallback) {
@@ -49,9 +57,11 @@ std::optional<FileChoice> ScriptedInteraction::saveFileName(QWidget*, const QStr
   return next(saveChoices, asked.last(), std::optional<FileChoice>{});
 }
 
-std::optional<int> ScriptedInteraction::askPrintCopies(QWidget*, QPrinter&) {
+std::optional<int> ScriptedInteraction::askPrintCopies(QWidget*, QPrinter& printer) {
   asked << QStringLiteral("print");
-  return next(copies, asked.last(), std::optional<int>{});
+  const std::optional<int> answer = next(copies, asked.last(), std::optional<int>{});
+  if (answer) choosePdf(printer, chosenPdf);
+  return answer;
 }
 
 bool ScriptedInteraction::printerSetup(QWidget*, QPrinter&) {

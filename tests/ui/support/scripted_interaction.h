@@ -26,6 +26,9 @@ class ScriptedInteraction final : public Interaction {
   std::deque<std::optional<FileChoice>> saveChoices;
   std::deque<std::optional<int>> copies;
   std::deque<bool> printerSetups;
+  // The file that an accepted print dialog chooses, as a user choosing "Imprimer dans un fichier
+  // (PDF)" there; empty leaves the printer as it is.
+  QString chosenPdf;
   // Each shown dialog is handed to the next function, which fills or reads it and returns the
   // dialog's result code (or calls accept()/reject() and returns dialog.result()).
   std::deque<std::function<int(QDialog&)>> dialogs;

@@ -1,0 +1,578 @@
+// Every command of the menus, the toolbar and the keyboard, run in the running program the way a
+// person runs it, with what that person then sees: one row per command, and a command without
+// its row fails.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTextList>
+#include <QTimer>
+#include <set>
+
+#include "app/main_form.h"
+#include "app/study_window.h"
+#include "app_fixture.h"
+#include "engine/ui/result_dialog.h"
+#include "help/ui/help_viewer.h"
+
+namespace tessaro::testing {
+namespace {
+
+QWidget* child(QWidget& window, const char* name) {
+  return window.findChild<QWidget*>(QString::fromLatin1(name));
+}
+// What a label or a field shows.
+QString text(QWidget& window, const char* name) { return child(window, name)->property("text").toString(); }
+QString focusIn(QWidget& window) {
+  return window.focusWidget() ? window.focusWidget()->objectName() : QString();
+}
+// Types over what the field holds, as the keyboard does after Tab.
+void typeInto(QWidget* field, const QString& typed) {
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(field, typed);
+}
+void press(QWidget& window, const char* button) {
+  qobject_cast<QAbstractButton*>(child(window, button))->click();
+}
+QString helpShown() {
+  const auto* topic = appWindows().Help->findChild<QTextBrowser*>(QStringLiteral("TopicText"));
+  return topic->toPlainText().section(QLatin1Char('\n'), 0, 0);
+}
+// F1 where the person is: the title of the help topic that then shows.
+QString helpAfterF1(QWidget* where) {
+  QTest::keyClick(where, Qt::Key_F1);
+  return helpShown();
+}
+
+class UserPaths : public ProgramTest {
+ public:
+  using ProgramTest::action;
+  using ProgramTest::clock;
+  using ProgramTest::mainForm;
+  using ProgramTest::readNextDialog;
+  using ProgramTest::scripted;
+  using ProgramTest::study;
+
+  UserPaths() {
+    mainForm().show();  // as at start-up: the dictionary is loaded and the help file found
+    scripted.chosenPdf = file(QStringLiteral("sortie.pdf"));
+  }
+
+  // A command as a person runs it: its menu item, its toolbar button, or its keys in the active
+  // main window.
+  void run(const char* command) {
+    if (auto* item = mainForm().findChild<QAction*>(QString::fromLatin1(command))) return item->trigger();
+    if (auto* button = mainForm().findChild<QAbstractButton*>(QString::fromLatin1(command)))
+      return button->click();
+    mainForm().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&mainForm()));
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keySequence(focus ? focus : &mainForm(), QKeySequence(QString::fromLatin1(command)));
+  }
+  // Runs a command that shows one window, and hands that window to the reader.
+  QString inWindow(const char* command, const std::function<QString(QDialog&)>& reader) {
+    QString seen;
+    readNextDialog([&](QDialog& dialog) { seen = reader(dialog); });
+    run(command);
+    return seen;
+  }
+
+  QString file(const QString& name) const { return folder.filePath(name); }
+  QString fileText(const QString& name) const {
+    QFile read(file(name));
+    return read.open(QIODevice::ReadOnly) ? QString::fromLatin1(read.readAll()) : QString();
+  }
+  void write(const QString& name, const QByteArray& bytes) const {
+    QFile out(file(name));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+  }
+  QString pdfText(int length) const {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {file(QStringLiteral("sortie.pdf")), QStringLiteral("-")});
+    pdftotext.waitForFinished(30000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().left(length);
+  }
+  QString statusLine() const { return mainForm().findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text(); }
+
+  // "Nouveau thème" filled from the keyboard and left with Enter in the birth date.
+  void typeStudy(const char* command, const QString& first, const QString& last, const QString& birth) {
+    scripted.dialogs.push_back([first, last, birth](QDialog& dialog) {
+      typeInto(child(dialog, "Edit1"), first);
+      typeInto(child(dialog, "Edit2"), last);
+      typeInto(child(dialog, "DateTimePicker1"), birth);
+      QTest::keyClick(child(dialog, "DateTimePicker1"), Qt::Key_Return);
+      return dialog.result();
+    });
+    run(command);
+  }
+  QString subjectSeen() const {
+    return study().windowTitle() + QLatin1Char(' ') + QString::fromLatin1(study().subject().BirthDate);
+  }
+  void marieDurand() {
+    typeStudy("Nouveauthme1", QStringLiteral("marie"), QStringLiteral("durand"),
+              QStringLiteral("19/04/1950"));
+  }
+  void portrait() {
+    marieDurand();
+    run("Portraitgnral1");
+  }
+  // The portrait printed through "Imprimer...", where the person chooses a PDF file.
+  void printedPortrait() {
+    portrait();
+    scripted.copies.push_back(1);
+    run("Imprimer1");
+  }
+  QTextEdit* editor() const { return study().findChild<QTextEdit*>(QStringLiteral("Rtf1")); }
+  // A document opened as a person opens one, its whole text selected.
+  void document(const QByteArray& content) {
+    write(QStringLiteral("texte.rtf"), content);
+    scripted.openChoices.push_back(FileChoice{file(QStringLiteral("texte.rtf"))});
+    run("OpenItem");
+    editor()->selectAll();
+  }
+  // "Premier mot", centred and selected.
+  void centredText() {
+    document("Premier mot");
+    editor()->setAlignment(Qt::AlignHCenter);
+  }
+  QString selectionLooks() const {
+    const QTextCursor cursor = editor()->textCursor();
+    const QFont font = cursor.charFormat().font();
+    QStringList looks{font.families().value(0), QString::number(font.pointSize())};
+    if (font.bold()) looks << QStringLiteral("gras");
+    if (font.italic()) looks << QStringLiteral("italique");
+    if (font.underline()) looks << QStringLiteral("souligné");
+    const Qt::Alignment alignment = cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    if (alignment & Qt::AlignHCenter) looks << QStringLiteral("centré");
+    if (alignment & (Qt::AlignRight | Qt::AlignTrailing)) looks << QStringLiteral("à droite");
+    if (cursor.currentList() != nullptr) looks << QStringLiteral("puces");
+    return looks.join(QLatin1Char(' '));
+  }
+
+  QTemporaryDir folder;
+};
+
+// The situations of the rows: each runs the command in its place and returns what is then seen.
+using Situation = QString (*)(UserPaths&, const char* command);
+
+QString formatted(UserPaths& t, const char* command) {
+  t.centredText();
+  t.run(command);
+  return t.selectionLooks();
+}
+// The font box and the size box, reached by the mouse or by their keys, then typed into.
+QString typedInBox(UserPaths& t, const char* command) {
+  t.centredText();
+  const QByteArray name(command);
+  QWidget* box = child(t.mainForm(), command);
+  if (box == nullptr) {
+    t.run(command);
+    box = QApplication::focusWidget();
+  }
+  typeInto(box,
+           name == "ComboBox1" || name == "Ctrl+Shift+P" ? QStringLiteral("Arial") : QStringLiteral("20"));
+  return t.selectionLooks();
+}
+QString copied(UserPaths& t, const char* command) {
+  t.document("Premier mot");
+  t.run(command);
+  return QApplication::clipboard()->text();
+}
+QString pasted(UserPaths& t, const char* command) {
+  t.document("Premier mot");
+  QApplication::clipboard()->setText(QStringLiteral("Collé"));
+  t.run(command);
+  return t.editor()->toPlainText();
+}
+// MARIE DURAND saved under the name "durand": the file written.
+QString saved(UserPaths& t, const char* command) {
+  t.marieDurand();
+  t.scripted.saveChoices.push_back(FileChoice{t.file(QStringLiteral("durand"))});
+  t.run(command);
+  return t.fileText(QStringLiteral("durand.tsr")).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
+}
+// An analysis of MARIE DURAND: its title, its first field and the topic of F1 in it.
+QString analysis(UserPaths& t, const char* command) {
+  t.marieDurand();
+  return t.inWindow(command, [](QDialog& dialog) {
+    return dialog.windowTitle() + " | " + dynamic_cast<ResultDialog&>(dialog).edit(1)->text() + " | " +
+           helpAfterF1(&dialog);
+  });
+}
+QString closesTheProgram(UserPaths& t, const char* command) {
+  t.run(command);
+  return QString::number(t.mainForm().isVisible());
+}
+// The title of the window the command shows, and the topic of F1 in it.
+QString windowAndHelp(UserPaths& t, const char* command) {
+  return t.inWindow(command,
+                    [](QDialog& dialog) { return dialog.windowTitle() + " | " + helpAfterF1(&dialog); });
+}
+QString helpCommand(UserPaths& t, const char* command) {
+  t.run(command);
+  auto* tabs = appWindows().Help->findChild<QTabWidget*>();
+  return tabs->tabText(tabs->currentIndex()) + " | " + helpShown();
+}
+
+struct Row {
+  const char* command;  // a menu command or toolbar control by name, or keys
+  Situation situation;
+  const char* seen;  // UTF-8
+};
+
+const Row rows[] = {
+    // Fichier: dates typed the three ways people type them
+    {"Nouveauthme1",
+     [](UserPaths& t, const char* c) {
+       t.typeStudy(c, QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19/04/1950"));
+       return t.subjectSeen();
+     },
+     "DUPONT JEAN 19/04/1950"},
+    {"SpeedButton1",
+     [](UserPaths& t, const char* c) {
+       t.typeStudy(c, QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19041950"));
+       return t.subjectSeen();
+     },
+     "DUPONT JEAN 19/04/1950"},
+    {"Etude1",
+     [](UserPaths& t, const char* c) {
+       QStringList seen;
+       t.scripted.dialogs.push_back([&](QDialog& dialog) {
+         dialog.show();
+         const auto said = [&] { seen << t.scripted.messages.value(seen.size()) + " @" + focusIn(dialog); };
+         QTest::mouseClick(child(dialog, "Button2"), Qt::LeftButton);
+         said();
+         typeInto(child(dialog, "Edit1"), QStringLiteral("jean"));
+         QTest::keyClick(child(dialog, "Edit1"), Qt::Key_Return);
+         said();
+         typeInto(child(dialog, "Edit2"), QStringLiteral("dupont"));
+         typeInto(child(dialog, "DateTimePicker1"), QStringLiteral("31/02/1950"));
+         QTest::keyClick(child(dialog, "DateTimePicker1"), Qt::Key_Return);
+         said();
+         seen.last() += " " + text(dialog, "DateTimePicker1");
+         typeInto(child(dialog, "DateTimePicker1"), QStringLiteral("1/4/1950"));
+         QTest::mouseClick(child(dialog, "Button2"), Qt::LeftButton);
+         return dialog.result();
+       });
+       t.run(c);
+       return seen.join(QStringLiteral(" | ")) + " | " + t.subjectSeen();
+     },
+     "Il manque le prénom @Edit1 | Il manque le nom @Edit2 | Date de naissance incorrecte : tapez-la sous la "
+     "forme jj/mm/aaaa, par exemple 19/04/1950 @DateTimePicker1 31/02/1950 | DUPONT JEAN 01/04/1950"},
+    {"F2", windowAndHelp, "Nouveau thème | Commencer une étude"},
+    {"OpenItem",
+     [](UserPaths& t, const char* c) {
+       t.write(QStringLiteral("durand.tsr"), "Marie\r\nDurand\r\n19/04/1950\r\n05/01/2024\r\n\r\n\r\n\r\n");
+       t.scripted.openChoices.push_back(FileChoice{t.file(QStringLiteral("durand.tsr"))});
+       t.run(c);
+       return t.subjectSeen();
+     },
+     "Durand Marie 19/04/1950"},
+    {"OpenBtn",
+     [](UserPaths& t, const char* c) {
+       t.write(QStringLiteral("texte.rtf"), "{\\rtf1 Bonjour}");
+       t.scripted.openChoices.push_back(FileChoice{t.file(QStringLiteral("texte.rtf"))});
+       t.run(c);
+       return t.editor()->toPlainText();
+     },
+     "Bonjour"},
+    {"Ctrl+O",
+     [](UserPaths& t, const char* c) {
+       t.scripted.openChoices.push_back(std::nullopt);
+       t.run(c);
+       return t.scripted.asked.join(QLatin1Char('|'));
+     },
+     "open: Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf"},
+    {"Fermer1",
+     [](UserPaths& t, const char* c) {
+       t.portrait();
+       t.run(c);
+       return QStringLiteral("%1 %2").arg(t.editor()->isHidden()).arg(t.action("Copier1")->isEnabled());
+     },
+     "1 0"},
+    {"SaveItem", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"SaveBtn", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"Ctrl+S", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"Enregistrersous1",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       t.scripted.saveChoices.push_back(std::nullopt);
+       t.run(c);
+       return QStringLiteral("%1 %2")
+           .arg(t.scripted.replaceQuestions.size())
+           .arg(QDir(t.folder.path()).isEmpty());
+     },
+     "1 1"},
+    {"Exporter1",
+     [](UserPaths& t, const char* c) {
+       t.portrait();
+       t.scripted.saveChoices.push_back(FileChoice{t.file(QStringLiteral("portrait.txt")), 1});
+       t.run(c);
+       return t.fileText(QStringLiteral("portrait.txt")).section(QStringLiteral("\r\n"), 0, 0);
+     },
+     "Analyse effectuée le 05/01/2024"},
+    {"Imprimer1",
+     [](UserPaths& t, const char*) {
+       t.printedPortrait();
+       return t.pdfText(31);
+     },
+     "Analyse effectuée le 05/01/2024"},
+    {"SpeedButton4",
+     [](UserPaths& t, const char* c) {
+       t.printedPortrait();
+       QFile::remove(t.file(QStringLiteral("sortie.pdf")));
+       t.run(c);  // on the printer chosen, without asking again
+       return t.scripted.asked.filter(QStringLiteral("print")).join(QLatin1Char(' ')) + " " + t.pdfText(31);
+     },
+     "print Analyse effectuée le 05/01/2024"},
+    {"Configurerlimprimante1",
+     [](UserPaths& t, const char* c) {
+       t.portrait();
+       t.scripted.printerSetups.push_back(true);
+       t.run(c);
+       return t.scripted.asked.last();
+     },
+     "printer setup"},
+    {"ExitItem", closesTheProgram, "0"},
+    {"Alt+X", closesTheProgram, "0"},
+    // Edition
+    {"Copier1", copied, "Premier mot"},
+    {"SpeedButton2", copied, "Premier mot"},
+    {"Ctrl+C", copied, "Premier mot"},
+    {"Coller1", pasted, "Collé"},
+    {"SpeedButton3", pasted, "Collé"},
+    {"Ctrl+V", pasted, "Collé"},
+    {"Rechercher1",
+     [](UserPaths& t, const char* c) {
+       t.document("LE NOM ET LE NOMBRE\nle nom");
+       t.run(c);
+       QDialog& find = *t.study().findChild<QDialog*>(QStringLiteral("FindDialog1"));
+       typeInto(child(find, "FindText"), QStringLiteral("nom"));
+       QStringList seen;
+       for (const char* button : {"FindNext", "FindNext", "DirectionUp", "FindNext", "FindNext"}) {
+         press(find, button);
+         if (QByteArray(button) == "FindNext")
+           seen << QString::number(t.editor()->textCursor().selectionStart());
+       }
+       seen << t.statusLine();
+       seen << helpAfterF1(&find);
+       return seen.join(QLatin1Char(' '));
+     },
+     "3 13 3 3 Impossible de trouver « nom » Rechercher, copier, imprimer"},
+    {"Slectionnertout1",
+     [](UserPaths& t, const char* c) {
+       t.document("Premier mot");
+       t.editor()->moveCursor(QTextCursor::End);
+       t.run(c);
+       return t.editor()->textCursor().selectedText();
+     },
+     "Premier mot"},
+    {"Puces1", formatted, "Times New Roman 13 centré puces"},
+    // Tessaro
+    {"Etoiledevnus1",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       t.run(c);
+       QStringList counts;
+       for (auto* cell : child(t.study(), "Panel5")->findChildren<QLabel*>()) counts << cell->text();
+       return counts.join(QLatin1Char(' '));
+     },
+     "2 0 1 3 2 0 0 0 3"},
+    {"Interprtation1", analysis, "Interprétation | 4 9  | L'interprétation de l'étoile"},
+    {"Graphiquecomplet1", analysis, "Graphique complet du nom | 1 | Le graphique complet"},
+    {"Lettresdunom1", analysis, "Lettres du nom | M.D.= 8 | Les lettres du nom"},
+    {"Datedenaissance1", analysis, "Date de Naissance | 19 = 1 | La date de naissance et le chemin de vie"},
+    {"Nombreunique1", analysis, "Le nombre cosmique | 1 | Le nombre unique"},
+    {"Anneencours1", analysis, "Analyse au 05/01/2024 | 4 | L'année en cours"},
+    {"Chance1", analysis, "Nombre de la chance | 20 | Les nombres de la chance"},
+    {"Viecourante1",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       t.run(c);
+       return t.scripted.messages.join(QLatin1Char('|'));
+     },
+     "Adresse manquante"},
+    {"Prnom1",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       return t.inWindow(c, [](QDialog& viewer) {
+         return viewer.findChild<QPlainTextEdit*>()->toPlainText().section(QLatin1Char('\n'), 0, 0) + " | " +
+                helpAfterF1(&viewer);
+       });
+     },
+     "MARIE | La lecture du prénom"},
+    {"Ententedeux1",
+     [](UserPaths& t, const char* c) {
+       t.printedPortrait();
+       QString seen;
+       t.scripted.dialogs.push_back([&](QDialog& people) {
+         seen = focusIn(people);
+         seen += " | " + helpAfterF1(&people);
+         typeInto(child(people, "Edit3"), QStringLiteral("jean"));
+         typeInto(child(people, "Edit4"), QStringLiteral("dupont"));
+         QTest::keyClick(child(people, "Edit4"), Qt::Key_Return);
+         return people.result();
+       });
+       t.readNextDialog([](QDialog& result) { press(result, "SpeedButton1"); });
+       t.run(c);
+       return seen + " | " + t.pdfText(41);
+     },
+     "Edit3 | L'entente à deux | Entente entre MARIE DURAND et JEAN DUPONT"},
+    {"Portraitgnral1",
+     [](UserPaths& t, const char*) {
+       t.portrait();
+       return t.editor()->toPlainText().section(QLatin1Char('\n'), 0, 0) +
+              QStringLiteral(" %1").arg(t.action("Copier1")->isEnabled());
+     },
+     "Analyse effectuée le 05/01/2024 1"},
+    // Prénoms
+    {"Consulter1",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       return t.inWindow(c, [](QDialog& browser) {
+         auto* memo = browser.findChild<QPlainTextEdit*>();
+         QStringList seen{memo->toPlainText().section(QLatin1Char('\n'), 0, 0)};
+         QTest::keyClick(memo, Qt::Key_PageDown);
+         seen << memo->toPlainText().section(QLatin1Char('\n'), 0, 0) << helpAfterF1(memo);
+         return seen.join(QLatin1Char(' '));
+       });
+     },
+     "MARIE MARIE-CLAUDE Le dictionnaire des prénoms"},
+    {"Inclureleprnom1",
+     [](UserPaths& t, const char* c) {
+       t.run(c);
+       t.portrait();
+       return QStringLiteral("%1 %2")
+           .arg(t.action(c)->isChecked())
+           .arg(t.editor()->toPlainText().contains(QStringLiteral("Origine hébraïque, fête le 15 août")));
+     },
+     "1 1"},
+    // Utilitaires
+    {"Calendrier1",
+     [](UserPaths& t, const char* c) {
+       return t.inWindow(c, [](QDialog& calendar) {
+         QStringList seen{text(calendar, "Label1")};
+         QTest::keyClick(child(calendar, "Calendar1"), Qt::Key_PageDown);
+         seen << text(calendar, "Label1") << helpAfterF1(&calendar);
+         return seen.join(QStringLiteral(" | "));
+       });
+     },
+     "janvier  2024 | février  2024 | Le calendrier"},
+    {"Calculatrice1",
+     [](UserPaths& t, const char* c) {
+       t.scripted.dialogs.push_back([](QDialog& pocket) {
+         QTest::keyClicks(&pocket, QStringLiteral("12+3"));
+         QTest::keyClick(&pocket, Qt::Key_Escape);
+         return pocket.result();
+       });
+       t.run(c);
+       return t.inWindow(c, [](QDialog& pocket) {
+         QTest::keyClicks(&pocket, QStringLiteral("4="));
+         return text(pocket, "Label1") + " | " + helpAfterF1(&pocket);
+       });
+     },
+     "4 | La calculatrice"},
+    {"Horloge1",
+     [](UserPaths& t, const char* c) {
+       return t.inWindow(c, [&](QDialog& clock) {
+         QStringList seen{text(clock, "Label1"), text(clock, "Label2")};
+         t.clock.time.second = 8;
+         QMetaObject::invokeMethod(clock.findChild<QTimer*>(), "timeout");
+         seen << text(clock, "Label1");
+         for (const char* button : {"Button2", "Hr", "SpinButton1Up"}) press(clock, button);
+         seen << text(clock, "Label1") << t.scripted.messages.join(QLatin1Char('|')) << helpAfterF1(&clock);
+         return seen.join(QLatin1Char(' '));
+       });
+     },
+     "09:05:07 05/01/2024 09:05:08 10:05:08  L'horloge"},
+    // Aide
+    {"Sommaire1", helpCommand, "Sommaire | Sommaire"},
+    {"Rechercher2", helpCommand, "Index | "},
+    {"Utiliserlaide1",
+     [](UserPaths& t, const char* c) {
+       t.run(c);
+       return helpShown() + " | " + helpAfterF1(appWindows().Help);
+     },
+     "Utiliser l'aide | Utiliser l'aide"},
+    {"About1", windowAndHelp, "A propos | A propos d'Orv Tessaro"},
+    // The formatting of the toolbar, and its keys
+    {"BoldButton", formatted, "Times New Roman 13 gras centré"},
+    {"Ctrl+G", formatted, "Times New Roman 13 gras centré"},
+    {"ItalButton", formatted, "Times New Roman 13 italique centré"},
+    {"Ctrl+I", formatted, "Times New Roman 13 italique centré"},
+    {"UnderButton", formatted, "Times New Roman 13 souligné centré"},
+    {"Ctrl+U", formatted, "Times New Roman 13 souligné centré"},
+    {"LeftButton", formatted, "Times New Roman 13"},
+    {"Ctrl+Shift+G", formatted, "Times New Roman 13"},
+    {"CenterButton", formatted, "Times New Roman 13 centré"},
+    {"Ctrl+E", formatted, "Times New Roman 13 centré"},
+    {"RightButton", formatted, "Times New Roman 13 à droite"},
+    {"Ctrl+Shift+D", formatted, "Times New Roman 13 à droite"},
+    {"ComboBox1", typedInBox, "Arial 13 centré"},
+    {"Ctrl+Shift+P", typedInBox, "Arial 13 centré"},
+    {"SpinEdit1", typedInBox, "Times New Roman 20 centré"},
+    {"Ctrl+Shift+T", typedInBox, "Times New Roman 20 centré"},
+    // F1 in the main window: the study window's topic in its text, the main window's elsewhere,
+    // a menu's on that menu, which closes.
+    {"F1",
+     [](UserPaths& t, const char*) {
+       t.document("Premier mot");
+       QStringList seen{helpAfterF1(t.editor()), helpAfterF1(&t.mainForm())};
+       auto* menu = t.mainForm().findChild<QMenu*>(QStringLiteral("Tessaro1"));
+       menu->popup(QPoint(0, 0));
+       seen << helpAfterF1(menu) << QString::number(menu->isVisible());
+       return seen.join(QStringLiteral(" | "));
+     },
+     "La fenêtre de l'étude | La fenêtre principale | Le menu Tessaro | 0"},
+};
+
+class UserPath : public UserPaths, public ::testing::WithParamInterface<Row> {};
+
+TEST_P(UserPath, ShowsWhatThePersonExpects) {
+  EXPECT_EQ(GetParam().situation(*this, GetParam().command).toStdString(), GetParam().seen);
+  EXPECT_TRUE(scripted.dialogs.empty()) << "a window that never appeared";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, UserPath, ::testing::ValuesIn(rows), [](const auto& info) {
+  return QString::fromLatin1(info.param.command).remove(QLatin1Char('+')).toStdString();
+});
+
+// The menu commands and their keys, the toolbar's controls and keys, and F1.
+TEST_F(UserPaths, EveryCommandHasItsRow) {
+  std::set<std::string> commands{"F1"};
+  for (QAction* menu : mainForm().menuBar()->actions()) {
+    for (QAction* command : menu->menu()->actions()) {
+      if (command->isSeparator()) continue;
+      commands.insert(command->objectName().toStdString());
+      if (!command->shortcut().isEmpty()) commands.insert(command->shortcut().toString().toStdString());
+    }
+  }
+  for (QWidget* control :
+       child(mainForm(), "SpeedPanel")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    commands.insert(control->objectName().toStdString());
+  }
+  for (QShortcut* shortcut : mainForm().findChildren<QShortcut*>()) {
+    commands.insert(shortcut->key().toString().toStdString());
+  }
+  std::set<std::string> rowCommands;
+  for (const Row& row : rows) rowCommands.insert(row.command);
+  EXPECT_EQ(commands, rowCommands);
+}
+
+}  // namespace
+}  // namespace tessaro::testing
