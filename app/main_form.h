@@ -81,12 +81,12 @@ class TMainForm : public QMainWindow {
   void FormResize();
   // Shows the long part of the hint under the mouse in status panel 0.
   void ShowHint(const QString& longHint);
-  void Timer1Timer();
+  void showTime();
   void GetFontName();
-  void ComboBox1Change();
-  void SpinEdit1Change();
+  void applyFontName();
+  void applyFontSize();
   void OpenItemClick();
-  void Imprimer1Click();
+  void printCopies();
 
   void createMenus();
   void createSpeedPanel(QWidget* parent);
@@ -101,10 +101,10 @@ class TMainForm : public QMainWindow {
   QMdiArea* mdiArea = nullptr;
   QMdiSubWindow* studyFrame = nullptr;
   QFrame* SpeedPanel = nullptr;
-  QComboBox* ComboBox1 = nullptr;
-  QSpinBox* SpinEdit1 = nullptr;
+  QComboBox* fontNameBox = nullptr;
+  QSpinBox* fontSizeBox = nullptr;
   QLabel* statusPanels[2] = {};
-  QTimer* Timer1 = nullptr;
+  QTimer* clockTimer = nullptr;
   std::unique_ptr<QPrinter> printer;
   QString StartDir;
   bool shownOnce = false;

@@ -13,14 +13,15 @@
 
 namespace tessaro {
 
-void TTessaro::Portait() {
+void TTessaro::Portrait() {
   hidePanels();
-  const Portrait portrait = buildPortrait(Subject, IncludeFirstName, &appWindows().Prenoms->firstNames());
+  const tessaro::Portrait portrait =
+      buildPortrait(Subject, IncludeFirstName, &appWindows().Prenoms->firstNames());
   DigitCounts = portrait.digitCounts;
-  replaceEditorContent(*Rtf1, [this, &portrait](QTextDocument& document) {
+  replaceEditorContent(*editor, [this, &portrait](QTextDocument& document) {
     document.clear();
     // A file opened earlier brought its own default font; the portrait is written in the editor's.
-    document.setDefaultFont(Rtf1->font());
+    document.setDefaultFont(editor->font());
     QTextCursor cursor(&document);
     for (size_t i = 0; i < portrait.paragraphs.size(); ++i) {
       if (i > 0) cursor.insertBlock();
