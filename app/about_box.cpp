@@ -55,7 +55,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setFixedDialogFrame(*this, 367, 226);
 
   auto* panel = new QFrame(this);
-  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setObjectName(QStringLiteral("infoPanel"));
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setGeometry(8, 8, 351, 170);
   picture(QStringLiteral(":/icons/tessaro.svg"), QRect(16, 16, 80, 79), panel);

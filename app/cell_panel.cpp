@@ -15,7 +15,7 @@ CellPanel::CellPanel(const QString& name, int columns, int rows, int cellSize, c
   for (int row = 0; row < rows; ++row) {
     for (int column = 0; column < columns; ++column) {
       auto* cell = new QLabel(this);
-      cell->setObjectName(QStringLiteral("SpeedButton%1").arg(firstNumber + cellCount()));
+      cell->setObjectName(QStringLiteral("cell%1").arg(firstNumber + cellCount()));
       cell->setGeometry(column * cellSize, row * cellSize, cellSize, cellSize);
       cell->setFont(font);
       cell->setAlignment(Qt::AlignCenter);

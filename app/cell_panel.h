@@ -14,7 +14,7 @@ class CellPanel : public QWidget {
   Q_OBJECT
 
  public:
-  // Cells of cellSize pixels, row by row, named SpeedButton<firstNumber>, SpeedButton<firstNumber + 1>...
+  // Cells of cellSize pixels, row by row, named cell<firstNumber>, cell<firstNumber + 1>...
   CellPanel(const QString& name, int columns, int rows, int cellSize, const QFont& font, int firstNumber,
             QWidget* parent);
 

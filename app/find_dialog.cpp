@@ -13,7 +13,7 @@
 namespace tessaro {
 
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FindDialog1"));
+  setObjectName(QStringLiteral("findDialog"));
   setWindowTitle(QStringLiteral("Rechercher"));
   setModal(false);
 

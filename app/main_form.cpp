@@ -94,15 +94,15 @@ TMainForm::TMainForm() {
   createMenus();
   createStatusBar();
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1000);
-  connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-  Timer1->start();
+  clockTimer = new QTimer(this);
+  clockTimer->setInterval(1000);
+  connect(clockTimer, &QTimer::timeout, this, &TMainForm::showTime);
+  clockTimer->start();
 
   FormCreate();
   // Only now: filling the font box is no change of the user's.
-  connect(ComboBox1, &QComboBox::currentTextChanged, this, &TMainForm::ComboBox1Change);
-  connect(SpinEdit1, &QSpinBox::valueChanged, this, &TMainForm::SpinEdit1Change);
+  connect(fontNameBox, &QComboBox::currentTextChanged, this, &TMainForm::applyFontName);
+  connect(fontSizeBox, &QSpinBox::valueChanged, this, &TMainForm::applyFontSize);
 }
 
 void TMainForm::adoptStudyWindow(TTessaro* study) {
@@ -122,68 +122,71 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
     return findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
   };
   return {
-      {"Nouveauthme1", newStudy},
-      {"Etude1", newStudy},
+      {"newStudyAction", newStudy},
+      {"etudeAction", newStudy},
       {"OpenItem", [this] { OpenItemClick(); }},
       {"SaveItem", [] { study().Sauver(); }},
-      {"Enregistrersous1",
+      {"saveAsAction",
        [] {
          if (study().SaveAs()) study().Sauver();
        }},
-      {"Exporter1", [] { study().Exporter(); }},
+      {"exportAction", [] { study().Exporter(); }},
       {"exportPdfAction", [] { study().ExporterPdf(); }},
-      {"Imprimer1", [this] { Imprimer1Click(); }},
-      {"SpeedButton4",
+      {"printAction", [this] { printCopies(); }},
+      {"printButton",
        [this] {
          if (printerChosen(this, currentPrinter())) study().Imprimer();
        }},
-      {"Configurerlimprimante1", [this] { interaction().printerSetup(this, currentPrinter()); }},
+      {"printerSetupAction", [this] { interaction().printerSetup(this, currentPrinter()); }},
       {"ExitItem", [this] { close(); }},
-      {"Fermer1",
+      {"closeAction",
        [this] {
          if (!study().documentMayGo()) return;
          study().Fermer();
          Invalidtxt();
        }},
-      {"Copier1", [] { study().Copier(); }},
-      {"Coller1", [] { study().Coller(); }},
-      {"Rechercher1", [] { study().Rechercher(); }},
-      {"Slectionnertout1", [] { study().Selection(); }},
-      {"Puces1", [this] { study().Bullets(findChild<QAction*>(QStringLiteral("Puces1"))->isChecked()); }},
+      {"copyAction", [] { study().Copier(); }},
+      {"pasteAction", [] { study().Coller(); }},
+      {"findAction", [] { study().Rechercher(); }},
+      {"selectAllAction", [] { study().Selection(); }},
+      {"bulletsAction",
+       [this] { study().Bullets(findChild<QAction*>(QStringLiteral("bulletsAction"))->isChecked()); }},
       {"BoldButton", [checked] { study().Bold(checked("BoldButton")); }},
       {"ItalButton", [checked] { study().Ital(checked("ItalButton")); }},
       {"UnderButton", [checked] { study().Under(checked("UnderButton")); }},
       {"LeftButton", [] { study().Justif(Qt::AlignLeft); }},
       {"CenterButton", [] { study().Justif(Qt::AlignHCenter); }},
       {"RightButton", [] { study().Justif(Qt::AlignRight); }},
-      {"Portraitgnral1",
+      {"portraitAction",
        [this] {
          if (!study().documentMayGo()) return;
          Validtxt();
-         study().Portait();
+         study().Portrait();
        }},
-      {"Etoiledevnus1", [] { study().Venus(); }},
-      {"Interprtation1", [] { study().Interp(); }},
-      {"Graphiquecomplet1", [] { study().Complet(); }},
-      {"Lettresdunom1", [] { study().Lettres(); }},
-      {"Datedenaissance1", [] { study().CheminVie(); }},
-      {"Nombreunique1", [] { study().NombreUnique(); }},
-      {"Anneencours1", [] { study().Anneecours(); }},
-      {"Chance1", [] { study().Nombres(); }},
-      {"Viecourante1", [] { study().VieCourante(); }},
-      {"Prnom1", [] { study().ViePrenom(); }},
-      {"Ententedeux1", [] { study().EntenteDeux(); }},
-      {"Consulter1", [] { study().Consulter(); }},
-      {"Inclureleprnom1",
-       [this] { study().IncPre(findChild<QAction*>(QStringLiteral("Inclureleprnom1"))->isChecked()); }},
+      {"venusStarAction", [] { study().Venus(); }},
+      {"venusInterpretationAction", [] { study().Interp(); }},
+      {"fullChartAction", [] { study().Complet(); }},
+      {"nameLettersAction", [] { study().Lettres(); }},
+      {"birthDateAction", [] { study().CheminVie(); }},
+      {"singleNumberAction", [] { study().NombreUnique(); }},
+      {"currentYearAction", [] { study().Anneecours(); }},
+      {"chanceAction", [] { study().Nombres(); }},
+      {"everydayLifeAction", [] { study().VieCourante(); }},
+      {"firstNameAction", [] { study().ViePrenom(); }},
+      {"ententeAction", [] { study().EntenteDeux(); }},
+      {"consultFirstNamesAction", [] { study().Consulter(); }},
+      {"includeFirstNameAction",
+       [this] {
+         study().IncPre(findChild<QAction*>(QStringLiteral("includeFirstNameAction"))->isChecked());
+       }},
       // Each utility opens through its own showModal, which sets it up for that opening.
-      {"Calendrier1", [] { appWindows().Calendrier->showModal(); }},
-      {"Calculatrice1", [] { appWindows().Pocket->showModal(); }},
-      {"Horloge1", [] { appWindows().Horloge->showModal(); }},
-      {"Sommaire1", [] { appWindows().Help->showContents(); }},
-      {"Rechercher2", [] { appWindows().Help->showSearch(); }},
-      {"Utiliserlaide1", [] { appWindows().Help->showHelpOnHelp(); }},
-      {"About1", [] { interaction().execDialog(*appWindows().AboutBox); }},
+      {"calendarAction", [] { appWindows().Calendrier->showModal(); }},
+      {"calculatorAction", [] { appWindows().Pocket->showModal(); }},
+      {"clockAction", [] { appWindows().Horloge->showModal(); }},
+      {"helpContentsAction", [] { appWindows().Help->showContents(); }},
+      {"helpSearchAction", [] { appWindows().Help->showSearch(); }},
+      {"helpOnHelpAction", [] { appWindows().Help->showHelpOnHelp(); }},
+      {"aboutAction", [] { interaction().execDialog(*appWindows().AboutBox); }},
   };
 }
 
@@ -260,8 +263,8 @@ void TMainForm::fillRecentStudiesMenu() {
 void TMainForm::createStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar"));
-  statusPanels[0] = statusPanel(QStringLiteral("StatusPanel0"), bar);
-  statusPanels[1] = statusPanel(QStringLiteral("StatusPanel1"), bar);
+  statusPanels[0] = statusPanel(QStringLiteral("hintPanel"), bar);
+  statusPanels[1] = statusPanel(QStringLiteral("timePanel"), bar);
   statusPanels[1]->setAlignment(Qt::AlignCenter);
   // Wide enough for the time in the window's font, never narrower than designed.
   statusPanels[1]->setFixedWidth(std::max(
@@ -280,8 +283,8 @@ void TMainForm::FormCreate() {
 void TMainForm::GetFontName() {
   QStringList families = QFontDatabase::families();
   families.sort(Qt::CaseInsensitive);
-  ComboBox1->addItems(families);
-  ComboBox1->setEditText(QStringLiteral("Times new Roman"));
+  fontNameBox->addItems(families);
+  fontNameBox->setEditText(QStringLiteral("Times new Roman"));
 }
 
 void TMainForm::setGroupEnabled(const std::vector<const char*>& names, bool enabled) {
@@ -300,23 +303,23 @@ void TMainForm::SetStyles(const SelectionStyles& styles) {
   findChild<QAbstractButton*>(QStringLiteral("BoldButton"))->setChecked(styles.bold);
   findChild<QAbstractButton*>(QStringLiteral("ItalButton"))->setChecked(styles.italic);
   findChild<QAbstractButton*>(QStringLiteral("UnderButton"))->setChecked(styles.underline);
-  findChild<QAction*>(QStringLiteral("Puces1"))->setChecked(styles.bullets);
+  findChild<QAction*>(QStringLiteral("bulletsAction"))->setChecked(styles.bullets);
   // In this order the group keeps exactly one button pressed: the one that is set goes down and
   // lifts the others, and a button that is cleared while pressed stays until then.
   findChild<QAbstractButton*>(QStringLiteral("LeftButton"))->setChecked(styles.alignLeft);
   findChild<QAbstractButton*>(QStringLiteral("RightButton"))->setChecked(styles.alignRight);
   findChild<QAbstractButton*>(QStringLiteral("CenterButton"))->setChecked(styles.alignCenter);
-  ComboBox1->setEditText(styles.fontName);
-  SpinEdit1->setValue(styles.size);
+  fontNameBox->setEditText(styles.fontName);
+  fontSizeBox->setValue(styles.size);
   SettingStyles = false;
 }
 
-void TMainForm::ComboBox1Change() {
-  if (!SettingStyles) runGuarded(this, [this] { study().Police(ComboBox1->currentText()); });
+void TMainForm::applyFontName() {
+  if (!SettingStyles) runGuarded(this, [this] { study().Police(fontNameBox->currentText()); });
 }
 
-void TMainForm::SpinEdit1Change() {
-  if (!SettingStyles) runGuarded(this, [this] { study().Taille(SpinEdit1->value()); });
+void TMainForm::applyFontSize() {
+  if (!SettingStyles) runGuarded(this, [this] { study().Taille(fontSizeBox->value()); });
 }
 
 QPrinter& TMainForm::currentPrinter() {
@@ -353,7 +356,7 @@ void TMainForm::OpenFile(const QString& path) {
   }
 }
 
-void TMainForm::Imprimer1Click() {
+void TMainForm::printCopies() {
   QPrinter& target = currentPrinter();
   const std::optional<int> copies = interaction().askPrintCopies(this, target);
   if (!copies || *copies <= 0) return;
@@ -420,7 +423,7 @@ void TMainForm::ShowHint(const QString& longHint) { statusPanels[0]->setText(lon
 
 void TMainForm::showNotice(const QString& line) { statusPanels[0]->setText(line); }
 
-void TMainForm::Timer1Timer() {
+void TMainForm::showTime() {
   const DateTime now = currentClock().now();
   statusPanels[1]->setText(QTime(now.hour, now.minute, now.second).toString(QStringLiteral("HH:mm:ss")));
 }

@@ -81,14 +81,14 @@ class TMainForm : public QMainWindow {
   void FormResize();
   // Shows the long part of the hint under the mouse in status panel 0.
   void ShowHint(const QString& longHint);
-  void Timer1Timer();
+  void showTime();
   void GetFontName();
-  void ComboBox1Change();
-  void SpinEdit1Change();
+  void applyFontName();
+  void applyFontSize();
   void OpenItemClick();
   // Opens a study of the recent list, or drops it from the list when it is gone.
   void openRecentStudy(const QString& path);
-  void Imprimer1Click();
+  void printCopies();
 
   void createMenus();
   // The recent studies, in the "Fichier" menu before "Quitter", filled each time the menu opens.
@@ -107,10 +107,10 @@ class TMainForm : public QMainWindow {
   QMdiSubWindow* studyFrame = nullptr;
   QMenu* recentStudiesMenu = nullptr;
   QFrame* SpeedPanel = nullptr;
-  QComboBox* ComboBox1 = nullptr;
-  QSpinBox* SpinEdit1 = nullptr;
+  QComboBox* fontNameBox = nullptr;
+  QSpinBox* fontSizeBox = nullptr;
   QLabel* statusPanels[2] = {};
-  QTimer* Timer1 = nullptr;
+  QTimer* clockTimer = nullptr;
   std::unique_ptr<QPrinter> printer;
   QString StartDir;
   bool shownOnce = false;

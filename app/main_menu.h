@@ -6,7 +6,7 @@
 namespace tessaro {
 
 struct MenuCommand {
-  const char* name;      // the component name, e.g. "Etoiledevnus1"
+  const char* name;      // the component name, e.g. "venusStarAction"
   const char* caption;   // Windows-1252, "&" before the access key
   const char* hint;      // Windows-1252: "short|long", or one text serving as both
   const char* shortcut;  // key sequence in portable text, "" for none

@@ -33,12 +33,12 @@ struct SpeedButtonSpec {
 };
 
 const SpeedButtonSpec speedButtons[] = {
-    {"SpeedButton1", 8, "Nouvelle \xE9rude", Kind::Button, "document-new", "Nouveauthme1", ""},
+    {"newStudyButton", 8, "Nouvelle \xE9rude", Kind::Button, "document-new", "newStudyAction", ""},
     {"OpenBtn", 33, "Ouvrir", Kind::Button, "document-open", "OpenItem", ""},
     {"SaveBtn", 58, "Enregistrer|", Kind::Button, "document-save", "SaveItem", ""},
-    {"SpeedButton4", 84, "Imprimer", Kind::Button, "document-print", "SpeedButton4", ""},
-    {"SpeedButton2", 114, "Copier", Kind::Button, "edit-copy", "Copier1", ""},
-    {"SpeedButton3", 139, "Coller", Kind::Button, "edit-paste", "Coller1", ""},
+    {"printButton", 84, "Imprimer", Kind::Button, "document-print", "printButton", ""},
+    {"copyButton", 114, "Copier", Kind::Button, "edit-copy", "copyAction", ""},
+    {"pasteButton", 139, "Coller", Kind::Button, "edit-paste", "pasteAction", ""},
     {"BoldButton", 430, "Gras", Kind::Toggle, "format-text-bold", "BoldButton", "Ctrl+G"},
     {"ItalButton", 455, "Italique", Kind::Toggle, "format-text-italic", "ItalButton", "Ctrl+I"},
     {"UnderButton", 480, "Soulign\xE9", Kind::Toggle, "format-text-underline", "UnderButton", "Ctrl+U"},
@@ -119,23 +119,23 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
   }
   alignment->buttons().first()->setChecked(true);
 
-  ComboBox1 = new QComboBox(SpeedPanel);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setEditable(true);
-  ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-  ComboBox1->setFocusPolicy(Qt::ClickFocus);
-  ComboBox1->setGeometry(177, ButtonTop + 1, 185, 23);
+  fontNameBox = new QComboBox(SpeedPanel);
+  fontNameBox->setObjectName(QStringLiteral("fontNameBox"));
+  fontNameBox->setEditable(true);
+  fontNameBox->setInsertPolicy(QComboBox::NoInsert);
+  fontNameBox->setFocusPolicy(Qt::ClickFocus);
+  fontNameBox->setGeometry(177, ButtonTop + 1, 185, 23);
 
-  SpinEdit1 = new QSpinBox(SpeedPanel);
-  SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-  SpinEdit1->setRange(4, 100);
-  SpinEdit1->setValue(10);
-  SpinEdit1->setFocusPolicy(Qt::ClickFocus);
-  SpinEdit1->setGeometry(367, ButtonTop + 1, 55, 23);
+  fontSizeBox = new QSpinBox(SpeedPanel);
+  fontSizeBox->setObjectName(QStringLiteral("fontSizeBox"));
+  fontSizeBox->setRange(4, 100);
+  fontSizeBox->setValue(10);
+  fontSizeBox->setFocusPolicy(Qt::ClickFocus);
+  fontSizeBox->setGeometry(367, ButtonTop + 1, 55, 23);
 
   // The font and size boxes take no Tab focus, so keys bring the caret to them.
-  addShortcut("Ctrl+Shift+P", ComboBox1, [this] { ComboBox1->setFocus(Qt::ShortcutFocusReason); });
-  addShortcut("Ctrl+Shift+T", SpinEdit1, [this] { SpinEdit1->setFocus(Qt::ShortcutFocusReason); });
+  addShortcut("Ctrl+Shift+P", fontNameBox, [this] { fontNameBox->setFocus(Qt::ShortcutFocusReason); });
+  addShortcut("Ctrl+Shift+T", fontSizeBox, [this] { fontSizeBox->setFocus(Qt::ShortcutFocusReason); });
 }
 
 // Keys for what only the toolbar offers; like a click, they do nothing while their control is

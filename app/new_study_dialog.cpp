@@ -43,29 +43,28 @@ TNouveau::TNouveau(QWidget* parent) : QDialog(parent) {
   setFont(classicFont(ClassicFace::MsSansSerif, 13));
   setFixedDialogFrame(*this, 424, 241);
 
-  Edit1 = new QLineEdit(this);
-  Edit2 = new QLineEdit(this);
-  DateTimePicker1 = new DateField(this);
-  DateTimePicker2 = new DateField(this);
-  Edit3 = new QLineEdit(this);
-  Edit4 = new QLineEdit(this);
-  Edit5 = new QLineEdit(this);
+  firstNameEdit = new QLineEdit(this);
+  lastNameEdit = new QLineEdit(this);
+  birthDateField = new DateField(this);
+  studyDateField = new DateField(this);
+  addressEdit = new QLineEdit(this);
+  cityEdit = new QLineEdit(this);
+  companyEdit = new QLineEdit(this);
   const struct {
     const char* label;
     QWidget* input;
     const char* inputName;
-  } rows[] = {{"Pr\xE9nom", Edit1, "Edit1"},
-              {"Nom", Edit2, "Edit2"},
-              {"Date de naissance", DateTimePicker1, "DateTimePicker1"},
-              {"Date de l'Etude", DateTimePicker2, "DateTimePicker2"},
-              {"Adresse", Edit3, "Edit3"},
-              {"Cp Ville", Edit4, "Edit4"},
-              {"Soci\xE9t\xE9", Edit5, "Edit5"}};
+  } rows[] = {{"Pr\xE9nom", firstNameEdit, "firstNameEdit"},
+              {"Nom", lastNameEdit, "lastNameEdit"},
+              {"Date de naissance", birthDateField, "birthDateField"},
+              {"Date de l'Etude", studyDateField, "studyDateField"},
+              {"Adresse", addressEdit, "addressEdit"},
+              {"Cp Ville", cityEdit, "cityEdit"},
+              {"Soci\xE9t\xE9", companyEdit, "companyEdit"}};
   int top = FirstRowTop;
-  int number = 1;
   for (const auto& row : rows) {
     auto* label = new QLabel(toQString(row.label), this);
-    label->setObjectName(QStringLiteral("Label%1").arg(number++));
+    label->setObjectName(QString::fromLatin1(row.inputName) + QStringLiteral("Label"));
     label->move(16, top + 3);
     label->adjustSize();
     row.input->setObjectName(QString::fromLatin1(row.inputName));
@@ -74,60 +73,62 @@ TNouveau::TNouveau(QWidget* parent) : QDialog(parent) {
     top += RowSpacing;
   }
 
-  connect(button(QStringLiteral("Annuler"), QStringLiteral("Button1"), FirstRowTop, this),
-          &QPushButton::clicked, this, &TNouveau::Button1Click);
-  connect(button(QStringLiteral("OK"), QStringLiteral("Button2"), FirstRowTop + RowSpacing, this),
-          &QPushButton::clicked, this, &TNouveau::Button2Click);
+  connect(button(QStringLiteral("Annuler"), QStringLiteral("cancelButton"), FirstRowTop, this),
+          &QPushButton::clicked, this, &TNouveau::cancelStudy);
+  connect(button(QStringLiteral("OK"), QStringLiteral("okButton"), FirstRowTop + RowSpacing, this),
+          &QPushButton::clicked, this, &TNouveau::acceptStudy);
 }
 
 void TNouveau::FormShow() {
   Accepted = false;
-  for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5}) edit->clear();
+  for (QLineEdit* edit : {firstNameEdit, lastNameEdit, addressEdit, cityEdit, companyEdit}) edit->clear();
   const DateTime now = currentClock().now();
   const QDate today(now.year, now.month, now.day);
-  DateTimePicker1->setDate(today);
-  DateTimePicker2->setDate(today);
-  Edit1->setFocus();
+  birthDateField->setDate(today);
+  studyDateField->setDate(today);
+  firstNameEdit->setFocus();
 }
 
 NewStudyInput TNouveau::input() const {
-  return {fromQString(Edit1->text()),  fromQString(Edit2->text()), pickedDate(DateTimePicker1),
-          pickedDate(DateTimePicker2), fromQString(Edit3->text()), fromQString(Edit4->text()),
-          fromQString(Edit5->text())};
+  return {fromQString(firstNameEdit->text()), fromQString(lastNameEdit->text()),
+          pickedDate(birthDateField),         pickedDate(studyDateField),
+          fromQString(addressEdit->text()),   fromQString(cityEdit->text()),
+          fromQString(companyEdit->text())};
 }
 
 void TNouveau::Result(StudySubject& subject) const {
   if (Accepted) subject = subjectFromNewStudy(input());
 }
 
-void TNouveau::Button1Click() {
+void TNouveau::cancelStudy() {
   Accepted = false;
   reject();
 }
 
-void TNouveau::Button2Click() {
+void TNouveau::acceptStudy() {
   if (!inputsAccepted()) return;
   const NewStudyInput withoutBlanks = withBlanksRemovedFromNames(input());
-  Edit1->setText(toQString(withoutBlanks.firstName));
-  Edit2->setText(toQString(withoutBlanks.lastName));
+  firstNameEdit->setText(toQString(withoutBlanks.firstName));
+  lastNameEdit->setText(toQString(withoutBlanks.lastName));
   acceptInputs();
 }
 
 bool TNouveau::inputsAccepted() {
   const NewStudyInput typed = input();
   const Text problem = newStudyOkProblem(typed);
-  if (!problem.empty()) return refuse(toQString(problem), typed.firstName.empty() ? Edit1 : Edit2);
-  if (!DateTimePicker1->date()) {
+  if (!problem.empty())
+    return refuse(toQString(problem), typed.firstName.empty() ? firstNameEdit : lastNameEdit);
+  if (!birthDateField->date()) {
     return refuse(
         QStringLiteral(
             u"Date de naissance incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 19/04/1950"),
-        DateTimePicker1);
+        birthDateField);
   }
-  if (!DateTimePicker2->date()) {
+  if (!studyDateField->date()) {
     return refuse(
         QStringLiteral(
             u"Date de l'Etude incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 05/01/2024"),
-        DateTimePicker2);
+        studyDateField);
   }
   return true;
 }

@@ -24,11 +24,11 @@ class TNouveau : public QDialog {
   // subject untouched otherwise.
   void Result(StudySubject& subject) const;
 
-  void Button1Click();  // "Annuler"
-  void Button2Click();  // "OK"
+  void cancelStudy();  // "Annuler"
+  void acceptStudy();  // "OK"
 
  protected:
-  // The Enter key of the seven inputs (Edit1KeyPress).
+  // The Enter key of the seven inputs.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -39,13 +39,13 @@ class TNouveau : public QDialog {
   bool refuse(const QString& message, QLineEdit* field);
   void acceptInputs();
 
-  QLineEdit* Edit1;  // first name
-  QLineEdit* Edit2;  // last name
-  DateField* DateTimePicker1;
-  DateField* DateTimePicker2;
-  QLineEdit* Edit3;  // address
-  QLineEdit* Edit4;  // postcode and city
-  QLineEdit* Edit5;  // company
+  QLineEdit* firstNameEdit;
+  QLineEdit* lastNameEdit;
+  DateField* birthDateField;
+  DateField* studyDateField;
+  QLineEdit* addressEdit;
+  QLineEdit* cityEdit;
+  QLineEdit* companyEdit;
   bool Accepted = false;
 };
 

@@ -41,24 +41,24 @@ double pointSize(const QFont& font) {
 }  // namespace
 
 void TTessaro::createEditor() {
-  Rtf1 = new QTextEdit(this);
-  Rtf1->setObjectName(QStringLiteral("Rtf1"));
-  Rtf1->setFont(editorFont());
-  Rtf1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Rtf1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Rtf1->setLineWrapMode(QTextEdit::WidgetWidth);
-  Rtf1->setTabStopDistance(EditorTabStopPixels);
-  Rtf1->document()->setDocumentMargin(RulerGutter - Rtf1->frameWidth());
+  editor = new QTextEdit(this);
+  editor->setObjectName(QStringLiteral("editor"));
+  editor->setFont(editorFont());
+  editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  editor->setLineWrapMode(QTextEdit::WidgetWidth);
+  editor->setTabStopDistance(EditorTabStopPixels);
+  editor->document()->setDocumentMargin(RulerGutter - editor->frameWidth());
   // Setting the editor up is no work of the user's: nothing to save yet.
-  Rtf1->document()->setModified(false);
-  Rtf1->hide();
-  connect(Rtf1, &QTextEdit::cursorPositionChanged, this, &TTessaro::SelectionChange);
-  connect(Rtf1, &QTextEdit::selectionChanged, this, &TTessaro::SelectionChange);
+  editor->document()->setModified(false);
+  editor->hide();
+  connect(editor, &QTextEdit::cursorPositionChanged, this, &TTessaro::SelectionChange);
+  connect(editor, &QTextEdit::selectionChanged, this, &TTessaro::SelectionChange);
 }
 
 void TTessaro::changeCurrText(const std::function<void(QFont&)>& change) {
   if (UpdatingStyles) return;
-  QTextCursor cursor = Rtf1->textCursor();
+  QTextCursor cursor = editor->textCursor();
   if (cursor.hasSelection()) {
     // Only what the change sets reaches the selection: a bold button leaves its italics alone.
     QFont changed;
@@ -67,11 +67,11 @@ void TTessaro::changeCurrText(const std::function<void(QFont&)>& change) {
     format.setFont(changed, QTextCharFormat::FontPropertiesSpecifiedOnly);
     cursor.mergeCharFormat(format);
   } else {
-    QFont defaults = Rtf1->document()->defaultFont();
+    QFont defaults = editor->document()->defaultFont();
     change(defaults);
-    Rtf1->document()->setDefaultFont(defaults);
+    editor->document()->setDefaultFont(defaults);
     // The whole unformatted text changes with it: work to keep, as any other formatting.
-    Rtf1->document()->setModified(true);
+    editor->document()->setModified(true);
   }
 }
 
@@ -99,12 +99,12 @@ void TTessaro::Justif(Qt::Alignment alignment) {
   if (UpdatingStyles) return;
   QTextBlockFormat format;
   format.setAlignment(alignment);
-  Rtf1->textCursor().mergeBlockFormat(format);
+  editor->textCursor().mergeBlockFormat(format);
 }
 
 void TTessaro::Bullets(bool on) {
   if (UpdatingStyles) return;
-  QTextCursor cursor = Rtf1->textCursor();
+  QTextCursor cursor = editor->textCursor();
   if (on) {
     cursor.createList(QTextListFormat::ListDisc);
     return;
@@ -126,8 +126,8 @@ void TTessaro::SelectionChange() {
     UpdatingStyles = true;
     const auto lower = qScopeGuard([this] { UpdatingStyles = false; });
     placeMarkers();
-    const QTextCursor cursor = Rtf1->textCursor();
-    const QFont font = cursor.charFormat().font().resolve(Rtf1->document()->defaultFont());
+    const QTextCursor cursor = editor->textCursor();
+    const QFont font = cursor.charFormat().font().resolve(editor->document()->defaultFont());
     styles.bold = font.bold();
     styles.italic = font.italic();
     styles.underline = font.underline();
@@ -145,28 +145,28 @@ void TTessaro::SelectionChange() {
   appWindows().MainForm->SetStyles(styles);
 }
 
-void TTessaro::Selection() { Rtf1->selectAll(); }
+void TTessaro::Selection() { editor->selectAll(); }
 
-void TTessaro::Copier() { Rtf1->copy(); }
+void TTessaro::Copier() { editor->copy(); }
 
-void TTessaro::Coller() { Rtf1->paste(); }
+void TTessaro::Coller() { editor->paste(); }
 
 void TTessaro::Rechercher() {
-  FindDialog1->show();
-  FindDialog1->raise();
-  FindDialog1->activateWindow();
+  findDialog->show();
+  findDialog->raise();
+  findDialog->activateWindow();
   FindPos = 0;
 }
 
-void TTessaro::FindDialog1Find() {
+void TTessaro::findNext() {
   QTextDocument::FindFlags flags;
-  if (FindDialog1->matchCase()) flags |= QTextDocument::FindCaseSensitively;
-  if (FindDialog1->wholeWord()) flags |= QTextDocument::FindWholeWords;
-  const QString text = FindDialog1->findText();
+  if (findDialog->matchCase()) flags |= QTextDocument::FindCaseSensitively;
+  if (findDialog->wholeWord()) flags |= QTextDocument::FindWholeWords;
+  const QString text = findDialog->findText();
   if (text.isEmpty()) return;
-  const QTextDocument& document = *Rtf1->document();
+  const QTextDocument& document = *editor->document();
   QTextCursor found;
-  if (FindDialog1->searchUp()) {
+  if (findDialog->searchUp()) {
     // Upwards, the first search after the opening starts from the end of the text, and each
     // next one finds a match that starts before the last.
     const int before = FindPos == 0 ? document.characterCount() : FindPos - 1;
@@ -182,14 +182,14 @@ void TTessaro::FindDialog1Find() {
   }
   appWindows().MainForm->showNotice(QString());
   FindPos = found.selectionStart() + 1;
-  Rtf1->setTextCursor(found);
+  editor->setTextCursor(found);
 }
 
-void TTessaro::Imprimer() { printDocument(*Rtf1->document(), appWindows().MainForm->currentPrinter()); }
+void TTessaro::Imprimer() { printDocument(*editor->document(), appWindows().MainForm->currentPrinter()); }
 
 void TTessaro::Fermer() {
   hideDocument();
-  Rtf1->clear();
+  editor->clear();
 }
 
 }  // namespace tessaro

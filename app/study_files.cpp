@@ -48,7 +48,7 @@ void TTessaro::Ouvrir(const QString& path) {
 // Always read as rich text (a file without rich-text markup as plain text), and shown in place
 // of the grid, as the portrait is.
 void TTessaro::Ouvrirrtf(const QString& path) {
-  loadTextDocument(*Rtf1, path, DocumentFormat::Rtf);
+  loadTextDocument(*editor, path, DocumentFormat::Rtf);
   hidePanels();
   showDocument();
 }
@@ -88,9 +88,9 @@ bool TTessaro::exportDocument(const char* filter) {
       exportTarget(nativePath(choice->path),
                    choice->filterIndex == PlainTextFilter ? DocumentFormat::PlainText : DocumentFormat::Rtf);
   if (!mayReplace(this, target.path)) return false;
-  saveTextDocument(*Rtf1->document(), QFile::decodeName(QByteArray::fromStdString(target.path)),
+  saveTextDocument(*editor->document(), QFile::decodeName(QByteArray::fromStdString(target.path)),
                    target.format);
-  Rtf1->document()->setModified(false);
+  editor->document()->setModified(false);
   return true;
 }
 
@@ -102,7 +102,7 @@ void TTessaro::ExporterPdf() {
 }
 
 bool TTessaro::documentMayGo() {
-  if (!Rtf1->document()->isModified()) return true;
+  if (!editor->document()->isModified()) return true;
   switch (interaction().askSaveChanges(this, toQString(KeepWorkQuestionText))) {
     case Answer::Yes:
       return exportDocument(KeepWorkFilter);

@@ -12,11 +12,12 @@
 
 namespace tessaro {
 
-void TTessaro::Portait() {
+void TTessaro::Portrait() {
   hidePanels();
-  const Portrait portrait = buildPortrait(Subject, IncludeFirstName, &appWindows().Prenoms->firstNames());
+  const tessaro::Portrait portrait =
+      buildPortrait(Subject, IncludeFirstName, &appWindows().Prenoms->firstNames());
   DigitCounts = portrait.digitCounts;
-  replaceEditorContent(*Rtf1,
+  replaceEditorContent(*editor,
                        [&portrait](QTextDocument& document) { writePortraitDocument(document, portrait); });
 
   if (portrait.error) throw ConversionError(*portrait.error);

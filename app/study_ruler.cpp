@@ -46,7 +46,7 @@ void TTessaro::createRuler() {
   Ruler->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Ruler->setLineWidth(1);
   Ruler->setFont(classicFont(ClassicFace::Arial, 15));
-  Ruler->setTabStopDistance(Rtf1->tabStopDistance());
+  Ruler->setTabStopDistance(editor->tabStopDistance());
   Ruler->hide();
 
   RulerLine = new QFrame(Ruler);
@@ -107,7 +107,7 @@ void TTessaro::RulerItemMouseMove(QLabel* marker, int x) {
 void TTessaro::FirstIndMouseUp() {
   RulerDragging = false;
   const int first = firstIndentAt(FirstInd->x(), RulerDragOffset);
-  changeIndents(Rtf1->textCursor(), [first](ParagraphIndents& indents) { indents.first = first; });
+  changeIndents(editor->textCursor(), [first](ParagraphIndents& indents) { indents.first = first; });
   LeftIndMouseUp();
 }
 
@@ -115,7 +115,7 @@ void TTessaro::LeftIndMouseUp() {
   RulerDragging = false;
   const int dropped = LeftInd->x();
   const int offset = RulerDragOffset;
-  changeIndents(Rtf1->textCursor(), [dropped, offset](ParagraphIndents& indents) {
+  changeIndents(editor->textCursor(), [dropped, offset](ParagraphIndents& indents) {
     indents.left = leftIndentAt(dropped, offset, indents.first);
   });
   SelectionChange();
@@ -124,12 +124,13 @@ void TTessaro::LeftIndMouseUp() {
 void TTessaro::RightIndMouseUp() {
   RulerDragging = false;
   const int right = rightIndentAt(RightInd->x(), RulerDragOffset, Ruler->width());
-  changeIndents(Rtf1->textCursor(), [right](ParagraphIndents& indents) { indents.right = right; });
+  changeIndents(editor->textCursor(), [right](ParagraphIndents& indents) { indents.right = right; });
   SelectionChange();
 }
 
 void TTessaro::placeMarkers() {
-  const MarkerPositions places = markerPositions(indentsOf(Rtf1->textCursor().blockFormat()), Ruler->width());
+  const MarkerPositions places =
+      markerPositions(indentsOf(editor->textCursor().blockFormat()), Ruler->width());
   FirstInd->move(places.first, FirstInd->y());
   LeftInd->move(places.left, LeftInd->y());
   RightInd->move(places.right, RightInd->y());

@@ -45,36 +45,38 @@ TTessaro::TTessaro(QWidget* parent) : QWidget(parent) {
   // The editor and the ruler lie behind the cells.
   createEditor();
   createRuler();
-  FindDialog1 = new FindDialog(this);
-  connect(FindDialog1, &FindDialog::find, this, &TTessaro::FindDialog1Find);
+  findDialog = new FindDialog(this);
+  connect(findDialog, &FindDialog::find, this, &TTessaro::findNext);
 
   const QFont gridFont = classicFont(ClassicFace::MsSansSerif, 13);
   const char* const gridCaptions[4] = {"Lettres du pr\xE9nom, case %1", "Chiffres du pr\xE9nom, case %1",
                                        "Lettres du nom, case %1", "Chiffres du nom, case %1"};
+  const char* const gridNames[4] = {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel",
+                                    "lastNameDigitsPanel"};
   for (int i = 0; i < 4; ++i) {
     gridPanels[i] =
-        new CellPanel(QStringLiteral("Panel%1").arg(i + 1), 21, 1, GridCellSize, gridFont, 1 + 21 * i, this);
+        new CellPanel(QString::fromLatin1(gridNames[i]), 21, 1, GridCellSize, gridFont, 1 + 21 * i, this);
     gridPanels[i]->setCellCaption(toQString(gridCaptions[i]));
     gridPanels[i]->setGeometry(GridLeft, GridTops[i], GridPanelWidth, GridPanelHeight);
     gridPanels[i]->hide();
   }
-  Panel5 = new CellPanel(QStringLiteral("Panel5"), 3, 3, StarCellSize,
-                         classicFont(ClassicFace::MsSansSerif, 23, true), 85, this);
-  Panel5->setCellCaption(toQString("\xC9toile de V\xE9nus, chiffre %1"));
-  Panel5->move(GridLeft, StarTop);
-  Panel5->showTexts({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
-  Panel5->hide();
+  starPanel = new CellPanel(QStringLiteral("starPanel"), 3, 3, StarCellSize,
+                            classicFont(ClassicFace::MsSansSerif, 23, true), 85, this);
+  starPanel->setCellCaption(toQString("\xC9toile de V\xE9nus, chiffre %1"));
+  starPanel->move(GridLeft, StarTop);
+  starPanel->showTexts({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
+  starPanel->hide();
 }
 
 // The editor reports every move of the caret, up to its own destruction: stop listening first.
-TTessaro::~TTessaro() { disconnect(Rtf1, nullptr, this, nullptr); }
+TTessaro::~TTessaro() { disconnect(editor, nullptr, this, nullptr); }
 
 // The ruler and the editor are shown and hidden together: the editor always leaves the ruler its
 // strip along the top.
 void TTessaro::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Ruler->setGeometry(0, 0, width(), RulerHeight);
-  Rtf1->setGeometry(0, RulerHeight, width(), height() - RulerHeight);
+  editor->setGeometry(0, RulerHeight, width(), height() - RulerHeight);
 }
 
 void TTessaro::Etude() {
@@ -114,9 +116,9 @@ void TTessaro::Venus() {
   DigitCounts = computeVenusStar(Subject).counts;
   std::vector<Text> counts;
   for (int digit = 1; digit <= 9; ++digit) counts.push_back(integerText(DigitCounts[digit]));
-  Panel5->showTexts(counts);
+  starPanel->showTexts(counts);
   for (CellPanel* panel : gridPanels) panel->show();
-  Panel5->show();
+  starPanel->show();
   VenusDone = true;
 }
 
@@ -132,17 +134,17 @@ void TTessaro::IncPre(bool value) { IncludeFirstName = value; }
 
 void TTessaro::hidePanels() {
   for (CellPanel* panel : gridPanels) panel->hide();
-  Panel5->hide();
+  starPanel->hide();
 }
 
 void TTessaro::hideDocument() {
   Ruler->hide();
-  Rtf1->hide();
+  editor->hide();
 }
 
 void TTessaro::showDocument() {
   Ruler->show();
-  Rtf1->show();
+  editor->show();
 }
 
 }  // namespace tessaro

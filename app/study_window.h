@@ -47,7 +47,7 @@ class TTessaro : public QWidget {
   void EntenteDeux();
   // Writes the general portrait into the editor and shows it; a conversion error stops it and is
   // thrown once the paragraphs written before it are in place.
-  void Portait();
+  void Portrait();
 
   // The first-names commands.
   void Consulter();
@@ -112,7 +112,7 @@ class TTessaro : public QWidget {
   void changeCurrText(const std::function<void(QFont&)>& change);
   // Mirrors the selection on the ruler and the toolbar.
   void SelectionChange();
-  void FindDialog1Find();
+  void findNext();
 
   // The ruler's tick marks and line, and its three markers.
   void SetupRuler();
@@ -129,15 +129,16 @@ class TTessaro : public QWidget {
   // Asks the name and writes the document; false when nothing was written.
   bool exportDocument(const char* filter);
 
-  std::array<CellPanel*, 4> gridPanels{};  // Panel1 to Panel4
-  CellPanel* Panel5 = nullptr;
-  QTextEdit* Rtf1 = nullptr;
+  // First-name letters, first-name digits, last-name letters, last-name digits.
+  std::array<CellPanel*, 4> gridPanels{};
+  CellPanel* starPanel = nullptr;
+  QTextEdit* editor = nullptr;
   RulerPanel* Ruler = nullptr;
   QLabel* FirstInd = nullptr;
   QLabel* LeftInd = nullptr;
   QFrame* RulerLine = nullptr;
   QLabel* RightInd = nullptr;
-  FindDialog* FindDialog1 = nullptr;
+  FindDialog* findDialog = nullptr;
 
   StudySubject Subject;
   DigitCountArray DigitCounts{};

@@ -49,7 +49,7 @@ class Program {
 
   tessaro::TMainForm& mainForm() { return windows.mainForm(); }
   QTextEdit& editor() {
-    return *tessaro::appWindows().Tessaro->findChild<QTextEdit*>(QStringLiteral("Rtf1"));
+    return *tessaro::appWindows().Tessaro->findChild<QTextEdit*>(QStringLiteral("editor"));
   }
   // The plain editor, given the size the study editor has now.
   QTextEdit& baselineEditor() {
@@ -99,7 +99,7 @@ void compareWithQtHtml(benchmark::State& state, Program& running, const std::fun
 
 void PortraitOnScreen(benchmark::State& state) {
   Program running;
-  QAction* portrait = running.mainForm().findChild<QAction*>(QStringLiteral("Portraitgnral1"));
+  QAction* portrait = running.mainForm().findChild<QAction*>(QStringLiteral("portraitAction"));
   compareWithQtHtml(state, running, [portrait] { portrait->trigger(); });
   state.counters["goal_ms"] = PortraitGoalMilliseconds;
   state.counters["within_goal"] = state.counters["ms"] < PortraitGoalMilliseconds;
@@ -149,9 +149,9 @@ void OpenTenMegabyteRtf(benchmark::State& state) {
   // The editor shows the first screen and lays out the rest while it waits for the user: how long
   // until the whole document is laid out, for the record.
   state.counters["all_laid_out_ms"] = 1000 * secondsOf([&] {
-    running.mainForm().OpenFile(file);
-    running.editor().document()->size();
-  });
+                                        running.mainForm().OpenFile(file);
+                                        running.editor().document()->size();
+                                      });
   state.counters["file_MB"] = static_cast<double>(rtf.size()) / 1e6;
   state.counters["goal_ms"] = RtfOpenGoalSeconds * 1000;
   state.counters["within_goal"] = state.counters["ms"] < RtfOpenGoalSeconds * 1000;

@@ -57,13 +57,13 @@ TEntente::TEntente(PrinterSource printer, QWidget* parent)
     label(number)->setFont(font);
   }
   printButton = new QToolButton(topPanel());
-  printButton->setObjectName(QStringLiteral("SpeedButton1"));
+  printButton->setObjectName(QStringLiteral("printButton"));
   printButton->setGeometry(8, 4, 25, 25);
   printButton->setAutoRaise(true);
   printButton->setIcon(QIcon(QStringLiteral(":/icons/document-print.svg")));
   printButton->setToolTip(QStringLiteral("Imprimer"));
   connect(printButton, &QToolButton::clicked, this,
-          [this] { runGuarded(this, [this] { SpeedButton1Click(); }); });
+          [this] { runGuarded(this, [this] { printEntente(); }); });
   pdfButton = new QToolButton(topPanel());
   pdfButton->setObjectName(QStringLiteral("pdfButton"));
   pdfButton->setGeometry(35, 4, 33, 25);
@@ -85,7 +85,7 @@ void TEntente::Init(std::string_view firstFullName, std::string_view secondFullN
   fill({firstNumber, secondNumber}, reading);
 }
 
-void TEntente::SpeedButton1Click() {
+void TEntente::printEntente() {
   QPrinter& printer = currentPrinter();
   if (printerChosen(this, printer)) printPage(printer);
 }

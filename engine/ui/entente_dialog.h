@@ -25,7 +25,7 @@ class TEntente : public ResultDialog {
             std::string_view secondNumber, std::string_view reading);
 
   // Prints the page on the program's current printer.
-  void SpeedButton1Click();
+  void printEntente();
 
   // The page on any printer (a PDF file in tests); throws TessaroError when the printer cannot
   // start a job.

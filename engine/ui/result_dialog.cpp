@@ -33,12 +33,12 @@ ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : 
   setFixedDialogFrame(*this, layout.clientWidth, layout.clientHeight);
 
   panel = new QWidget(this);
-  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setObjectName(QStringLiteral("buttonPanel"));
   panel->setGeometry(0, 0, layout.clientWidth, TopPanelHeight);
   closeButton = new QPushButton(QStringLiteral("Fermer"), panel);
-  closeButton->setObjectName(QStringLiteral("Button1"));
+  closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setGeometry(layout.closeButtonX, CloseButtonY, ButtonWidth, ButtonHeight);
-  connect(closeButton, &QPushButton::clicked, this, &ResultDialog::Button1Click);
+  connect(closeButton, &QPushButton::clicked, this, &ResultDialog::closeDialog);
 
   for (const PlacedLabel& placed : layout.labels) {
     auto* label = new QLabel(toQString(placed.caption), this);
@@ -57,7 +57,7 @@ ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : 
   nameFieldsByTheirLabels();
   if (layout.memo) {
     memoEdit = new QPlainTextEdit(this);
-    memoEdit->setObjectName(QStringLiteral("Memo1"));
+    memoEdit->setObjectName(QStringLiteral("readingMemo"));
     memoEdit->setGeometry(layout.memo->x, layout.memo->y, layout.memo->width, layout.memo->height);
     memoEdit->setReadOnly(layout.memo->readOnly);
     memoEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -78,7 +78,7 @@ void ResultDialog::nameFieldsByTheirLabels() {
   }
 }
 
-void ResultDialog::Button1Click() { reject(); }
+void ResultDialog::closeDialog() { reject(); }
 
 QLabel* ResultDialog::label(int number) const { return labels.at(static_cast<size_t>(number - 1)); }
 

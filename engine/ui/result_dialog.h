@@ -44,7 +44,7 @@ struct ResultDialogLayout {
   int closeButtonX;
   std::vector<PlacedLabel> labels;  // Label1, Label2...
   std::vector<PlacedEdit> edits;    // Edit1, Edit2...
-  std::optional<MemoPlace> memo;    // Memo1
+  std::optional<MemoPlace> memo;    // readingMemo
 };
 
 class ResultDialog : public QDialog {
@@ -54,7 +54,7 @@ class ResultDialog : public QDialog {
   ResultDialog(const ResultDialogLayout& layout, QWidget* parent);
 
   // "Fermer" and Escape.
-  void Button1Click();
+  void closeDialog();
 
   QLabel* label(int number) const;    // 1-based, as the components are named
   QLineEdit* edit(int number) const;  // 1-based

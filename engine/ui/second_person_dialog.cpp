@@ -22,32 +22,35 @@ TDeux::TDeux(QWidget* parent) : QDialog(parent) {
   const QString captions[4] = {toQString("Pr\xE9nom"), QStringLiteral("Nom"), toQString("Pr\xE9nom"),
                                QStringLiteral("Nom")};
   const int tops[4] = {20, 52, 108, 140};
+  const char* const fieldNames[4] = {"firstNameEdit", "lastNameEdit", "secondFirstNameEdit",
+                                     "secondLastNameEdit"};
   for (int i = 0; i < 4; ++i) {
+    const QString fieldName = QString::fromLatin1(fieldNames[i]);
     auto* label = new QLabel(captions[i], this);
-    label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    label->setObjectName(fieldName + QStringLiteral("Label"));
     label->move(16, tops[i] + 3);
     label->adjustSize();
     edits[i] = new QLineEdit(this);
-    edits[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+    edits[i]->setObjectName(fieldName);
     edits[i]->setGeometry(90, tops[i], 190, 21);
     edits[i]->installEventFilter(this);
   }
   auto* bevel = new QFrame(this);
-  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setObjectName(QStringLiteral("bevel"));
   bevel->setFrameShape(QFrame::HLine);
   bevel->setFrameShadow(QFrame::Sunken);
   bevel->setGeometry(16, 86, 264, 2);
 
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
-  cancel->setObjectName(QStringLiteral("Button1"));
+  cancel->setObjectName(QStringLiteral("cancelButton"));
   cancel->setGeometry(320, 20, 75, 25);
   cancel->setAutoDefault(false);
-  connect(cancel, &QPushButton::clicked, this, &TDeux::Button1Click);
+  connect(cancel, &QPushButton::clicked, this, &TDeux::cancelPair);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("Button2"));
+  ok->setObjectName(QStringLiteral("okButton"));
   ok->setGeometry(320, 52, 75, 25);
   ok->setAutoDefault(false);
-  connect(ok, &QPushButton::clicked, this, &TDeux::Button2Click);
+  connect(ok, &QPushButton::clicked, this, &TDeux::acceptPair);
 }
 
 void TDeux::Init(std::string_view firstName, std::string_view lastName) {
@@ -65,17 +68,17 @@ std::optional<PairNames> TDeux::Result() {
                    fromQString(edits[2]->text()), fromQString(edits[3]->text())};
 }
 
-void TDeux::Button1Click() {
+void TDeux::cancelPair() {
   Accepted = false;
   reject();
 }
 
-void TDeux::Button2Click() {
+void TDeux::acceptPair() {
   Accepted = true;
   accept();
 }
 
-void TDeux::Edit1KeyPress() {
+void TDeux::acceptOnEnter() {
   for (QLineEdit* edit : {edits[2], edits[3]}) edit->setText(edit->text().remove(QLatin1Char(' ')));
   Accepted = true;
   accept();
@@ -83,7 +86,7 @@ void TDeux::Edit1KeyPress() {
 
 bool TDeux::eventFilter(QObject* watched, QEvent* event) {
   if (isEnterKeyPress(event)) {
-    Edit1KeyPress();
+    acceptOnEnter();
     return true;
   }
   return QDialog::eventFilter(watched, event);

@@ -23,15 +23,15 @@ class TDeux : public QDialog {
   // first or last name is empty.
   std::optional<PairNames> Result();
 
-  void Button1Click();  // "Annuler"
-  void Button2Click();  // "OK"
+  void cancelPair();  // "Annuler"
+  void acceptPair();  // "OK"
 
  protected:
-  // The Enter key of the four fields (Edit1KeyPress).
+  // The Enter key of the four fields.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Edit1KeyPress();
+  void acceptOnEnter();
 
   QLineEdit* edits[4] = {};
   bool Accepted = false;

@@ -68,7 +68,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
   setModal(false);
 
   auto* panel = new QFrame(this);
-  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setObjectName(QStringLiteral("buttonPanel"));
   panel->setFrameShape(QFrame::StyledPanel);
   ContentsButton = toolButton(QStringLiteral("Sommaire"), "ContentsButton", panel);
   IndexButton = toolButton(QStringLiteral("Index"), "IndexButton", panel);

@@ -20,8 +20,8 @@ class TVPrenom : public QDialog {
   void Init(const Text& reading);
 
  private:
-  QPushButton* Button1;
-  QPlainTextEdit* Memo1;
+  QPushButton* closeButton;
+  QPlainTextEdit* readingMemo;
 };
 
 }  // namespace tessaro

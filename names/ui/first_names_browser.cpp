@@ -39,19 +39,18 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
   setFont(QFont(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 9));
 
   auto* panel = new QFrame(this);
-  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setObjectName(QStringLiteral("buttonPanel"));
   panel->setFrameShape(QFrame::StyledPanel);
-  SpeedButton1 =
-      arrowButton(QStyle::SP_ArrowBack, "SpeedButton1", QStringLiteral(u"Prénom précédent"), panel);
-  SpeedButton2 =
-      arrowButton(QStyle::SP_ArrowForward, "SpeedButton2", QStringLiteral("Prénom suivant"), panel);
-  Button1 = new QPushButton(QStringLiteral("Fermer"), panel);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setAutoDefault(false);
+  previousButton =
+      arrowButton(QStyle::SP_ArrowBack, "previousButton", QStringLiteral(u"Prénom précédent"), panel);
+  nextButton = arrowButton(QStyle::SP_ArrowForward, "nextButton", QStringLiteral("Prénom suivant"), panel);
+  closeButton = new QPushButton(QStringLiteral("Fermer"), panel);
+  closeButton->setObjectName(QStringLiteral("closeButton"));
+  closeButton->setAutoDefault(false);
   auto* panelLayout = new QHBoxLayout(panel);
   panelLayout->setContentsMargins(4, 2, 4, 2);
-  panelLayout->addWidget(SpeedButton1);
-  panelLayout->addWidget(SpeedButton2);
+  panelLayout->addWidget(previousButton);
+  panelLayout->addWidget(nextButton);
   nameSearch = new QLineEdit(panel);
   nameSearch->setObjectName(QStringLiteral("nameSearch"));
   nameSearch->setPlaceholderText(QStringLiteral(u"Chercher un prénom"));
@@ -59,33 +58,33 @@ TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
   nameSearch->setClearButtonEnabled(true);
   panelLayout->addWidget(nameSearch, 1);
   panelLayout->addStretch();
-  panelLayout->addWidget(Button1);
+  panelLayout->addWidget(closeButton);
 
-  TabControl1 = new LetterTabs(this);
-  TabControl1->setObjectName(QStringLiteral("TabControl1"));
-  for (char letter = 'A'; letter <= 'Z'; ++letter) TabControl1->addTab(QString(QChar(letter)));
+  letterTabs = new LetterTabs(this);
+  letterTabs->setObjectName(QStringLiteral("letterTabs"));
+  for (char letter = 'A'; letter <= 'Z'; ++letter) letterTabs->addTab(QString(QChar(letter)));
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  readingMemo = new QPlainTextEdit(this);
+  readingMemo->setObjectName(QStringLiteral("readingMemo"));
+  readingMemo->setReadOnly(true);
+  readingMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(panel);
-  layout->addWidget(TabControl1);
-  layout->addWidget(Memo1, 1);
+  layout->addWidget(letterTabs);
+  layout->addWidget(readingMemo, 1);
   setFixedSize(480, 320);
 
-  connect(SpeedButton1, &QToolButton::clicked, this, &TPrenoms::Precedent);
-  connect(SpeedButton2, &QToolButton::clicked, this, &TPrenoms::Suivant);
-  connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+  connect(previousButton, &QToolButton::clicked, this, &TPrenoms::Precedent);
+  connect(nextButton, &QToolButton::clicked, this, &TPrenoms::Suivant);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(nameSearch, &QLineEdit::textEdited, this, [this] { findTypedName(false); });
-  connect(TabControl1, &QTabBar::currentChanged, this, &TPrenoms::TabControl1Change);
+  connect(letterTabs, &QTabBar::currentChanged, this, &TPrenoms::showLetter);
   // A read-only text area still scrolls on Page Down; here the key leafs through the records.
-  Memo1->installEventFilter(this);
-  Button1->installEventFilter(this);
+  readingMemo->installEventFilter(this);
+  closeButton->installEventFilter(this);
   nameSearch->installEventFilter(this);
 }
 
@@ -122,7 +121,7 @@ void TPrenoms::Precedent() {
   showReading();
 }
 
-void TPrenoms::TabControl1Change(int index) {
+void TPrenoms::showLetter(int index) {
   if (!dictionary.selectLetter(static_cast<char>('A' + index))) dictionary.LitPrenom();
   showReading();
 }
@@ -132,12 +131,12 @@ void TPrenoms::findTypedName(bool next) {
 }
 
 void TPrenoms::showReading() {
-  Memo1->setPlainText(
+  readingMemo->setPlainText(
       toQString(dictionary.GetPrenom()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   const int tab = dictionary.letterTabIndex();
   if (tab >= 0) {
-    const QSignalBlocker quiet(TabControl1);
-    TabControl1->setCurrentIndex(tab);
+    const QSignalBlocker quiet(letterTabs);
+    letterTabs->setCurrentIndex(tab);
   }
 }
 

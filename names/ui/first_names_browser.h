@@ -46,21 +46,21 @@ class TPrenoms : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void TabControl1Change(int index);
+  void showLetter(int index);
   // Page Down and Page Up leaf through the records; true when the key was one of them.
   bool FormKeyDown(int key);
   // Selects the first name that begins with the typed text, or the next one after the selection.
   void findTypedName(bool next);
-  // Puts the reading into Memo1 and selects the tab of its first letter.
+  // Puts the reading into readingMemo and selects the tab of its first letter.
   void showReading();
 
   FirstNameDictionary dictionary;
-  QToolButton* SpeedButton1;
-  QToolButton* SpeedButton2;
-  QPushButton* Button1;
+  QToolButton* previousButton;
+  QToolButton* nextButton;
+  QPushButton* closeButton;
   QLineEdit* nameSearch;
-  QTabBar* TabControl1;
-  QPlainTextEdit* Memo1;
+  QTabBar* letterTabs;
+  QPlainTextEdit* readingMemo;
 };
 
 }  // namespace tessaro

@@ -40,64 +40,64 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
   setSizeGripEnabled(true);
 
   auto* panel = new QWidget(this);
-  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setObjectName(QStringLiteral("buttonPanel"));
   paintWidget(panel, Teal);
-  BitBtn1 = monthButton(panel, "BitBtn1", QStyle::SP_ArrowLeft);
-  BitBtn2 = monthButton(panel, "BitBtn2", QStyle::SP_ArrowRight);
-  BitBtn2->setLayoutDirection(Qt::RightToLeft);  // the arrow stands on the right of "Mois"
-  Button1 = new QPushButton(QStringLiteral("Fermer"), panel);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Label1 = new QLabel(panel);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setFont(arialFont(23, true));
-  paintWidget(Label1, Teal, Qt::red);
+  previousMonthButton = monthButton(panel, "previousMonthButton", QStyle::SP_ArrowLeft);
+  nextMonthButton = monthButton(panel, "nextMonthButton", QStyle::SP_ArrowRight);
+  nextMonthButton->setLayoutDirection(Qt::RightToLeft);  // the arrow stands on the right of "Mois"
+  closeButton = new QPushButton(QStringLiteral("Fermer"), panel);
+  closeButton->setObjectName(QStringLiteral("closeButton"));
+  monthLabel = new QLabel(panel);
+  monthLabel->setObjectName(QStringLiteral("monthLabel"));
+  monthLabel->setAlignment(Qt::AlignCenter);
+  monthLabel->setFont(arialFont(23, true));
+  paintWidget(monthLabel, Teal, Qt::red);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(BitBtn1);
+  buttons->addWidget(previousMonthButton);
   buttons->addStretch();
-  buttons->addWidget(Button1);
+  buttons->addWidget(closeButton);
   buttons->addStretch();
-  buttons->addWidget(BitBtn2);
+  buttons->addWidget(nextMonthButton);
   auto* panelLayout = new QVBoxLayout(panel);
   panelLayout->addLayout(buttons);
-  panelLayout->addWidget(Label1);
+  panelLayout->addWidget(monthLabel);
 
-  Calendar1 = new QCalendarWidget(this);
-  Calendar1->setObjectName(QStringLiteral("Calendar1"));
-  Calendar1->setLocale(french());
-  Calendar1->setFirstDayOfWeek(Qt::Sunday);
-  Calendar1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-  Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-  Calendar1->setNavigationBarVisible(false);  // the caption and the two buttons above replace it
-  Calendar1->setDateEditEnabled(false);
-  Calendar1->setMinimumSize(GridWidth, 200);
+  calendar = new QCalendarWidget(this);
+  calendar->setObjectName(QStringLiteral("calendar"));
+  calendar->setLocale(french());
+  calendar->setFirstDayOfWeek(Qt::Sunday);
+  calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+  calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  calendar->setNavigationBarVisible(false);  // the caption and the two buttons above replace it
+  calendar->setDateEditEnabled(false);
+  calendar->setMinimumSize(GridWidth, 200);
   const DateTime today = currentClock().now();
-  Calendar1->setSelectedDate(QDate(today.year, today.month, today.day));
+  calendar->setSelectedDate(QDate(today.year, today.month, today.day));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(panel);
-  layout->addWidget(Calendar1, 1);
+  layout->addWidget(calendar, 1);
 
-  connect(Calendar1, &QCalendarWidget::selectionChanged, this, &TCalendrier::Calendar1Change);
-  connect(BitBtn1, &QPushButton::clicked, this, &TCalendrier::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TCalendrier::BitBtn2Click);
-  connect(Button1, &QPushButton::clicked, this, &TCalendrier::Button1Click);
+  connect(calendar, &QCalendarWidget::selectionChanged, this, &TCalendrier::showMonth);
+  connect(previousMonthButton, &QPushButton::clicked, this, &TCalendrier::previousMonth);
+  connect(nextMonthButton, &QPushButton::clicked, this, &TCalendrier::nextMonth);
+  connect(closeButton, &QPushButton::clicked, this, &TCalendrier::closeCalendar);
   // The grid's keys reach its inner view, which would otherwise take Page Up and Page Down itself.
-  for (QObject* watched : {static_cast<QObject*>(Calendar1), static_cast<QObject*>(BitBtn1),
-                           static_cast<QObject*>(BitBtn2), static_cast<QObject*>(Button1)}) {
+  for (QObject* watched : {static_cast<QObject*>(calendar), static_cast<QObject*>(previousMonthButton),
+                           static_cast<QObject*>(nextMonthButton), static_cast<QObject*>(closeButton)}) {
     watched->installEventFilter(this);
   }
-  if (auto* view = Calendar1->findChild<QAbstractItemView*>()) {
+  if (auto* view = calendar->findChild<QAbstractItemView*>()) {
     // The green grid through the palette: a style sheet would cost every start-up a few milliseconds.
     QPalette green = view->palette();
     green.setColor(QPalette::Base, GridGreen);
     view->setPalette(green);
     view->installEventFilter(this);
   }
-  Calendar1Change();
+  showMonth();
 }
 
 int TCalendrier::showModal() {
@@ -105,28 +105,28 @@ int TCalendrier::showModal() {
   return interaction().execDialog(*this);
 }
 
-QDate TCalendrier::selectedDate() const { return Calendar1->selectedDate(); }
+QDate TCalendrier::selectedDate() const { return calendar->selectedDate(); }
 
 bool TCalendrier::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && Calendar1KeyDown(static_cast<QKeyEvent*>(event)->key())) {
+  if (event->type() == QEvent::KeyPress && calendarKey(static_cast<QKeyEvent*>(event)->key())) {
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void TCalendrier::FormActivate() { Calendar1Change(); }
+void TCalendrier::FormActivate() { showMonth(); }
 
-void TCalendrier::Calendar1Change() {
-  Label1->setText(french().toString(Calendar1->selectedDate(), QStringLiteral("MMMM  yyyy")));
+void TCalendrier::showMonth() {
+  monthLabel->setText(french().toString(calendar->selectedDate(), QStringLiteral("MMMM  yyyy")));
 }
 
-void TCalendrier::BitBtn1Click() { stepMonth(-1); }
+void TCalendrier::previousMonth() { stepMonth(-1); }
 
-void TCalendrier::BitBtn2Click() { stepMonth(1); }
+void TCalendrier::nextMonth() { stepMonth(1); }
 
-void TCalendrier::Button1Click() { reject(); }
+void TCalendrier::closeCalendar() { reject(); }
 
-bool TCalendrier::Calendar1KeyDown(int key) {
+bool TCalendrier::calendarKey(int key) {
   switch (key) {
     case Qt::Key_PageDown:
       stepMonth(1);
@@ -143,9 +143,9 @@ bool TCalendrier::Calendar1KeyDown(int key) {
 }
 
 void TCalendrier::stepMonth(int months) {
-  const QDate date = Calendar1->selectedDate();
+  const QDate date = calendar->selectedDate();
   const CalendarDate next = stepMonths({date.year(), date.month(), date.day()}, months);
-  Calendar1->setSelectedDate(QDate(next.year, next.month, next.day));
+  calendar->setSelectedDate(QDate(next.year, next.month, next.day));
 }
 
 }  // namespace tessaro

@@ -28,19 +28,19 @@ class TCalendrier : public QDialog {
 
  private:
   void FormActivate();
-  void Calendar1Change();
-  void BitBtn1Click();
-  void BitBtn2Click();
-  void Button1Click();
+  void showMonth();
+  void previousMonth();
+  void nextMonth();
+  void closeCalendar();
   // Page Down, Page Up and Escape on the grid and the buttons; true when the key was one of them.
-  bool Calendar1KeyDown(int key);
+  bool calendarKey(int key);
   void stepMonth(int months);
 
-  QCalendarWidget* Calendar1;
-  QLabel* Label1;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
-  QPushButton* Button1;
+  QCalendarWidget* calendar;
+  QLabel* monthLabel;
+  QPushButton* previousMonthButton;
+  QPushButton* nextMonthButton;
+  QPushButton* closeButton;
 };
 
 }  // namespace tessaro

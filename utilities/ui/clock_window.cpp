@@ -66,58 +66,58 @@ THorloge::THorloge(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   paintWidget(this, Qt::black, Qt::white);
 
-  Label1 = sunkenLabel(this, "Label1");
-  Label2 = sunkenLabel(this, "Label2");
+  timeLabel = sunkenLabel(this, "timeLabel");
+  dateLabel = sunkenLabel(this, "dateLabel");
   auto* line = new QFrame(this);
   line->setFixedHeight(2);
   paintWidget(line, Qt::white);
-  auto* Label3 = new QLabel(QStringLiteral("ORV"), this);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setFont(arialFont(27, true, true));
-  paintWidget(Label3, Qt::black, Qt::white);
+  auto* brandLabel = new QLabel(QStringLiteral("ORV"), this);
+  brandLabel->setObjectName(QStringLiteral("brandLabel"));
+  brandLabel->setFont(arialFont(27, true, true));
+  paintWidget(brandLabel, Qt::black, Qt::white);
 
   auto* groupBox = new QGroupBox(this);
-  groupBox->setObjectName(QStringLiteral("RadioGroup1"));
+  groupBox->setObjectName(QStringLiteral("fieldGroup"));
   groupBox->setFont(arialFont(13, true));
   paintWidget(groupBox, Qt::black, Qt::white);
-  RadioGroup1 = new QButtonGroup(this);
+  fieldGroup = new QButtonGroup(this);
   auto* fields = new QVBoxLayout(groupBox);
   fields->setContentsMargins(8, 4, 8, 4);
   for (int id = 0; id < 5; ++id) {
     auto* item = new QRadioButton(QLatin1String(FieldCaptions[id]), groupBox);
     item->setObjectName(QLatin1String(FieldCaptions[id]));
-    RadioGroup1->addButton(item, id);
+    fieldGroup->addButton(item, id);
     fields->addWidget(item);
   }
 
   auto* spinButton = new QWidget(this);
-  spinButton->setObjectName(QStringLiteral("SpinButton1"));
-  auto* up = arrowButton(spinButton, "SpinButton1Up", Qt::UpArrow);
-  auto* down = arrowButton(spinButton, "SpinButton1Down", Qt::DownArrow);
+  spinButton->setObjectName(QStringLiteral("spinButtons"));
+  auto* up = arrowButton(spinButton, "spinUpButton", Qt::UpArrow);
+  auto* down = arrowButton(spinButton, "spinDownButton", Qt::DownArrow);
   auto* arrows = new QVBoxLayout(spinButton);
   arrows->setContentsMargins(0, 0, 0, 0);
   arrows->setSpacing(0);
   arrows->addWidget(up);
   arrows->addWidget(down);
 
-  auto* Button2 = new QPushButton(QStringLiteral("Set"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setAutoDefault(false);
-  auto* Button1 = new QPushButton(QStringLiteral("Fermer"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setAutoDefault(false);
+  auto* setTimeButton = new QPushButton(QStringLiteral("Set"), this);
+  setTimeButton->setObjectName(QStringLiteral("setTimeButton"));
+  setTimeButton->setAutoDefault(false);
+  auto* closeButton = new QPushButton(QStringLiteral("Fermer"), this);
+  closeButton->setObjectName(QStringLiteral("closeButton"));
+  closeButton->setAutoDefault(false);
 
   auto* face = new QVBoxLayout;
-  face->addWidget(Label1->parentWidget());
+  face->addWidget(timeLabel->parentWidget());
   face->addWidget(line);
-  face->addWidget(Label2->parentWidget());
+  face->addWidget(dateLabel->parentWidget());
   face->addStretch();
-  face->addWidget(Label3, 0, Qt::AlignLeft | Qt::AlignBottom);
+  face->addWidget(brandLabel, 0, Qt::AlignLeft | Qt::AlignBottom);
   auto* controls = new QGridLayout;
   controls->addWidget(groupBox, 0, 0, 1, 2);
   controls->addWidget(spinButton, 0, 2, Qt::AlignVCenter);
-  controls->addWidget(Button2, 1, 0);
-  controls->addWidget(Button1, 1, 1, 1, 2);
+  controls->addWidget(setTimeButton, 1, 0);
+  controls->addWidget(closeButton, 1, 1, 1, 2);
   auto* layout = new QHBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->setContentsMargins(12, 12, 12, 12);
@@ -125,14 +125,14 @@ THorloge::THorloge(QWidget* parent) : QDialog(parent) {
   layout->addLayout(face);
   layout->addLayout(controls);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(TickMilliseconds);
-  connect(Timer1, &QTimer::timeout, this, &THorloge::Timer1Timer);
-  connect(up, &QToolButton::clicked, this, &THorloge::SpinButton1UpClick);
-  connect(down, &QToolButton::clicked, this, &THorloge::SpinButton1DownClick);
-  connect(Button2, &QPushButton::clicked, this, &THorloge::Button2Click);
-  connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+  clockTimer = new QTimer(this);
+  clockTimer->setObjectName(QStringLiteral("clockTimer"));
+  clockTimer->setInterval(TickMilliseconds);
+  connect(clockTimer, &QTimer::timeout, this, &THorloge::showTime);
+  connect(up, &QToolButton::clicked, this, &THorloge::spinUp);
+  connect(down, &QToolButton::clicked, this, &THorloge::spinDown);
+  connect(setTimeButton, &QPushButton::clicked, this, &THorloge::toggleSettingMode);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int THorloge::showModal() {
@@ -143,47 +143,49 @@ int THorloge::showModal() {
 }
 
 void THorloge::FormActivate() {
-  Timer1->start();
-  Timer1Timer();
+  clockTimer->start();
+  showTime();
   SettingTime = false;
 }
 
-void THorloge::FormDeactivate() { Timer1->stop(); }
+void THorloge::FormDeactivate() { clockTimer->stop(); }
 
-void THorloge::Timer1Timer() { showLabels(clockLabels(currentClock().now())); }
+void THorloge::showTime() { showLabels(clockLabels(currentClock().now())); }
 
-void THorloge::SpinButton1UpClick() { spin(1); }
+void THorloge::spinUp() { spin(1); }
 
-void THorloge::SpinButton1DownClick() { spin(-1); }
+void THorloge::spinDown() { spin(-1); }
 
 void THorloge::spin(int step) {
-  const int field = RadioGroup1->checkedId();
+  const int field = fieldGroup->checkedId();
   if (field < 0) return;
   runGuarded(this, [&] { showLabels(spinClockField(labels(), static_cast<ClockField>(field), step)); });
 }
 
 // A setting that fails is reported and keeps setting mode, so that the user can correct the
 // field and press "Set" again.
-void THorloge::Button2Click() {
+void THorloge::toggleSettingMode() {
   runGuarded(this, [this] {
     if (!SettingTime) {
       SettingTime = true;
-      Timer1->stop();
+      clockTimer->stop();
       return;
     }
     Modifie();
     SettingTime = false;
-    Timer1->start();
+    clockTimer->start();
   });
 }
 
 void THorloge::Modifie() { setClockFromLabels(labels()); }
 
-ClockLabels THorloge::labels() const { return {fromQString(Label1->text()), fromQString(Label2->text())}; }
+ClockLabels THorloge::labels() const {
+  return {fromQString(timeLabel->text()), fromQString(dateLabel->text())};
+}
 
 void THorloge::showLabels(const ClockLabels& labels) {
-  Label1->setText(toQString(labels.time));
-  Label2->setText(toQString(labels.date));
+  timeLabel->setText(toQString(labels.time));
+  dateLabel->setText(toQString(labels.date));
 }
 
 }  // namespace tessaro

@@ -22,25 +22,25 @@ class THorloge : public QDialog {
   // window closes.
   int showModal();
 
-  // One tick of Timer1: the current local time and date into the labels. Public so that a tick
+  // One tick of clockTimer: the current local time and date into the labels. Public so that a tick
   // can be driven without waiting for the timer.
-  void Timer1Timer();
+  void showTime();
 
  private:
   void FormActivate();
   void FormDeactivate();
-  void SpinButton1UpClick();
-  void SpinButton1DownClick();
-  void Button2Click();
+  void spinUp();
+  void spinDown();
+  void toggleSettingMode();
   void Modifie();
   void spin(int step);
   ClockLabels labels() const;
   void showLabels(const ClockLabels& labels);
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QButtonGroup* RadioGroup1;
-  QTimer* Timer1;
+  QLabel* timeLabel;
+  QLabel* dateLabel;
+  QButtonGroup* fieldGroup;
+  QTimer* clockTimer;
   bool SettingTime = false;
 };
 

@@ -26,13 +26,25 @@ struct KeyPlace {
 };
 
 constexpr KeyPlace Keys[] = {
-    {"Button7", "7", 0, 0},     {"Button8", "8", 0, 1},       {"Button9", "9", 0, 2},
-    {"Button12", "+", 0, 3},    {"Button4", "4", 1, 0},       {"Button5", "5", 1, 1},
-    {"Button6", "6", 1, 2},     {"Button13", "-", 1, 3},      {"Button1", "1", 2, 0},
-    {"Button2", "2", 2, 1},     {"Button3", "3", 2, 2},       {"Button14", "*", 2, 3},
-    {"Button10", ",", 3, 0},    {"Button0", "0", 3, 1},       {"Button11", "=", 3, 2},
-    {"Button15", "/", 3, 3},    {"Button16", "1/x", 4, 0, 2}, {"Button17", "sqr", 4, 2, 2},
-    {"Button18", "C", 5, 0, 2},
+    {"sevenKey", "7", 0, 0},
+    {"eightKey", "8", 0, 1},
+    {"nineKey", "9", 0, 2},
+    {"plusKey", "+", 0, 3},
+    {"fourKey", "4", 1, 0},
+    {"fiveKey", "5", 1, 1},
+    {"sixKey", "6", 1, 2},
+    {"minusKey", "-", 1, 3},
+    {"oneKey", "1", 2, 0},
+    {"twoKey", "2", 2, 1},
+    {"threeKey", "3", 2, 2},
+    {"timesKey", "*", 2, 3},
+    {"commaKey", ",", 3, 0},
+    {"zeroKey", "0", 3, 1},
+    {"equalsKey", "=", 3, 2},
+    {"divideKey", "/", 3, 3},
+    {"reciprocalKey", "1/x", 4, 0, 2},
+    {"squareRootKey", "sqr", 4, 2, 2},
+    {"clearKey", "C", 5, 0, 2},
 };
 
 constexpr int KeyWidth = 48;
@@ -49,29 +61,30 @@ TPocket::TPocket(QWidget* parent) : QDialog(parent) {
   paintWidget(this, Teal);
 
   auto* topPanel = new QFrame(this);
-  topPanel->setObjectName(QStringLiteral("Panel1"));
+  topPanel->setObjectName(QStringLiteral("topPanel"));
   paintWidget(topPanel, Qt::white);
   auto* displayPanel = new QFrame(topPanel);
-  displayPanel->setObjectName(QStringLiteral("Panel2"));
+  displayPanel->setObjectName(QStringLiteral("displayPanel"));
   displayPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   displayPanel->setLineWidth(2);
   paintWidget(displayPanel, Navy);
-  Label1 = new QLabel(displayPanel);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // a long entry must not widen the window
-  Label1->setFixedHeight(30);
-  Label1->setContentsMargins(4, 0, 4, 0);
-  paintWidget(Label1, Silver);
-  auto* Label2 = new QLabel(displayPanel);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setFixedHeight(4);
-  paintWidget(Label2, Qt::red);
+  displayLabel = new QLabel(displayPanel);
+  displayLabel->setObjectName(QStringLiteral("displayLabel"));
+  displayLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  displayLabel->setSizePolicy(QSizePolicy::Ignored,
+                              QSizePolicy::Fixed);  // a long entry must not widen the window
+  displayLabel->setFixedHeight(30);
+  displayLabel->setContentsMargins(4, 0, 4, 0);
+  paintWidget(displayLabel, Silver);
+  auto* displayStripe = new QLabel(displayPanel);
+  displayStripe->setObjectName(QStringLiteral("displayStripe"));
+  displayStripe->setFixedHeight(4);
+  paintWidget(displayStripe, Qt::red);
   auto* displayLayout = new QVBoxLayout(displayPanel);
   displayLayout->setContentsMargins(4, 4, 4, 4);
   displayLayout->setSpacing(2);
-  displayLayout->addWidget(Label1);
-  displayLayout->addWidget(Label2);
+  displayLayout->addWidget(displayLabel);
+  displayLayout->addWidget(displayStripe);
   auto* topLayout = new QVBoxLayout(topPanel);
   topLayout->setContentsMargins(6, 6, 6, 6);
   topLayout->addWidget(displayPanel);
@@ -88,11 +101,11 @@ TPocket::TPocket(QWidget* parent) : QDialog(parent) {
     buttonsByCaption[caption] = button;
     keys->addWidget(button, key.row, key.column, 1, key.columnSpan);
   }
-  auto* Button19 = new QPushButton(QStringLiteral("Fermer"), this);
-  Button19->setObjectName(QStringLiteral("Button19"));
-  Button19->setFixedHeight(KeyHeight);
-  connect(Button19, &QPushButton::clicked, this, &QDialog::reject);
-  keys->addWidget(Button19, 5, 2, 1, 2);
+  auto* closeButton = new QPushButton(QStringLiteral("Fermer"), this);
+  closeButton->setObjectName(QStringLiteral("closeButton"));
+  closeButton->setFixedHeight(KeyHeight);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+  keys->addWidget(closeButton, 5, 2, 1, 2);
 
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -113,7 +126,7 @@ void TPocket::FormActivate() { ButtonClick(QStringLiteral("C")); }
 
 void TPocket::ButtonClick(const QString& caption) {
   runGuarded(this, [&] { calculator.press(fromQString(caption)); });
-  Label1->setText(toQString(calculator.display()));
+  displayLabel->setText(toQString(calculator.display()));
   if (caption == QLatin1String("C")) buttonsByCaption.at(QStringLiteral("="))->setFocus();
 }
 

@@ -33,7 +33,7 @@ class TPocket : public QDialog {
   void FormKeyPress(QKeyEvent* event);
 
   PocketCalculator calculator;
-  QLabel* Label1;
+  QLabel* displayLabel;
   std::map<QString, QPushButton*> buttonsByCaption;
 };
 

@@ -50,7 +50,7 @@ struct AnalysisCase {
 };
 
 const AnalysisCase analysisCases[] = {
-    {"Interprtation1",
+    {"venusInterpretationAction",
      "Interpr\xE9tation",
      "4 9 |2 6 7 8 ",
      {"4: REALISATION.", "Dominant : Qualit\xE9 d'ordre", "9: ALTRUISME.",
@@ -58,28 +58,28 @@ const AnalysisCase analysisCases[] = {
       "6: HARMONIE.", "Manquant : Mariage difficile.", "7: VIE INTERIEURE.",
       "Manquant : Manque de compr\xE9hension.", "8: EXPANSION MATERIELLE.",
       "Manquant : Difficult\xE9 \xE0 maintenir"}},
-    {"Graphiquecomplet1",
+    {"fullChartAction",
      "Graphique complet du nom",
      "1|9|8|1|8",
      {"1: D\xE9sir de r\xE9ussir", "9: Altruisme, d\xE9vouement",
       "Amour : ", "Travail : ", "Sant\xE9 : ", "8: Attitude franche et directe.",
       "1: Invention, nervosit\xE9, opportunisme.", "8: Autorit\xE9, d\xE9termination."}},
-    {"Lettresdunom1",
+    {"nameLettersAction",
      "Lettres du nom",
      "M.D.= 8|U|3|4|3|1",
      {" 8: Accomplissements mat\xE9riels.", "M: (lettre physique) Travail, construction.",
       "D: (lettre physique) Efficacit\xE9, d\xE9veloppement.", "U: Intuition, tension morale."}},
-    {"Datedenaissance1",
+    {"birthDateAction",
      "Date de Naissance",
      "19 = 1|04 = 4|1950 = 6|11",
      {"1: Accomplissements personnels", "4: Labeur, limitations", "6: Amour, responsabilit\xE9s, succ\xE8s.",
       "11: Vie d'inspiration et de ma\xEEtrise.", "C'est un chemin qui favorise"}},
-    {"Nombreunique1",
+    {"singleNumberAction",
      "Le nombre cosmique",
      "1|8|11|11",
      {"1: Invention, nervosit\xE9", "8: Autorit\xE9, d\xE9termination.", "11: Vie d'inspiration",
       "C'est un chemin qui favorise", "11: Triomphe dans la lutte, force."}},
-    {"Anneencours1",
+    {"currentYearAction",
      "Analyse au 08/12/2026",
      "6|D|4|5|9|8",
      {"6: Ann\xE9"
@@ -90,8 +90,8 @@ const AnalysisCase analysisCases[] = {
       "al pour achever",
       "8: Id\xE9"
       "al pour les affaires"}},
-    {"Chance1", "Nombre de la chance", "20|11|19|1|1, 2, 6, 19, 20, 42", {}},
-    {"Viecourante1",
+    {"chanceAction", "Nombre de la chance", "20|11|19|1|1, 2, 6, 19, 20, 42", {}},
+    {"everydayLifeAction",
      "Vie courante",
      "9|6|8|7",
      {"Accord avec le nombre d'expression", "9 est en accord avec 1 - 3 - 5 - 6", " ", "Soci\xE9t\xE9",
@@ -133,15 +133,15 @@ struct FailureCase {
 };
 
 const FailureCase failureCases[] = {
-    {"NameWithoutVowel", {"brt", "plm"}, "Graphiquecomplet1", "'' n'est pas une valeur enti\xE8re correcte"},
+    {"NameWithoutVowel", {"brt", "plm"}, "fullChartAction", "'' n'est pas une valeur enti\xE8re correcte"},
     {"InitialsWithoutValue",
      {"\u00C9ve", "\u00C9t\u00E9"},
-     "Lettresdunom1",
+     "nameLettersAction",
      "'= ' n'est pas une valeur enti\xE8re correcte"},
-    {"NoAddress", {"Marie", "Durand"}, "Viecourante1", "Adresse manquante"},
+    {"NoAddress", {"Marie", "Durand"}, "everydayLifeAction", "Adresse manquante"},
     {"NameWithoutValueForTheUniqueNumber",
      {"\u00C9\u00C9", "Durand"},
-     "Nombreunique1",
+     "singleNumberAction",
      "'' n'est pas une valeur enti\xE8re correcte"},
 };
 
@@ -155,7 +155,7 @@ TEST_P(AnalysisFailure, IsShownByTheTopLevelHandlerAndTheProgramGoesOn) {
   EXPECT_EQ(scripted.asked, QStringList{QStringLiteral("message: ") + toQString(c.message)});
 
   readNextDialog([](QDialog&) {});
-  trigger("Datedenaissance1");
+  trigger("birthDateAction");
   EXPECT_EQ(scripted.asked.size(), 2);
 }
 
@@ -167,11 +167,13 @@ class Compatibility : public ProgramTest {
   // Answers the second-person dialog: the second person's names, then OK.
   void answerSecondPerson(const QString& firstName, const QString& lastName) {
     scripted.dialogs.push_back([firstName, lastName](QDialog& dialog) {
-      EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("MARIE"));
-      EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("DURAND"));
-      dialog.findChild<QLineEdit*>(QStringLiteral("Edit3"))->setText(firstName);
-      dialog.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(lastName);
-      dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+      EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("firstNameEdit"))->text(),
+                QStringLiteral("MARIE"));
+      EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("lastNameEdit"))->text(),
+                QStringLiteral("DURAND"));
+      dialog.findChild<QLineEdit*>(QStringLiteral("secondFirstNameEdit"))->setText(firstName);
+      dialog.findChild<QLineEdit*>(QStringLiteral("secondLastNameEdit"))->setText(lastName);
+      dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
       return dialog.result();
     });
   }
@@ -193,7 +195,7 @@ TEST_F(Compatibility, ShowsThePairAndPrintsItsPage) {
     printer.setOutputFileName(pdf);
     dynamic_cast<TEntente&>(dialog).printPage(printer);
   });
-  trigger("Ententedeux1");
+  trigger("ententeAction");
 
   EXPECT_EQ(fromQString(shown.title), "Entente \xE0 deux");
   EXPECT_EQ(names, (QStringList{QStringLiteral("MARIE DURAND"), QStringLiteral("JEAN DUPONT")}));
@@ -214,7 +216,7 @@ TEST_F(Compatibility, ShowsThePairAndPrintsItsPage) {
 TEST_F(Compatibility, EndsSilentlyWithoutASecondPerson) {
   newStudy(marieDurand);
   answerSecondPerson(QStringLiteral("jean"), QString());
-  trigger("Ententedeux1");
+  trigger("ententeAction");
   EXPECT_TRUE(scripted.messages.isEmpty());
   EXPECT_EQ(scripted.asked.last(), toQString("dialog: entente \xE0 deux"));
 }
@@ -222,7 +224,7 @@ TEST_F(Compatibility, EndsSilentlyWithoutASecondPerson) {
 TEST_F(Compatibility, ASecondPersonWithoutValueIsReportedByTheTopLevelHandler) {
   newStudy(marieDurand);
   answerSecondPerson(QStringLiteral("\u00C9\u00C9"), QStringLiteral("-"));
-  trigger("Ententedeux1");
+  trigger("ententeAction");
   EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur enti\xE8re correcte")});
 }
 
@@ -232,9 +234,9 @@ TEST_F(ProgramTest, FirstNameCommandShowsTheStudysReading) {
   QString reading;
   readNextDialog([&reading](QDialog& dialog) {
     EXPECT_EQ(fromQString(dialog.windowTitle()), "Le pr\xE9nom");
-    reading = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+    reading = dialog.findChild<QPlainTextEdit*>(QStringLiteral("readingMemo"))->toPlainText();
   });
-  trigger("Prnom1");
+  trigger("firstNameAction");
   EXPECT_TRUE(reading.startsWith(QStringLiteral("MARIE\n"))) << reading.toStdString();
 }
 

@@ -41,25 +41,25 @@ void ProgramTest::answerNewStudy(const TypedSubject& subject, Close close) {
     const auto field = [&dialog](const char* name) {
       return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
     };
-    field("Edit1")->setText(subject.firstName);
-    field("Edit2")->setText(subject.lastName);
-    field("Edit3")->setText(subject.address);
-    field("Edit4")->setText(subject.postcodeCity);
-    field("Edit5")->setText(subject.company);
-    const std::pair<const char*, QString> dates[] = {{"DateTimePicker1", subject.birthDate},
-                                                     {"DateTimePicker2", subject.studyDate}};
+    field("firstNameEdit")->setText(subject.firstName);
+    field("lastNameEdit")->setText(subject.lastName);
+    field("addressEdit")->setText(subject.address);
+    field("cityEdit")->setText(subject.postcodeCity);
+    field("companyEdit")->setText(subject.company);
+    const std::pair<const char*, QString> dates[] = {{"birthDateField", subject.birthDate},
+                                                     {"studyDateField", subject.studyDate}};
     for (const auto& [picker, date] : dates) {
       if (!date.isEmpty()) field(picker)->setText(date);
     }
     switch (close) {
       case Close::Ok:
-        dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
         break;
       case Close::Enter:
-        QTest::keyClick(field("Edit1"), Qt::Key_Return);
+        QTest::keyClick(field("firstNameEdit"), Qt::Key_Return);
         break;
       case Close::Cancel:
-        dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         break;
     }
     return dialog.result();
@@ -68,7 +68,7 @@ void ProgramTest::answerNewStudy(const TypedSubject& subject, Close close) {
 
 void ProgramTest::newStudy(const TypedSubject& subject, Close close) {
   answerNewStudy(subject, close);
-  trigger("Nouveauthme1");
+  trigger("newStudyAction");
 }
 
 void ProgramTest::readNextDialog(std::function<void(QDialog&)> reader) {

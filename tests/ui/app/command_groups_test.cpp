@@ -12,10 +12,22 @@
 namespace tessaro::testing {
 namespace {
 
-const std::vector<const char*> alwaysAvailable = {
-    "Nouveauthme1", "Etude1",        "OpenItem", "ExitItem",  "Consulter1",  "Inclureleprnom1",
-    "Calendrier1",  "Calculatrice1", "Horloge1", "Sommaire1", "Rechercher2", "Utiliserlaide1",
-    "About1",       "SpeedButton1",  "OpenBtn",  "SaveBtn"};
+const std::vector<const char*> alwaysAvailable = {"newStudyAction",
+                                                  "etudeAction",
+                                                  "OpenItem",
+                                                  "ExitItem",
+                                                  "consultFirstNamesAction",
+                                                  "includeFirstNameAction",
+                                                  "calendarAction",
+                                                  "calculatorAction",
+                                                  "clockAction",
+                                                  "helpContentsAction",
+                                                  "helpSearchAction",
+                                                  "helpOnHelpAction",
+                                                  "aboutAction",
+                                                  "newStudyButton",
+                                                  "OpenBtn",
+                                                  "SaveBtn"};
 
 class CommandGroups : public ProgramTest {
  protected:
@@ -71,13 +83,13 @@ TEST_F(CommandGroups, ACancelledStudyNeverDisablesWhatAnEarlierStudyEnabled) {
 
 TEST_F(CommandGroups, FermerClosesTheDocumentAndDisablesTheTextCommandsOnly) {
   newStudy({"Jean", "Dupont"});
-  auto* editor = study().findChild<QTextEdit*>(QStringLiteral("Rtf1"));
+  auto* editor = study().findChild<QTextEdit*>(QStringLiteral("editor"));
   editor->setPlainText(QStringLiteral("portrait"));
   editor->show();
   mainForm().Validtxt();
   expectGroup(textCommandNames(), true);
 
-  trigger("Fermer1");
+  trigger("closeAction");
   expectGroup(textCommandNames(), false);
   expectGroup(subjectCommandNames(), true);
   EXPECT_TRUE(editor->isHidden());
@@ -85,23 +97,23 @@ TEST_F(CommandGroups, FermerClosesTheDocumentAndDisablesTheTextCommandsOnly) {
 }
 
 TEST_F(CommandGroups, CheckMarksStartClearedAndTheFirstNameOneFollowsTheStudy) {
-  EXPECT_FALSE(action("Puces1")->isChecked());
-  EXPECT_FALSE(action("Inclureleprnom1")->isChecked());
+  EXPECT_FALSE(action("bulletsAction")->isChecked());
+  EXPECT_FALSE(action("includeFirstNameAction")->isChecked());
   EXPECT_FALSE(study().includeFirstName());
-  trigger("Inclureleprnom1");
-  EXPECT_TRUE(action("Inclureleprnom1")->isChecked());
+  trigger("includeFirstNameAction");
+  EXPECT_TRUE(action("includeFirstNameAction")->isChecked());
   EXPECT_TRUE(study().includeFirstName());
-  trigger("Inclureleprnom1");
+  trigger("includeFirstNameAction");
   EXPECT_FALSE(study().includeFirstName());
 }
 
 TEST_F(CommandGroups, BothNewStudyItemsShowF2ButOnlyOneBindsIt) {
-  EXPECT_EQ(action("Nouveauthme1")->shortcut(), QKeySequence(Qt::Key_F2));
-  EXPECT_TRUE(action("Etude1")->shortcut().isEmpty());
-  EXPECT_TRUE(action("Etude1")->text().endsWith(QStringLiteral("\tF2")));
+  EXPECT_EQ(action("newStudyAction")->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_TRUE(action("etudeAction")->shortcut().isEmpty());
+  EXPECT_TRUE(action("etudeAction")->text().endsWith(QStringLiteral("\tF2")));
   // Both start a new study.
   answerNewStudy({"Ann", "Lee"});
-  trigger("Etude1");
+  trigger("etudeAction");
   EXPECT_EQ(study().subject().LastName, "LEE");
 }
 

@@ -80,12 +80,12 @@ TEST_P(CommandLine, OpensTheNamedFileOnceTheMainWindowIsShown) {
   const TTessaro& study = *appWindows().Tessaro;
   EXPECT_TRUE(mainForm.isVisible());
   EXPECT_EQ(fromQString(study.windowTitle()), c.caption);
-  EXPECT_EQ(!study.findChild<QTextEdit*>(QStringLiteral("Rtf1"))->isHidden(), c.documentShown);
-  EXPECT_EQ(mainForm.findChild<QAction*>(QStringLiteral("Fermer1"))->isEnabled(), c.documentShown);
-  EXPECT_EQ(mainForm.findChild<QAction*>(QStringLiteral("Portraitgnral1"))->isEnabled(), c.subjectCommands);
+  EXPECT_EQ(!study.findChild<QTextEdit*>(QStringLiteral("editor"))->isHidden(), c.documentShown);
+  EXPECT_EQ(mainForm.findChild<QAction*>(QStringLiteral("closeAction"))->isEnabled(), c.documentShown);
+  EXPECT_EQ(mainForm.findChild<QAction*>(QStringLiteral("portraitAction"))->isEnabled(), c.subjectCommands);
   EXPECT_EQ(scripted.messages, c.message.isEmpty() ? QStringList{} : QStringList{inFolder(c.message)});
   if (c.documentShown) {
-    EXPECT_EQ(study.findChild<QTextEdit*>(QStringLiteral("Rtf1"))->toPlainText(),
+    EXPECT_EQ(study.findChild<QTextEdit*>(QStringLiteral("editor"))->toPlainText(),
               QStringLiteral("Bonjour gras"));
   }
 }

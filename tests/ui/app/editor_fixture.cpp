@@ -8,7 +8,7 @@
 
 namespace tessaro::testing {
 
-QTextEdit* EditorTest::editor() const { return study().findChild<QTextEdit*>(QStringLiteral("Rtf1")); }
+QTextEdit* EditorTest::editor() const { return study().findChild<QTextEdit*>(QStringLiteral("editor")); }
 
 QWidget* EditorTest::ruler() const { return study().findChild<QWidget*>(QStringLiteral("Ruler")); }
 
@@ -21,10 +21,12 @@ QToolButton* EditorTest::toolButton(const char* name) const {
 }
 
 QComboBox* EditorTest::fontBox() const {
-  return mainForm().findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+  return mainForm().findChild<QComboBox*>(QStringLiteral("fontNameBox"));
 }
 
-QSpinBox* EditorTest::sizeBox() const { return mainForm().findChild<QSpinBox*>(QStringLiteral("SpinEdit1")); }
+QSpinBox* EditorTest::sizeBox() const {
+  return mainForm().findChild<QSpinBox*>(QStringLiteral("fontSizeBox"));
+}
 
 bool EditorTest::visible(const char* name) const {
   return !study().findChild<QWidget*>(QString::fromLatin1(name))->isHidden();

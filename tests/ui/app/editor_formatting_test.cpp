@@ -137,7 +137,7 @@ TEST_F(EditorFormatting, TheToolbarShowsTheCaretsStylesAlignmentAndBullets) {
   EXPECT_FALSE(toolButton("ItalButton")->isChecked());
   EXPECT_TRUE(toolButton("UnderButton")->isChecked());
   EXPECT_TRUE(toolButton("LeftButton")->isChecked());
-  EXPECT_FALSE(action("Puces1")->isChecked());
+  EXPECT_FALSE(action("bulletsAction")->isChecked());
 
   select(15);
   EXPECT_FALSE(toolButton("BoldButton")->isChecked());
@@ -145,7 +145,7 @@ TEST_F(EditorFormatting, TheToolbarShowsTheCaretsStylesAlignmentAndBullets) {
   EXPECT_TRUE(toolButton("RightButton")->isChecked());
   EXPECT_FALSE(toolButton("LeftButton")->isChecked());
   EXPECT_FALSE(toolButton("CenterButton")->isChecked());
-  EXPECT_TRUE(action("Puces1")->isChecked());
+  EXPECT_TRUE(action("bulletsAction")->isChecked());
 }
 
 TEST_F(EditorFormatting, FontAndSizeBoxesFormatTheSelection) {
@@ -174,23 +174,23 @@ TEST_F(EditorFormatting, AlignmentButtonsSetTheParagraphsOfTheSelection) {
 
 TEST_F(EditorFormatting, BulletsComeAndGoWithTheMenusCheckMark) {
   select(15);
-  trigger("Puces1");
-  EXPECT_TRUE(action("Puces1")->isChecked());
+  trigger("bulletsAction");
+  EXPECT_TRUE(action("bulletsAction")->isChecked());
   ASSERT_NE(editor()->document()->lastBlock().textList(), nullptr);
   EXPECT_EQ(editor()->document()->firstBlock().textList(), nullptr);
-  trigger("Puces1");
-  EXPECT_FALSE(action("Puces1")->isChecked());
+  trigger("bulletsAction");
+  EXPECT_FALSE(action("bulletsAction")->isChecked());
   EXPECT_EQ(editor()->document()->lastBlock().textList(), nullptr);
   EXPECT_EQ(editor()->document()->lastBlock().blockFormat().indent(), 0);
 }
 
 TEST_F(EditorFormatting, SelectAllCopyAndPaste) {
-  trigger("Slectionnertout1");
+  trigger("selectAllAction");
   EXPECT_EQ(selectedText(), QStringLiteral("premier mot\u2029second paragraphe"));
   select(0, 7);
-  trigger("Copier1");
+  trigger("copyAction");
   select(29);
-  trigger("Coller1");
+  trigger("pasteAction");
   EXPECT_EQ(editor()->toPlainText(), QStringLiteral("premier mot\nsecond paragraphepremier"));
 }
 

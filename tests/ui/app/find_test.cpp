@@ -13,10 +13,10 @@ class Find : public EditorTest {
  protected:
   Find() { showText(QStringLiteral("LE NOM ET LE NOMBRE\nle nom")); }
 
-  QDialog* dialog() const { return study().findChild<QDialog*>(QStringLiteral("FindDialog1")); }
+  QDialog* dialog() const { return study().findChild<QDialog*>(QStringLiteral("findDialog")); }
 
   void open(const QString& text, bool matchCase = false, bool wholeWord = false) {
-    trigger("Rechercher1");
+    trigger("findAction");
     dialog()->findChild<QLineEdit*>(QStringLiteral("FindText"))->setText(text);
     dialog()->findChild<QCheckBox*>(QStringLiteral("MatchCase"))->setChecked(matchCase);
     dialog()->findChild<QCheckBox*>(QStringLiteral("WholeWord"))->setChecked(wholeWord);

@@ -60,11 +60,11 @@ const KeyCase keyCases[] = {
      [](const QTextEdit& e, const QWidget*) { return e.alignment() == Qt::AlignRight; }},
     {"FontBoxIsCtrlShiftP", Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier,
      [](const QTextEdit&, const QWidget* focus) {
-       return focus != nullptr && focus->objectName() == QStringLiteral("ComboBox1");
+       return focus != nullptr && focus->objectName() == QStringLiteral("fontNameBox");
      }},
     {"SizeBoxIsCtrlShiftT", Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier,
      [](const QTextEdit&, const QWidget* focus) {
-       return focus != nullptr && focus->objectName() == QStringLiteral("SpinEdit1");
+       return focus != nullptr && focus->objectName() == QStringLiteral("fontSizeBox");
      }},
 };
 
@@ -117,21 +117,21 @@ struct CellCase {
 
 // JEAN DUPONT: J 1, E 5, A 1, N 5; D 4, U 3, P 7, O 6, N 5, T 2; every digit but 8 and 9 counted.
 const CellCase cellCases[] = {
-    {"Panel1", "SpeedButton1", "Lettres du pr\xE9nom, case 1 : J"},
-    {"Panel1", "SpeedButton21", "Lettres du pr\xE9nom, case 21"},
-    {"Panel2", "SpeedButton23", "Chiffres du pr\xE9nom, case 2 : 5"},
-    {"Panel3", "SpeedButton48", "Lettres du nom, case 6 : T"},
-    {"Panel4", "SpeedButton64", "Chiffres du nom, case 1 : 4"},
-    {"Panel5", "SpeedButton85", "\xC9toile de V\xE9nus, chiffre 1 : 2"},
-    {"Panel5", "SpeedButton89", "\xC9toile de V\xE9nus, chiffre 5 : 3"},
-    {"Panel5", "SpeedButton93", "\xC9toile de V\xE9nus, chiffre 9 : 0"},
+    {"firstNameLettersPanel", "cell1", "Lettres du pr\xE9nom, case 1 : J"},
+    {"firstNameLettersPanel", "cell21", "Lettres du pr\xE9nom, case 21"},
+    {"firstNameDigitsPanel", "cell23", "Chiffres du pr\xE9nom, case 2 : 5"},
+    {"lastNameLettersPanel", "cell48", "Lettres du nom, case 6 : T"},
+    {"lastNameDigitsPanel", "cell64", "Chiffres du nom, case 1 : 4"},
+    {"starPanel", "cell85", "\xC9toile de V\xE9nus, chiffre 1 : 2"},
+    {"starPanel", "cell89", "\xC9toile de V\xE9nus, chiffre 5 : 3"},
+    {"starPanel", "cell93", "\xC9toile de V\xE9nus, chiffre 9 : 0"},
 };
 
 class CellName : public ProgramTest, public ::testing::WithParamInterface<CellCase> {};
 
 TEST_P(CellName, SaysWhereTheCellIsAndWhatItShows) {
   newStudy({"Jean", "Dupont", "07/03/1962", "05/01/2024"});
-  trigger("Etoiledevnus1");
+  trigger("venusStarAction");
   const QWidget* panel = study().findChild<QWidget*>(QString::fromLatin1(GetParam().panel));
   const QWidget* cell = panel->findChild<QWidget*>(QString::fromLatin1(GetParam().cell));
   EXPECT_EQ(fromQString(cell->accessibleName()), GetParam().name);

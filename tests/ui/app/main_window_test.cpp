@@ -29,7 +29,8 @@ namespace {
 class MainWindow : public ProgramTest {
  protected:
   QLabel* panel(int number) const {
-    return mainForm().findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(number));
+    const char* const names[2] = {"hintPanel", "timePanel"};
+    return mainForm().findChild<QLabel*>(QString::fromLatin1(names[number]));
   }
   void hover(const char* button) const {
     auto* widget = mainForm().findChild<QToolButton*>(QString::fromLatin1(button));
@@ -71,7 +72,7 @@ struct HintCase {
 };
 
 const HintCase hintCases[] = {
-    {"SpeedButton1", "Nouvelle \xE9rude", "Nouvelle \xE9rude"},
+    {"newStudyButton", "Nouvelle \xE9rude", "Nouvelle \xE9rude"},
     {"SaveBtn", "Enregistrer", ""},
     {"UnderButton", "Soulign\xE9", "Soulign\xE9"},
 };
@@ -94,9 +95,9 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, ToolbarHint, ::testing::ValuesIn(hintCases)
                          [](const auto& info) { return std::string(info.param.button); });
 
 TEST_F(MainWindow, AHighlightedMenuItemShowsItsHint) {
-  action("Nouveauthme1")->hover();
+  action("newStudyAction")->hover();
   EXPECT_EQ(fromQString(panel(0)->text()), "Nouveau th\xE8me, pour commencer une \xE9ude");
-  action("Interprtation1")->hover();
+  action("venusInterpretationAction")->hover();
   EXPECT_EQ(fromQString(panel(0)->text()), "Interpr\xE9tation d el'Etoile de V\xE9nus");
 }
 
@@ -106,11 +107,11 @@ struct WindowCase {
 };
 
 const WindowCase windowCases[] = {
-    {"About1", [] { return static_cast<QDialog*>(appWindows().AboutBox); }},
-    {"Consulter1", [] { return static_cast<QDialog*>(appWindows().Prenoms); }},
-    {"Calendrier1", [] { return static_cast<QDialog*>(appWindows().Calendrier); }},
-    {"Calculatrice1", [] { return static_cast<QDialog*>(appWindows().Pocket); }},
-    {"Horloge1", [] { return static_cast<QDialog*>(appWindows().Horloge); }},
+    {"aboutAction", [] { return static_cast<QDialog*>(appWindows().AboutBox); }},
+    {"consultFirstNamesAction", [] { return static_cast<QDialog*>(appWindows().Prenoms); }},
+    {"calendarAction", [] { return static_cast<QDialog*>(appWindows().Calendrier); }},
+    {"calculatorAction", [] { return static_cast<QDialog*>(appWindows().Pocket); }},
+    {"clockAction", [] { return static_cast<QDialog*>(appWindows().Horloge); }},
 };
 
 class WindowCommand : public MainWindow, public ::testing::WithParamInterface<WindowCase> {};
@@ -133,14 +134,14 @@ TEST_F(MainWindow, TheAboutBoxNamesTheProductAndItsVersion) {
       texts << dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
   });
-  trigger("About1");
+  trigger("aboutAction");
   EXPECT_EQ(texts, (QStringList{QStringLiteral("A propos"), QStringLiteral("Orv Tessaro"),
                                 QStringLiteral("Version 2.0")}));
 }
 
 TEST_F(MainWindow, TheHelpCommandsOpenTheViewerBesideTheMainWindow) {
   mainForm().show();
-  for (const char* command : {"Sommaire1", "Rechercher2", "Utiliserlaide1"}) {
+  for (const char* command : {"helpContentsAction", "helpSearchAction", "helpOnHelpAction"}) {
     appWindows().Help->hide();
     trigger(command);
     EXPECT_TRUE(appWindows().Help->isVisible()) << command;
@@ -150,7 +151,7 @@ TEST_F(MainWindow, TheHelpCommandsOpenTheViewerBesideTheMainWindow) {
 
 TEST_F(MainWindow, F1OnAMenuOpensItsHelpTopic) {
   mainForm().show();
-  auto* menu = mainForm().findChild<QMenu*>(QStringLiteral("Tessaro1"));
+  auto* menu = mainForm().findChild<QMenu*>(QStringLiteral("tessaroMenu"));
   menu->popup(QPoint(0, 0));
   QTest::keyClick(menu, Qt::Key_F1);
   EXPECT_FALSE(menu->isVisible());

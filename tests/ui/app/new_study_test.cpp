@@ -70,10 +70,10 @@ INSTANTIATE_TEST_SUITE_P(NewStudy, StoringTheSubject, ::testing::ValuesIn(subjec
 
 TEST_F(NewStudy, OkPutsTheNamesBackWithoutBlanks) {
   answerNewStudy({"jean pierre", "de la tour"});
-  trigger("Nouveauthme1");
+  trigger("newStudyAction");
   QDialog& dialog = *appWindows().Nouveau;
-  EXPECT_EQ(text(dialog, "Edit1"), QStringLiteral("jeanpierre"));
-  EXPECT_EQ(text(dialog, "Edit2"), QStringLiteral("delatour"));
+  EXPECT_EQ(text(dialog, "firstNameEdit"), QStringLiteral("jeanpierre"));
+  EXPECT_EQ(text(dialog, "lastNameEdit"), QStringLiteral("delatour"));
 }
 
 struct MissingNameCase {
@@ -96,14 +96,14 @@ TEST_P(MissingName, OkShowsTheMessageAndTheDialogStaysOpen) {
   bool stillOpen = false;
   scripted.dialogs.push_back([&](QDialog& dialog) {
     dialog.show();
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromLatin1(c.firstName));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QString::fromLatin1(c.lastName));
-    dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    dialog.findChild<QLineEdit*>(QStringLiteral("firstNameEdit"))->setText(QString::fromLatin1(c.firstName));
+    dialog.findChild<QLineEdit*>(QStringLiteral("lastNameEdit"))->setText(QString::fromLatin1(c.lastName));
+    dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     stillOpen = dialog.isVisible();
-    dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     return dialog.result();
   });
-  trigger("Nouveauthme1");
+  trigger("newStudyAction");
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(scripted.messages, QStringList{toQString(c.message)});
   EXPECT_EQ(study().subject().LastName, "");
@@ -116,39 +116,39 @@ class EnterInEveryInput : public NewStudy, public ::testing::WithParamInterface<
 
 TEST_P(EnterInEveryInput, AcceptsAtOnce) {
   scripted.dialogs.push_back([this](QDialog& dialog) {
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("anne marie"));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("le gall"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("firstNameEdit"))->setText(QStringLiteral("anne marie"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("lastNameEdit"))->setText(QStringLiteral("le gall"));
     QTest::keyClick(field(dialog, GetParam()), Qt::Key_Return);
     return dialog.result();
   });
-  trigger("Nouveauthme1");
+  trigger("newStudyAction");
   EXPECT_EQ(study().subject().FirstName, "ANNE MARIE");
   EXPECT_EQ(study().subject().LastName, "LE GALL");
 }
 
 INSTANTIATE_TEST_SUITE_P(NewStudy, EnterInEveryInput,
-                         ::testing::Values("Edit1", "Edit2", "DateTimePicker1", "DateTimePicker2", "Edit3",
-                                           "Edit4", "Edit5"));
+                         ::testing::Values("firstNameEdit", "lastNameEdit", "birthDateField",
+                                           "studyDateField", "addressEdit", "cityEdit", "companyEdit"));
 
 TEST_F(NewStudy, EachShowingStartsEmptyWithTodaysDate) {
   newStudy({"Jean", "Dupont", "19/04/1950", "08/12/2026", "1 rue", "Paris", "SA"});
   clock.time = {2025, 3, 9, 10, 0, 0};
   scripted.dialogs.push_back([this](QDialog& dialog) {
-    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"})
+    for (const char* name : {"firstNameEdit", "lastNameEdit", "addressEdit", "cityEdit", "companyEdit"})
       EXPECT_EQ(text(dialog, name), QString()) << name;
-    for (const char* name : {"DateTimePicker1", "DateTimePicker2"})
+    for (const char* name : {"birthDateField", "studyDateField"})
       EXPECT_EQ(text(dialog, name), QStringLiteral("09/03/2025")) << name;
-    dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     return dialog.result();
   });
-  trigger("Nouveauthme1");
+  trigger("newStudyAction");
 }
 
 TEST_F(NewStudy, CancelKeepsTheSubjectButResetsTheStudy) {
   newStudy({"Jean", "Dupont", "19/04/1950"});
-  trigger("Etoiledevnus1");
+  trigger("venusStarAction");
   ASSERT_TRUE(study().venusDone());
-  auto* editor = study().findChild<QTextEdit*>(QStringLiteral("Rtf1"));
+  auto* editor = study().findChild<QTextEdit*>(QStringLiteral("editor"));
   editor->show();
   const StudySubject before = study().subject();
 

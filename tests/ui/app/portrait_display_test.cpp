@@ -41,11 +41,12 @@ class PortraitDisplay : public EditorTest {
 
 TEST_F(PortraitDisplay, ReplacesTheGridWithTheDocumentInTheEditorsFont) {
   newStudy(jeanPierre);
-  trigger("Etoiledevnus1");
-  trigger("Portraitgnral1");
-  for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5"})
+  trigger("venusStarAction");
+  trigger("portraitAction");
+  for (const char* name : {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel",
+                           "lastNameDigitsPanel", "starPanel"})
     EXPECT_FALSE(visible(name)) << name;
-  EXPECT_TRUE(visible("Rtf1"));
+  EXPECT_TRUE(visible("editor"));
   EXPECT_TRUE(visible("Ruler"));
   const QStringList shown = shownParagraphs();
   ASSERT_GT(shown.size(), 40);
@@ -69,13 +70,13 @@ TEST_F(PortraitDisplay, ReplacesTheGridWithTheDocumentInTheEditorsFont) {
 
 TEST_F(PortraitDisplay, TwiceGivesOneCopyWhateverTheEditorHeld) {
   newStudy(jeanPierre);
-  trigger("Portraitgnral1");
+  trigger("portraitAction");
   const QStringList first = shownParagraphs();
   editor()->append(QStringLiteral("une note"));
   // Defaults brought in by an opened file do not outlive the portrait either.
   editor()->document()->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 30));
   scripted.answers.push_back(Answer::No);  // the note is not kept
-  trigger("Portraitgnral1");
+  trigger("portraitAction");
   EXPECT_EQ(shownParagraphs(), first);
   EXPECT_EQ(editor()->document()->defaultFont(), editor()->font());
   // The history starts with the portrait: nothing to undo into the earlier text.
@@ -84,15 +85,16 @@ TEST_F(PortraitDisplay, TwiceGivesOneCopyWhateverTheEditorHeld) {
 
 TEST_F(PortraitDisplay, FermerLeavesTheWindowBlankAndTheSubjectCommandsOn) {
   newStudy(jeanPierre);
-  trigger("Portraitgnral1");
-  trigger("Fermer1");
-  for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Rtf1", "Ruler"})
+  trigger("portraitAction");
+  trigger("closeAction");
+  for (const char* name : {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel",
+                           "lastNameDigitsPanel", "starPanel", "editor", "Ruler"})
     EXPECT_FALSE(visible(name)) << name;
   EXPECT_TRUE(editor()->toPlainText().isEmpty());
-  EXPECT_TRUE(enabled("Portraitgnral1"));
+  EXPECT_TRUE(enabled("portraitAction"));
   EXPECT_TRUE(enabled("SaveItem"));
-  EXPECT_FALSE(enabled("Fermer1"));
-  EXPECT_FALSE(enabled("Exporter1"));
+  EXPECT_FALSE(enabled("closeAction"));
+  EXPECT_FALSE(enabled("exportAction"));
   EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEAN-PIERRE");
 }
 
@@ -108,7 +110,7 @@ TEST_F(PortraitDisplay, AConversionErrorKeepsWhatWasWrittenAndShowsNoDocument) {
   scripted.openChoices.push_back(FileChoice{path, 0});
   trigger("OpenItem");
 
-  trigger("Portraitgnral1");
+  trigger("portraitAction");
   EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur enti\xE8re correcte")});
   const QStringList shown = shownParagraphs();
   const QStringList expected = expectedParagraphs();
@@ -120,18 +122,18 @@ TEST_F(PortraitDisplay, AConversionErrorKeepsWhatWasWrittenAndShowsNoDocument) {
   EXPECT_EQ(shown.mid(shown.size() - 2), (QStringList{QString(), QString()}));
   EXPECT_TRUE(shown[shown.size() - 3].startsWith(QStringLiteral("Lettres intuitives")))
       << shown[shown.size() - 3].toStdString();
-  EXPECT_FALSE(visible("Rtf1"));
+  EXPECT_FALSE(visible("editor"));
   EXPECT_FALSE(visible("Ruler"));
-  EXPECT_FALSE(visible("Panel1"));
+  EXPECT_FALSE(visible("firstNameLettersPanel"));
   // The text commands were enabled before the portrait started.
-  EXPECT_TRUE(enabled("Fermer1"));
+  EXPECT_TRUE(enabled("closeAction"));
 }
 
 TEST_F(PortraitDisplay, EndsWithTheFirstNameReadingWhenItIsIncluded) {
   appWindows().Prenoms->ChargePrenoms(TESSARO_SOURCE_DATA_DIR "/Prenoms.pre");
   newStudy({"Marie", "Durand", "19/04/1950", "08/12/2026"});
-  trigger("Inclureleprnom1");
-  trigger("Portraitgnral1");
+  trigger("includeFirstNameAction");
+  trigger("portraitAction");
   const QStringList shown = shownParagraphs();
   EXPECT_EQ(shown, expectedParagraphs());
   EXPECT_TRUE(shown.contains(QStringLiteral("LE PRENOM")));

@@ -61,7 +61,7 @@ class Printing : public EditorTest {
  protected:
   Printing() {
     newStudy({"Jean-Pierre", "Dupont", "07/03/1962", "05/01/2024"});
-    trigger("Portraitgnral1");
+    trigger("portraitAction");
     QPrinter& printer = mainForm().currentPrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
@@ -91,7 +91,7 @@ TEST_P(PrintDialog, SendsOneJobPerCopy) {
   const CopiesCase& c = GetParam();
   mainForm().currentPrinter().setCopyCount(c.copies.value_or(1));
   scripted.copies.push_back(c.copies);
-  trigger("Imprimer1");
+  trigger("printAction");
   EXPECT_EQ(scripted.asked.last(), QStringLiteral("print"));
   EXPECT_EQ(jobs.jobsWritten(QStringLiteral("portrait.pdf")), c.jobs);
   if (c.jobs == 0) return;
@@ -107,13 +107,13 @@ INSTANTIATE_TEST_SUITE_P(Printing, PrintDialog, ::testing::ValuesIn(copiesCases)
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Printing, TheToolbarButtonPrintsOneCopyWithoutADialog) {
-  toolButton("SpeedButton4")->click();
+  toolButton("printButton")->click();
   EXPECT_EQ(jobs.jobsWritten(QStringLiteral("portrait.pdf")), 1);
   EXPECT_FALSE(scripted.asked.contains(QStringLiteral("print")));
 }
 
 TEST_F(Printing, ThePagesCarryTheWholeTextFromTheEdgeOfThePrintableArea) {
-  toolButton("SpeedButton4")->click();
+  toolButton("printButton")->click();
   const QString text = pdfText(pdf);
   EXPECT_GE(text.count(QLatin1Char('\f')), 2) << "pages";
   EXPECT_TRUE(text.contains(QStringLiteral("INTERPRETATION")));
@@ -135,14 +135,14 @@ TEST_F(Printing, ThePagesCarryTheWholeTextFromTheEdgeOfThePrintableArea) {
 
 TEST_F(Printing, PrinterSetUpOpensThePlatformsDialog) {
   scripted.printerSetups.push_back(false);
-  trigger("Configurerlimprimante1");
+  trigger("printerSetupAction");
   EXPECT_EQ(scripted.asked.last(), QStringLiteral("printer setup"));
   EXPECT_EQ(jobs.jobsWritten(QStringLiteral("portrait.pdf")), 0);
 }
 
 TEST_F(Printing, APrinterThatCannotStartIsReported) {
   mainForm().currentPrinter().setOutputFileName(folder.filePath(QStringLiteral("absent/portrait.pdf")));
-  toolButton("SpeedButton4")->click();
+  toolButton("printButton")->click();
   EXPECT_EQ(scripted.messages, QStringList{toQString("L'imprimante s\xE9lectionn\xE9"
                                                      "e n'est pas valide")});
 }

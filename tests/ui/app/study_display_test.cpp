@@ -13,7 +13,7 @@ namespace {
 class StudyDisplay : public ProgramTest {
  protected:
   QString cell(int number) const {
-    auto* found = study().findChild<QLabel*>(QStringLiteral("SpeedButton%1").arg(number));
+    auto* found = study().findChild<QLabel*>(QStringLiteral("cell%1").arg(number));
     EXPECT_NE(found, nullptr) << number;
     return found != nullptr ? found->text() : QString();
   }
@@ -31,7 +31,7 @@ class StudyDisplay : public ProgramTest {
   bool visible(const char* name) const {
     return !study().findChild<QWidget*>(QString::fromLatin1(name))->isHidden();
   }
-  QTextEdit* editor() const { return study().findChild<QTextEdit*>(QStringLiteral("Rtf1")); }
+  QTextEdit* editor() const { return study().findChild<QTextEdit*>(QStringLiteral("editor")); }
 };
 
 QString cells(const QString& filled, int count = 21) {
@@ -41,7 +41,8 @@ QString cells(const QString& filled, int count = 21) {
 }
 
 TEST_F(StudyDisplay, NothingIsShownBeforeTheFirstStudy) {
-  for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Rtf1"})
+  for (const char* name : {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel",
+                           "lastNameDigitsPanel", "starPanel", "editor"})
     EXPECT_FALSE(visible(name)) << name;
   EXPECT_TRUE(study().windowTitle().isEmpty());
 }
@@ -76,8 +77,10 @@ TEST_P(NameGrid, FillsEveryCellOfTheFourRows) {
   EXPECT_EQ(row(2), cells(QString::fromLatin1(c.firstDigits)));
   EXPECT_EQ(row(3), cells(QString::fromLatin1(c.lastLetters)));
   EXPECT_EQ(row(4), cells(QString::fromLatin1(c.lastDigits)));
-  for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4"}) EXPECT_TRUE(visible(name)) << name;
-  EXPECT_FALSE(visible("Panel5"));
+  for (const char* name :
+       {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel", "lastNameDigitsPanel"})
+    EXPECT_TRUE(visible(name)) << name;
+  EXPECT_FALSE(visible("starPanel"));
 }
 
 INSTANTIATE_TEST_SUITE_P(StudyDisplay, NameGrid, ::testing::ValuesIn(gridCases),
@@ -86,18 +89,19 @@ INSTANTIATE_TEST_SUITE_P(StudyDisplay, NameGrid, ::testing::ValuesIn(gridCases),
 TEST_F(StudyDisplay, TheVenusStarOfJeanPierreDupont) {
   newStudy({"jean-pierre", "dupont"});
   editor()->show();
-  trigger("Etoiledevnus1");
+  trigger("venusStarAction");
   EXPECT_EQ(star(), QStringLiteral("2 1 1 1 5 1 2 0 3"));
   EXPECT_EQ(study().digitCounts()[0], 16);
-  for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5"})
+  for (const char* name : {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel",
+                           "lastNameDigitsPanel", "starPanel"})
     EXPECT_TRUE(visible(name)) << name;
-  EXPECT_FALSE(visible("Rtf1"));
+  EXPECT_FALSE(visible("editor"));
   EXPECT_TRUE(study().venusDone());
 }
 
 TEST_F(StudyDisplay, TheStarCountsLettersBeyondTheGrid) {
   newStudy({"abcdefghijklmnopqrstuvwxy", "z"});
-  trigger("Etoiledevnus1");
+  trigger("venusStarAction");
   // A-Y and Z: 26 letters of value, the grid shows 21 of the first name's.
   EXPECT_EQ(study().digitCounts()[0], 26);
   EXPECT_EQ(star(), QStringLiteral("3 3 3 3 3 3 3 3 2"));
@@ -105,9 +109,9 @@ TEST_F(StudyDisplay, TheStarCountsLettersBeyondTheGrid) {
 
 TEST_F(StudyDisplay, ANewStudyLeavesTheEarlierStarOnView) {
   newStudy({"jean-pierre", "dupont"});
-  trigger("Etoiledevnus1");
+  trigger("venusStarAction");
   newStudy({"ann", "lee"});
-  EXPECT_TRUE(visible("Panel5"));
+  EXPECT_TRUE(visible("starPanel"));
   EXPECT_EQ(star(), QStringLiteral("2 1 1 1 5 1 2 0 3"));
   EXPECT_FALSE(study().venusDone());
 }
@@ -115,13 +119,13 @@ TEST_F(StudyDisplay, ANewStudyLeavesTheEarlierStarOnView) {
 TEST_F(StudyDisplay, InterpretationComputesTheStarFirstOnlyWhenItIsNotDone) {
   newStudy({"jean-pierre", "dupont"});
   readNextDialog([](QDialog&) {});
-  trigger("Interprtation1");
-  EXPECT_TRUE(visible("Panel5"));
+  trigger("venusInterpretationAction");
+  EXPECT_TRUE(visible("starPanel"));
   EXPECT_EQ(star(), QStringLiteral("2 1 1 1 5 1 2 0 3"));
   // The stored counts serve the second time, even after the square was refilled by hand.
-  study().findChild<QLabel*>(QStringLiteral("SpeedButton85"))->setText(QStringLiteral("x"));
+  study().findChild<QLabel*>(QStringLiteral("cell85"))->setText(QStringLiteral("x"));
   readNextDialog([](QDialog&) {});
-  trigger("Interprtation1");
+  trigger("venusInterpretationAction");
   EXPECT_EQ(cell(85), QStringLiteral("x"));
 }
 

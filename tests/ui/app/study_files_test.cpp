@@ -122,8 +122,8 @@ TEST_F(StudyFiles, AnOpenedStudyIsShownAndRewrittenWithoutAQuestion) {
   EXPECT_EQ(study().subject().Address, "1 rue Haute");
   EXPECT_EQ(study().subject().Company, "");
   EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT Jean");
-  EXPECT_TRUE(visible("Panel1"));
-  EXPECT_TRUE(action("Portraitgnral1")->isEnabled());
+  EXPECT_TRUE(visible("firstNameLettersPanel"));
+  EXPECT_TRUE(action("portraitAction")->isEnabled());
 
   trigger("SaveItem");
   EXPECT_EQ(scripted.asked, QStringList{OpenFilter});
@@ -135,7 +135,7 @@ TEST_F(StudyFiles, SaveAsWritesAtOnceAndLeavesReplacingToTheDialog) {
   write(QStringLiteral("autre.tsr"), "ancien");
   newDupont();
   saveAsked(QStringLiteral("autre.tsr"));
-  trigger("Enregistrersous1");
+  trigger("saveAsAction");
   EXPECT_EQ(read(QStringLiteral("autre.tsr")), DupontFile);
   EXPECT_EQ(scripted.asked.mid(1), QStringList{StudyFilter});
   EXPECT_EQ(scripted.replaceQuestions, std::vector{ReplaceQuestion::ByDialog});
@@ -144,7 +144,7 @@ TEST_F(StudyFiles, SaveAsWritesAtOnceAndLeavesReplacingToTheDialog) {
 TEST_F(StudyFiles, SaveAsCancelledForANewStudyWritesNothingAndAsksNothingMore) {
   newDupont();
   scripted.saveChoices.push_back(std::nullopt);
-  trigger("Enregistrersous1");
+  trigger("saveAsAction");
   EXPECT_EQ(scripted.asked.mid(1), QStringList{StudyFilter});
   EXPECT_TRUE(study().fileName().isEmpty());
 }
@@ -182,7 +182,10 @@ struct RefusedCase {
 };
 
 const RefusedCase refusedCases[] = {
-    {"Unreadable", {}, "\nerreur d'entr\xE9" "e-sortie"},
+    {"Unreadable",
+     {},
+     "\nerreur d'entr\xE9"
+     "e-sortie"},
     {"Binary", QByteArray("JEAN\0\x01\x02\xFF", 8), "\nce n'est pas une \xE9tude Tessaro"},
     {"ControlBytes", "JEAN\r\nDUPONT\x1B[0m\r\n", "\nce n'est pas une \xE9tude Tessaro"},
     {"TooLarge", QByteArray(64 * 1024 + 1, 'A'), "\nfichier trop volumineux"},
@@ -220,7 +223,7 @@ class Documents : public StudyFiles {
  protected:
   Documents() {
     newDupont();
-    trigger("Portraitgnral1");
+    trigger("portraitAction");
   }
 
   QByteArray portraitText() const {
@@ -257,7 +260,7 @@ TEST_P(Export, WritesWhatTheNameSaysAndAsksBeforeReplacing) {
     scripted.answers.push_back(*c.replace);
   }
   saveAsked(QString::fromLatin1(c.chosen), c.filter);
-  trigger("Exporter1");
+  trigger("exportAction");
   const QStringList asked =
       c.replace ? QStringList{ExportFilter, ReplaceQuestion} : QStringList{ExportFilter};
   EXPECT_EQ(scripted.asked.mid(1), asked);
@@ -344,9 +347,9 @@ struct KeepWorkCase {
 };
 
 const KeepWorkCase keepWorkCases[] = {
-    {"FermerWithTheNameDialogCancelled", "Fermer1", Edit::BoldButton, Answer::Yes, nullptr, false},
+    {"FermerWithTheNameDialogCancelled", "closeAction", Edit::BoldButton, Answer::Yes, nullptr, false},
     {"QuitterAfterSaving", "ExitItem", Edit::Typing, Answer::Yes, "travail", true},
-    {"PortraitWithoutSaving", "Portraitgnral1", Edit::Typing, Answer::No, nullptr, true},
+    {"PortraitWithoutSaving", "portraitAction", Edit::Typing, Answer::No, nullptr, true},
     {"OuvrirCancelled", "OpenItem", Edit::Typing, Answer::Cancel, nullptr, false},
     {"QuitterAnUntouchedPortrait", "ExitItem", Edit::None, {}, nullptr, true},
 };
@@ -356,9 +359,9 @@ class KeepWork : public Documents, public ::testing::WithParamInterface<KeepWork
   static inline const QString Notes = QStringLiteral("Notes du consultant");
 
   bool wentOn(const std::string& command) const {
-    if (command == "Fermer1") return !visible("Rtf1");
+    if (command == "closeAction") return !visible("editor");
     if (command == "ExitItem") return !mainForm().isVisible();
-    if (command == "Portraitgnral1") return !editor()->toPlainText().contains(Notes);
+    if (command == "portraitAction") return !editor()->toPlainText().contains(Notes);
     return scripted.asked.contains(OpenFilter);
   }
 };
@@ -393,13 +396,13 @@ INSTANTIATE_TEST_SUITE_P(StudyFiles, KeepWork, ::testing::ValuesIn(keepWorkCases
 
 TEST_F(Documents, ExportCancelledWritesNothing) {
   scripted.saveChoices.push_back(std::nullopt);
-  trigger("Exporter1");
+  trigger("exportAction");
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST_F(Documents, ExportToAFolderThatCannotTakeItIsReported) {
   saveAsked(QStringLiteral("absent/portrait.rtf"));
-  trigger("Exporter1");
+  trigger("exportAction");
   EXPECT_EQ(scripted.messages, QStringList{toQString("Ne peut cr\xE9"
                                                      "er le fichier ") +
                                            path(QStringLiteral("absent/portrait.rtf")) +
@@ -408,9 +411,9 @@ TEST_F(Documents, ExportToAFolderThatCannotTakeItIsReported) {
 
 TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
   saveAsked(QStringLiteral("texte.txt"), 1);
-  trigger("Exporter1");
-  trigger("Fermer1");
-  trigger("Etoiledevnus1");
+  trigger("exportAction");
+  trigger("closeAction");
+  trigger("venusStarAction");
   write(QStringLiteral("NOTES.RTF"),
         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Bonjour {\\b gras}\\par fin\\par}");
   open(QStringLiteral("NOTES.RTF"));
@@ -421,11 +424,12 @@ TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
   // The file brings its text, not the editor's tab stops or text edge, which the ruler shows.
   EXPECT_EQ(editor()->tabStopDistance(), 48);
   EXPECT_EQ(editor()->frameWidth() + editor()->document()->documentMargin(), 6);
-  EXPECT_TRUE(visible("Rtf1"));
+  EXPECT_TRUE(visible("editor"));
   EXPECT_TRUE(visible("Ruler"));
-  for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5"})
+  for (const char* name : {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel",
+                           "lastNameDigitsPanel", "starPanel"})
     EXPECT_FALSE(visible(name)) << name;
-  EXPECT_TRUE(action("Fermer1")->isEnabled());
+  EXPECT_TRUE(action("closeAction")->isEnabled());
   // The study is not touched.
   EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEANPIERRE");
   EXPECT_TRUE(study().fileName().isEmpty());
@@ -435,15 +439,15 @@ TEST_F(StudyFiles, WhatAFileHoldsDecidesHowItOpens) {
   write(QStringLiteral("notes.rtf.tsr"), DupontFile);
   open(QStringLiteral("notes.rtf.tsr"));
   EXPECT_EQ(study().subject().LastName, "DUPONT");
-  EXPECT_FALSE(visible("Rtf1"));
-  EXPECT_FALSE(action("Fermer1")->isEnabled());
+  EXPECT_FALSE(visible("editor"));
+  EXPECT_FALSE(action("closeAction")->isEnabled());
 
   // Rich text under a study's name, found by the name completed with ".tsr".
   write(QStringLiteral("lettre.tsr"), "{\\rtf1\\ansi Bonjour\\par}");
   open(QStringLiteral("lettre"));
   EXPECT_EQ(editor()->toPlainText(), QStringLiteral("Bonjour"));
-  EXPECT_TRUE(visible("Rtf1"));
-  EXPECT_TRUE(action("Fermer1")->isEnabled());
+  EXPECT_TRUE(visible("editor"));
+  EXPECT_TRUE(action("closeAction")->isEnabled());
   EXPECT_EQ(study().fileName(), path(QStringLiteral("notes.rtf.tsr")));
   EXPECT_TRUE(scripted.messages.isEmpty());
 }
@@ -453,19 +457,19 @@ TEST_F(StudyFiles, ARichTextFileThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(scripted.messages,
             QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + path(QStringLiteral("absent.rtf")) +
                         QStringLiteral("\nfichier introuvable")});
-  EXPECT_FALSE(visible("Rtf1"));
-  EXPECT_FALSE(action("Fermer1")->isEnabled());
+  EXPECT_FALSE(visible("editor"));
+  EXPECT_FALSE(action("closeAction")->isEnabled());
 }
 
 TEST_F(Documents, OpeningAStudyHidesTheDocumentAndKeepsItsText) {
   const QString text = editor()->toPlainText();
   write(QStringLiteral("dupont.tsr"), DupontFile);
   open(QStringLiteral("dupont.tsr"));
-  EXPECT_FALSE(visible("Rtf1"));
+  EXPECT_FALSE(visible("editor"));
   EXPECT_FALSE(visible("Ruler"));
-  EXPECT_TRUE(visible("Panel1"));
+  EXPECT_TRUE(visible("firstNameLettersPanel"));
   EXPECT_EQ(editor()->toPlainText(), text);
-  EXPECT_TRUE(action("Fermer1")->isEnabled());
+  EXPECT_TRUE(action("closeAction")->isEnabled());
 }
 
 }  // namespace

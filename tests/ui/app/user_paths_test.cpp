@@ -107,15 +107,15 @@ class UserPaths : public ProgramTest {
     pdftotext.waitForFinished(30000);
     return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().left(length);
   }
-  QString statusLine() const { return mainForm().findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text(); }
+  QString statusLine() const { return mainForm().findChild<QLabel*>(QStringLiteral("hintPanel"))->text(); }
 
   // "Nouveau thème" filled from the keyboard and left with Enter in the birth date.
   void typeStudy(const char* command, const QString& first, const QString& last, const QString& birth) {
     scripted.dialogs.push_back([first, last, birth](QDialog& dialog) {
-      typeInto(child(dialog, "Edit1"), first);
-      typeInto(child(dialog, "Edit2"), last);
-      typeInto(child(dialog, "DateTimePicker1"), birth);
-      QTest::keyClick(child(dialog, "DateTimePicker1"), Qt::Key_Return);
+      typeInto(child(dialog, "firstNameEdit"), first);
+      typeInto(child(dialog, "lastNameEdit"), last);
+      typeInto(child(dialog, "birthDateField"), birth);
+      QTest::keyClick(child(dialog, "birthDateField"), Qt::Key_Return);
       return dialog.result();
     });
     run(command);
@@ -124,20 +124,20 @@ class UserPaths : public ProgramTest {
     return study().windowTitle() + QLatin1Char(' ') + QString::fromLatin1(study().subject().BirthDate);
   }
   void marieDurand() {
-    typeStudy("Nouveauthme1", QStringLiteral("marie"), QStringLiteral("durand"),
+    typeStudy("newStudyAction", QStringLiteral("marie"), QStringLiteral("durand"),
               QStringLiteral("19/04/1950"));
   }
   void portrait() {
     marieDurand();
-    run("Portraitgnral1");
+    run("portraitAction");
   }
   // The portrait printed through "Imprimer...", where the person chooses a PDF file.
   void printedPortrait() {
     portrait();
     scripted.copies.push_back(1);
-    run("Imprimer1");
+    run("printAction");
   }
-  QTextEdit* editor() const { return study().findChild<QTextEdit*>(QStringLiteral("Rtf1")); }
+  QTextEdit* editor() const { return study().findChild<QTextEdit*>(QStringLiteral("editor")); }
   // A document opened as a person opens one, its whole text selected.
   void document(const QByteArray& content) {
     write(QStringLiteral("texte.rtf"), content);
@@ -185,7 +185,7 @@ QString typedInBox(UserPaths& t, const char* command) {
     box = QApplication::focusWidget();
   }
   typeInto(box,
-           name == "ComboBox1" || name == "Ctrl+Shift+P" ? QStringLiteral("Arial") : QStringLiteral("20"));
+           name == "fontNameBox" || name == "Ctrl+Shift+P" ? QStringLiteral("Arial") : QStringLiteral("20"));
   return t.selectionLooks();
 }
 QString copied(UserPaths& t, const char* command) {
@@ -237,43 +237,44 @@ struct Row {
 
 const Row rows[] = {
     // Fichier: dates typed the three ways people type them
-    {"Nouveauthme1",
+    {"newStudyAction",
      [](UserPaths& t, const char* c) {
        t.typeStudy(c, QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19/04/1950"));
        return t.subjectSeen();
      },
      "DUPONT JEAN 19/04/1950"},
-    {"SpeedButton1",
+    {"newStudyButton",
      [](UserPaths& t, const char* c) {
        t.typeStudy(c, QStringLiteral("jean"), QStringLiteral("dupont"), QStringLiteral("19041950"));
        return t.subjectSeen();
      },
      "DUPONT JEAN 19/04/1950"},
-    {"Etude1",
+    {"etudeAction",
      [](UserPaths& t, const char* c) {
        QStringList seen;
        t.scripted.dialogs.push_back([&](QDialog& dialog) {
          dialog.show();
          const auto said = [&] { seen << t.scripted.messages.value(seen.size()) + " @" + focusIn(dialog); };
-         QTest::mouseClick(child(dialog, "Button2"), Qt::LeftButton);
+         QTest::mouseClick(child(dialog, "okButton"), Qt::LeftButton);
          said();
-         typeInto(child(dialog, "Edit1"), QStringLiteral("jean"));
-         QTest::keyClick(child(dialog, "Edit1"), Qt::Key_Return);
+         typeInto(child(dialog, "firstNameEdit"), QStringLiteral("jean"));
+         QTest::keyClick(child(dialog, "firstNameEdit"), Qt::Key_Return);
          said();
-         typeInto(child(dialog, "Edit2"), QStringLiteral("dupont"));
-         typeInto(child(dialog, "DateTimePicker1"), QStringLiteral("31/02/1950"));
-         QTest::keyClick(child(dialog, "DateTimePicker1"), Qt::Key_Return);
+         typeInto(child(dialog, "lastNameEdit"), QStringLiteral("dupont"));
+         typeInto(child(dialog, "birthDateField"), QStringLiteral("31/02/1950"));
+         QTest::keyClick(child(dialog, "birthDateField"), Qt::Key_Return);
          said();
-         seen.last() += " " + text(dialog, "DateTimePicker1");
-         typeInto(child(dialog, "DateTimePicker1"), QStringLiteral("1/4/1950"));
-         QTest::mouseClick(child(dialog, "Button2"), Qt::LeftButton);
+         seen.last() += " " + text(dialog, "birthDateField");
+         typeInto(child(dialog, "birthDateField"), QStringLiteral("1/4/1950"));
+         QTest::mouseClick(child(dialog, "okButton"), Qt::LeftButton);
          return dialog.result();
        });
        t.run(c);
        return seen.join(QStringLiteral(" | ")) + " | " + t.subjectSeen();
      },
-     "Il manque le prénom @Edit1 | Il manque le nom @Edit2 | Date de naissance incorrecte : tapez-la sous la "
-     "forme jj/mm/aaaa, par exemple 19/04/1950 @DateTimePicker1 31/02/1950 | DUPONT JEAN 01/04/1950"},
+     "Il manque le prénom @firstNameEdit | Il manque le nom @lastNameEdit | Date de naissance incorrecte : "
+     "tapez-la sous la "
+     "forme jj/mm/aaaa, par exemple 19/04/1950 @birthDateField 31/02/1950 | DUPONT JEAN 01/04/1950"},
     {"F2", windowAndHelp, "Nouveau thème | Commencer une étude"},
     {"OpenItem",
      [](UserPaths& t, const char* c) {
@@ -298,17 +299,17 @@ const Row rows[] = {
        return t.scripted.asked.join(QLatin1Char('|'));
      },
      "open: Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf"},
-    {"Fermer1",
+    {"closeAction",
      [](UserPaths& t, const char* c) {
        t.portrait();
        t.run(c);
-       return QStringLiteral("%1 %2").arg(t.editor()->isHidden()).arg(t.action("Copier1")->isEnabled());
+       return QStringLiteral("%1 %2").arg(t.editor()->isHidden()).arg(t.action("copyAction")->isEnabled());
      },
      "1 0"},
     {"SaveItem", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
     {"SaveBtn", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
     {"Ctrl+S", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
-    {"Enregistrersous1",
+    {"saveAsAction",
      [](UserPaths& t, const char* c) {
        t.marieDurand();
        t.scripted.saveChoices.push_back(std::nullopt);
@@ -326,7 +327,7 @@ const Row rows[] = {
        return t.mainForm().findChild<QAction*>(QStringLiteral("recentStudy1"))->text();
      },
      "&1 durand.tsr"},
-    {"Exporter1",
+    {"exportAction",
      [](UserPaths& t, const char* c) {
        t.portrait();
        t.scripted.saveChoices.push_back(FileChoice{t.file(QStringLiteral("portrait.txt")), 1});
@@ -342,13 +343,13 @@ const Row rows[] = {
        return t.pdfText(31);
      },
      "Analyse effectuée le 05/01/2024"},
-    {"Imprimer1",
+    {"printAction",
      [](UserPaths& t, const char*) {
        t.printedPortrait();
        return t.pdfText(31);
      },
      "Analyse effectuée le 05/01/2024"},
-    {"SpeedButton4",
+    {"printButton",
      [](UserPaths& t, const char* c) {
        t.printedPortrait();
        QFile::remove(t.file(QStringLiteral("sortie.pdf")));
@@ -356,7 +357,7 @@ const Row rows[] = {
        return t.scripted.asked.filter(QStringLiteral("print")).join(QLatin1Char(' ')) + " " + t.pdfText(31);
      },
      "print Analyse effectuée le 05/01/2024"},
-    {"Configurerlimprimante1",
+    {"printerSetupAction",
      [](UserPaths& t, const char* c) {
        t.portrait();
        t.scripted.printerSetups.push_back(true);
@@ -367,17 +368,17 @@ const Row rows[] = {
     {"ExitItem", closesTheProgram, "0"},
     {"Alt+X", closesTheProgram, "0"},
     // Edition
-    {"Copier1", copied, "Premier mot"},
-    {"SpeedButton2", copied, "Premier mot"},
+    {"copyAction", copied, "Premier mot"},
+    {"copyButton", copied, "Premier mot"},
     {"Ctrl+C", copied, "Premier mot"},
-    {"Coller1", pasted, "Collé"},
-    {"SpeedButton3", pasted, "Collé"},
+    {"pasteAction", pasted, "Collé"},
+    {"pasteButton", pasted, "Collé"},
     {"Ctrl+V", pasted, "Collé"},
-    {"Rechercher1",
+    {"findAction",
      [](UserPaths& t, const char* c) {
        t.document("LE NOM ET LE NOMBRE\nle nom");
        t.run(c);
-       QDialog& find = *t.study().findChild<QDialog*>(QStringLiteral("FindDialog1"));
+       QDialog& find = *t.study().findChild<QDialog*>(QStringLiteral("findDialog"));
        typeInto(child(find, "FindText"), QStringLiteral("nom"));
        QStringList seen;
        for (const char* button : {"FindNext", "FindNext", "DirectionUp", "FindNext", "FindNext"}) {
@@ -390,7 +391,7 @@ const Row rows[] = {
        return seen.join(QLatin1Char(' '));
      },
      "3 13 3 3 Impossible de trouver « nom » Rechercher, copier, imprimer"},
-    {"Slectionnertout1",
+    {"selectAllAction",
      [](UserPaths& t, const char* c) {
        t.document("Premier mot");
        t.editor()->moveCursor(QTextCursor::End);
@@ -398,32 +399,32 @@ const Row rows[] = {
        return t.editor()->textCursor().selectedText();
      },
      "Premier mot"},
-    {"Puces1", formatted, "Times New Roman 13 centré puces"},
+    {"bulletsAction", formatted, "Times New Roman 13 centré puces"},
     // Tessaro
-    {"Etoiledevnus1",
+    {"venusStarAction",
      [](UserPaths& t, const char* c) {
        t.marieDurand();
        t.run(c);
        QStringList counts;
-       for (auto* cell : child(t.study(), "Panel5")->findChildren<QLabel*>()) counts << cell->text();
+       for (auto* cell : child(t.study(), "starPanel")->findChildren<QLabel*>()) counts << cell->text();
        return counts.join(QLatin1Char(' '));
      },
      "2 0 1 3 2 0 0 0 3"},
-    {"Interprtation1", analysis, "Interprétation | 4 9  | L'interprétation de l'étoile"},
-    {"Graphiquecomplet1", analysis, "Graphique complet du nom | 1 | Le graphique complet"},
-    {"Lettresdunom1", analysis, "Lettres du nom | M.D.= 8 | Les lettres du nom"},
-    {"Datedenaissance1", analysis, "Date de Naissance | 19 = 1 | La date de naissance et le chemin de vie"},
-    {"Nombreunique1", analysis, "Le nombre cosmique | 1 | Le nombre unique"},
-    {"Anneencours1", analysis, "Analyse au 05/01/2024 | 4 | L'année en cours"},
-    {"Chance1", analysis, "Nombre de la chance | 20 | Les nombres de la chance"},
-    {"Viecourante1",
+    {"venusInterpretationAction", analysis, "Interprétation | 4 9  | L'interprétation de l'étoile"},
+    {"fullChartAction", analysis, "Graphique complet du nom | 1 | Le graphique complet"},
+    {"nameLettersAction", analysis, "Lettres du nom | M.D.= 8 | Les lettres du nom"},
+    {"birthDateAction", analysis, "Date de Naissance | 19 = 1 | La date de naissance et le chemin de vie"},
+    {"singleNumberAction", analysis, "Le nombre cosmique | 1 | Le nombre unique"},
+    {"currentYearAction", analysis, "Analyse au 05/01/2024 | 4 | L'année en cours"},
+    {"chanceAction", analysis, "Nombre de la chance | 20 | Les nombres de la chance"},
+    {"everydayLifeAction",
      [](UserPaths& t, const char* c) {
        t.marieDurand();
        t.run(c);
        return t.scripted.messages.join(QLatin1Char('|'));
      },
      "Adresse manquante"},
-    {"Prnom1",
+    {"firstNameAction",
      [](UserPaths& t, const char* c) {
        t.marieDurand();
        return t.inWindow(c, [](QDialog& viewer) {
@@ -432,32 +433,32 @@ const Row rows[] = {
        });
      },
      "MARIE | La lecture du prénom"},
-    {"Ententedeux1",
+    {"ententeAction",
      [](UserPaths& t, const char* c) {
        t.printedPortrait();
        QString seen;
        t.scripted.dialogs.push_back([&](QDialog& people) {
          seen = focusIn(people);
          seen += " | " + helpAfterF1(&people);
-         typeInto(child(people, "Edit3"), QStringLiteral("jean"));
-         typeInto(child(people, "Edit4"), QStringLiteral("dupont"));
-         QTest::keyClick(child(people, "Edit4"), Qt::Key_Return);
+         typeInto(child(people, "secondFirstNameEdit"), QStringLiteral("jean"));
+         typeInto(child(people, "secondLastNameEdit"), QStringLiteral("dupont"));
+         QTest::keyClick(child(people, "secondLastNameEdit"), Qt::Key_Return);
          return people.result();
        });
-       t.readNextDialog([](QDialog& result) { press(result, "SpeedButton1"); });
+       t.readNextDialog([](QDialog& result) { press(result, "printButton"); });
        t.run(c);
        return seen + " | " + t.pdfText(41);
      },
-     "Edit3 | L'entente à deux | Entente entre MARIE DURAND et JEAN DUPONT"},
-    {"Portraitgnral1",
+     "secondFirstNameEdit | L'entente à deux | Entente entre MARIE DURAND et JEAN DUPONT"},
+    {"portraitAction",
      [](UserPaths& t, const char*) {
        t.portrait();
        return t.editor()->toPlainText().section(QLatin1Char('\n'), 0, 0) +
-              QStringLiteral(" %1").arg(t.action("Copier1")->isEnabled());
+              QStringLiteral(" %1").arg(t.action("copyAction")->isEnabled());
      },
      "Analyse effectuée le 05/01/2024 1"},
     // Prénoms
-    {"Consulter1",
+    {"consultFirstNamesAction",
      [](UserPaths& t, const char* c) {
        t.marieDurand();
        return t.inWindow(c, [](QDialog& browser) {
@@ -469,7 +470,7 @@ const Row rows[] = {
        });
      },
      "MARIE MARIE-CLAUDE Le dictionnaire des prénoms"},
-    {"Inclureleprnom1",
+    {"includeFirstNameAction",
      [](UserPaths& t, const char* c) {
        t.run(c);
        t.portrait();
@@ -479,17 +480,17 @@ const Row rows[] = {
      },
      "1 1"},
     // Utilitaires
-    {"Calendrier1",
+    {"calendarAction",
      [](UserPaths& t, const char* c) {
        return t.inWindow(c, [](QDialog& calendar) {
-         QStringList seen{text(calendar, "Label1")};
-         QTest::keyClick(child(calendar, "Calendar1"), Qt::Key_PageDown);
-         seen << text(calendar, "Label1") << helpAfterF1(&calendar);
+         QStringList seen{text(calendar, "monthLabel")};
+         QTest::keyClick(child(calendar, "calendar"), Qt::Key_PageDown);
+         seen << text(calendar, "monthLabel") << helpAfterF1(&calendar);
          return seen.join(QStringLiteral(" | "));
        });
      },
      "janvier  2024 | février  2024 | Le calendrier"},
-    {"Calculatrice1",
+    {"calculatorAction",
      [](UserPaths& t, const char* c) {
        t.scripted.dialogs.push_back([](QDialog& pocket) {
          QTest::keyClicks(&pocket, QStringLiteral("12+3"));
@@ -499,33 +500,34 @@ const Row rows[] = {
        t.run(c);
        return t.inWindow(c, [](QDialog& pocket) {
          QTest::keyClicks(&pocket, QStringLiteral("4="));
-         return text(pocket, "Label1") + " | " + helpAfterF1(&pocket);
+         return text(pocket, "displayLabel") + " | " + helpAfterF1(&pocket);
        });
      },
      "4 | La calculatrice"},
-    {"Horloge1",
+    {"clockAction",
      [](UserPaths& t, const char* c) {
        return t.inWindow(c, [&](QDialog& clock) {
-         QStringList seen{text(clock, "Label1"), text(clock, "Label2")};
+         QStringList seen{text(clock, "timeLabel"), text(clock, "dateLabel")};
          t.clock.time.second = 8;
          QMetaObject::invokeMethod(clock.findChild<QTimer*>(), "timeout");
-         seen << text(clock, "Label1");
-         for (const char* button : {"Button2", "Hr", "SpinButton1Up"}) press(clock, button);
-         seen << text(clock, "Label1") << t.scripted.messages.join(QLatin1Char('|')) << helpAfterF1(&clock);
+         seen << text(clock, "timeLabel");
+         for (const char* button : {"setTimeButton", "Hr", "spinUpButton"}) press(clock, button);
+         seen << text(clock, "timeLabel") << t.scripted.messages.join(QLatin1Char('|'))
+              << helpAfterF1(&clock);
          return seen.join(QLatin1Char(' '));
        });
      },
      "09:05:07 05/01/2024 09:05:08 10:05:08  L'horloge"},
     // Aide
-    {"Sommaire1", helpCommand, "Sommaire | Sommaire"},
-    {"Rechercher2", helpCommand, "Index | "},
-    {"Utiliserlaide1",
+    {"helpContentsAction", helpCommand, "Sommaire | Sommaire"},
+    {"helpSearchAction", helpCommand, "Index | "},
+    {"helpOnHelpAction",
      [](UserPaths& t, const char* c) {
        t.run(c);
        return helpShown() + " | " + helpAfterF1(appWindows().Help);
      },
      "Utiliser l'aide | Utiliser l'aide"},
-    {"About1", windowAndHelp, "A propos | A propos d'Orv Tessaro"},
+    {"aboutAction", windowAndHelp, "A propos | A propos d'Orv Tessaro"},
     // The formatting of the toolbar, and its keys
     {"BoldButton", formatted, "Times New Roman 13 gras centré"},
     {"Ctrl+G", formatted, "Times New Roman 13 gras centré"},
@@ -539,9 +541,9 @@ const Row rows[] = {
     {"Ctrl+E", formatted, "Times New Roman 13 centré"},
     {"RightButton", formatted, "Times New Roman 13 à droite"},
     {"Ctrl+Shift+D", formatted, "Times New Roman 13 à droite"},
-    {"ComboBox1", typedInBox, "Arial 13 centré"},
+    {"fontNameBox", typedInBox, "Arial 13 centré"},
     {"Ctrl+Shift+P", typedInBox, "Arial 13 centré"},
-    {"SpinEdit1", typedInBox, "Times New Roman 20 centré"},
+    {"fontSizeBox", typedInBox, "Times New Roman 20 centré"},
     {"Ctrl+Shift+T", typedInBox, "Times New Roman 20 centré"},
     // F1 in the main window: the study window's topic in its text, the main window's elsewhere,
     // a menu's on that menu, which closes.
@@ -549,7 +551,7 @@ const Row rows[] = {
      [](UserPaths& t, const char*) {
        t.document("Premier mot");
        QStringList seen{helpAfterF1(t.editor()), helpAfterF1(&t.mainForm())};
-       auto* menu = t.mainForm().findChild<QMenu*>(QStringLiteral("Tessaro1"));
+       auto* menu = t.mainForm().findChild<QMenu*>(QStringLiteral("tessaroMenu"));
        menu->popup(QPoint(0, 0));
        seen << helpAfterF1(menu) << QString::number(menu->isVisible());
        return seen.join(QStringLiteral(" | "));

@@ -50,7 +50,7 @@ TEST(Entente, WithoutAnyPrinterThePrintButtonAsksForOneAndCancellingPrintsNothin
   TEntente dialog{printerOf(printer)};
   dialog.Init("A B", "C D", "1", "2", "x");
   dialog.show();
-  dialog.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+  dialog.findChild<QToolButton*>(QStringLiteral("printButton"))->click();
   EXPECT_EQ(scripted.asked, QStringList{QStringLiteral("print")});
   EXPECT_TRUE(dialog.isVisible());
 }

@@ -81,7 +81,7 @@ TEST_P(EveryResultDialog, InitFillsTheFieldsInOrderAndTidiesTheMemo) {
 TEST_P(EveryResultDialog, FermerAndEscapeCloseIt) {
   auto dialog = GetParam().make();
   dialog->show();
-  QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+  QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), QDialog::Rejected);
   dialog->show();

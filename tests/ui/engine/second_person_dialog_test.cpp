@@ -11,7 +11,8 @@ namespace tessaro {
 namespace {
 
 QLineEdit* field(TDeux& dialog, int number) {
-  return dialog.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));
+  const char* const names[4] = {"firstNameEdit", "lastNameEdit", "secondFirstNameEdit", "secondLastNameEdit"};
+  return dialog.findChild<QLineEdit*>(QString::fromLatin1(names[number - 1]));
 }
 
 void type(TDeux& dialog, const char* secondFirstName, const char* secondLastName) {
@@ -51,10 +52,10 @@ TEST_P(LeavingTheDialog, GivesTheNamesOnlyWhenAcceptedWithASecondPerson) {
   type(dialog, c.secondFirstName, c.secondLastName);
   switch (c.leave) {
     case Leave::Ok:
-      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
       break;
     case Leave::Cancel:
-      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
       break;
     case Leave::Escape:
       QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -94,7 +95,7 @@ TEST(SecondPerson, InitOffersTheLastSecondPersonAgainAndForgetsTheLastAcceptance
   TDeux dialog;
   dialog.Init("MARIE", "DURAND");
   type(dialog, "JEAN", "DUPONT");
-  QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
   ASSERT_TRUE(dialog.Result());
 
   dialog.Init("PAUL", "MARTIN");

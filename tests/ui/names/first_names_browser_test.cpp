@@ -32,8 +32,10 @@ class Browser : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << bytes;
     browser.ChargePrenoms(path);
   }
-  QString memo() const { return browser.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(); }
-  QTabBar* tabs() const { return browser.findChild<QTabBar*>(QStringLiteral("TabControl1")); }
+  QString memo() const {
+    return browser.findChild<QPlainTextEdit*>(QStringLiteral("readingMemo"))->toPlainText();
+  }
+  QTabBar* tabs() const { return browser.findChild<QTabBar*>(QStringLiteral("letterTabs")); }
   QWidget* child(const char* name) const { return browser.findChild<QWidget*>(QString::fromLatin1(name)); }
   void reopen() {
     browser.hide();
@@ -62,19 +64,19 @@ TEST_F(Browser, PageKeysLeafLikeTheArrowButtons) {
     Qt::Key key;
     const char* firstLine;
   } steps[] = {
-      {"Memo1", Qt::Key_PageDown, "BRUNO"},    {"Memo1", Qt::Key_PageDown, "LUC"},
-      {"Button1", Qt::Key_PageDown, "ZOE"},    {"Memo1", Qt::Key_PageDown, "ZOE"},  // the last stays
-      {"Memo1", Qt::Key_PageUp, "LUC"},        {"Button1", Qt::Key_PageUp, "BRUNO"},
-      {"TabControl1", Qt::Key_PageUp, "ANNE"}, {"Memo1", Qt::Key_PageUp, "ANNE"},  // the first stays
+      {"readingMemo", Qt::Key_PageDown, "BRUNO"}, {"readingMemo", Qt::Key_PageDown, "LUC"},
+      {"closeButton", Qt::Key_PageDown, "ZOE"},   {"readingMemo", Qt::Key_PageDown, "ZOE"},  // the last stays
+      {"readingMemo", Qt::Key_PageUp, "LUC"},     {"closeButton", Qt::Key_PageUp, "BRUNO"},
+      {"letterTabs", Qt::Key_PageUp, "ANNE"},     {"readingMemo", Qt::Key_PageUp, "ANNE"},  // the first stays
   };
   for (const auto& step : steps) {
     QTest::keyClick(child(step.target), step.key);
     EXPECT_EQ(memo().section(QLatin1Char('\n'), 0, 0), QString::fromLatin1(step.firstLine))
         << step.target << " " << step.key;
   }
-  QTest::mouseClick(child("SpeedButton2"), Qt::LeftButton);
+  QTest::mouseClick(child("nextButton"), Qt::LeftButton);
   EXPECT_TRUE(memo().startsWith(QStringLiteral("BRUNO")));
-  QTest::mouseClick(child("SpeedButton1"), Qt::LeftButton);
+  QTest::mouseClick(child("previousButton"), Qt::LeftButton);
   EXPECT_TRUE(memo().startsWith(QStringLiteral("ANNE")));
   EXPECT_TRUE(browser.isVisible());
 }
@@ -128,15 +130,15 @@ TEST_F(Browser, EmptySecondTextIsShownHereAndRemovedByTheViewer) {
   EXPECT_EQ(memo(), QStringLiteral("LUC\n\n Calme"));
   TVPrenom viewer;
   viewer.Init(browser.GetPrenom());
-  EXPECT_EQ(viewer.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
+  EXPECT_EQ(viewer.findChild<QPlainTextEdit*>(QStringLiteral("readingMemo"))->toPlainText(),
             QStringLiteral("LUC\n Calme"));
 }
 
 TEST_F(Browser, EmptyOrMissingDictionaryShowsNothingAndMovesNothing) {
   load("");
   browser.show();
-  QTest::keyClick(child("Memo1"), Qt::Key_PageDown);
-  QTest::mouseClick(child("SpeedButton1"), Qt::LeftButton);
+  QTest::keyClick(child("readingMemo"), Qt::Key_PageDown);
+  QTest::mouseClick(child("previousButton"), Qt::LeftButton);
   tabs()->setCurrentIndex(3);
   EXPECT_EQ(memo(), QString());
   EXPECT_EQ(browser.GetPrenom(), "");
@@ -150,7 +152,7 @@ TEST_F(Browser, EmptyOrMissingDictionaryShowsNothingAndMovesNothing) {
 
 TEST_F(Browser, EscapeAndFermerClose) {
   load(Sample);
-  for (const char* closer : {"escape", "Button1"}) {
+  for (const char* closer : {"escape", "closeButton"}) {
     browser.show();
     if (QString::fromLatin1(closer) == QStringLiteral("escape")) {
       QTest::keyClick(&browser, Qt::Key_Escape);
@@ -178,7 +180,7 @@ TEST(FirstNameViewer, ShowsTheReadingWithoutBlankLines) {
   EXPECT_EQ(viewer.windowTitle(), QStringLiteral(u"Le prénom"));
   for (const auto& c : cases) {
     viewer.Init(c.reading);
-    EXPECT_EQ(viewer.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(), c.shown)
+    EXPECT_EQ(viewer.findChild<QPlainTextEdit*>(QStringLiteral("readingMemo"))->toPlainText(), c.shown)
         << c.reading;
   }
 }

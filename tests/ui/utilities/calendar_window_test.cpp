@@ -23,9 +23,9 @@ class CalendarWindow : public ::testing::Test {
   testing::ScriptedInteraction scripted;
   TCalendrier window;
 
-  QCalendarWidget* grid() { return window.findChild<QCalendarWidget*>(QStringLiteral("Calendar1")); }
+  QCalendarWidget* grid() { return window.findChild<QCalendarWidget*>(QStringLiteral("calendar")); }
   QAbstractItemView* gridView() { return grid()->findChild<QAbstractItemView*>(); }
-  QString caption() { return window.findChild<QLabel*>(QStringLiteral("Label1"))->text(); }
+  QString caption() { return window.findChild<QLabel*>(QStringLiteral("monthLabel"))->text(); }
   QPushButton* button(const char* name) { return window.findChild<QPushButton*>(QLatin1String(name)); }
   void select(const QDate& date) { grid()->setSelectedDate(date); }
 };
@@ -73,19 +73,21 @@ TEST_F(CalendarWindow, MonthButtonsAndPageKeysStepTheSelectedDate) {
     const char16_t* caption;
   };
   const Step steps[] = {
-      {QDate(2026, 1, 31), [&] { button("BitBtn2")->click(); }, QDate(2026, 2, 28), u"février  2026"},
+      {QDate(2026, 1, 31), [&] { button("nextMonthButton")->click(); }, QDate(2026, 2, 28), u"février  2026"},
       {QDate(2024, 1, 31), [&] { QTest::keyClick(gridView(), Qt::Key_PageDown); }, QDate(2024, 2, 29),
        u"février  2024"},
-      {QDate(2026, 3, 31), [&] { button("BitBtn1")->click(); }, QDate(2026, 2, 28), u"février  2026"},
-      {QDate(2026, 3, 31), [&] { QTest::keyClick(button("Button1"), Qt::Key_PageUp); }, QDate(2026, 2, 28),
+      {QDate(2026, 3, 31), [&] { button("previousMonthButton")->click(); }, QDate(2026, 2, 28),
        u"février  2026"},
-      {QDate(2026, 12, 15), [&] { button("BitBtn2")->click(); }, QDate(2027, 1, 15), u"janvier  2027"},
-      {QDate(2026, 12, 15), [&] { QTest::keyClick(button("BitBtn1"), Qt::Key_PageDown); }, QDate(2027, 1, 15),
+      {QDate(2026, 3, 31), [&] { QTest::keyClick(button("closeButton"), Qt::Key_PageUp); },
+       QDate(2026, 2, 28), u"février  2026"},
+      {QDate(2026, 12, 15), [&] { button("nextMonthButton")->click(); }, QDate(2027, 1, 15),
        u"janvier  2027"},
+      {QDate(2026, 12, 15), [&] { QTest::keyClick(button("previousMonthButton"), Qt::Key_PageDown); },
+       QDate(2027, 1, 15), u"janvier  2027"},
       {QDate(2027, 1, 10), [&] { QTest::keyClick(gridView(), Qt::Key_PageUp); }, QDate(2026, 12, 10),
        u"décembre  2026"},
-      {QDate(2027, 1, 10), [&] { QTest::keyClick(button("BitBtn2"), Qt::Key_PageUp); }, QDate(2026, 12, 10),
-       u"décembre  2026"},
+      {QDate(2027, 1, 10), [&] { QTest::keyClick(button("nextMonthButton"), Qt::Key_PageUp); },
+       QDate(2026, 12, 10), u"décembre  2026"},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.to.toString(Qt::ISODate).toStdString());
@@ -101,8 +103,8 @@ TEST_F(CalendarWindow, MonthButtonsAndPageKeysStepTheSelectedDate) {
 TEST_F(CalendarWindow, EscapeAndFermerClose) {
   const std::function<void()> closers[] = {
       [&] { QTest::keyClick(gridView(), Qt::Key_Escape); },
-      [&] { QTest::keyClick(button("BitBtn1"), Qt::Key_Escape); },
-      [&] { button("Button1")->click(); },
+      [&] { QTest::keyClick(button("previousMonthButton"), Qt::Key_Escape); },
+      [&] { button("closeButton")->click(); },
   };
   for (const auto& close : closers) {
     bool closed = false;
@@ -120,8 +122,8 @@ TEST_F(CalendarWindow, EscapeAndFermerClose) {
 
 TEST_F(CalendarWindow, ReopensOnTheMonthShownLast) {
   scripted.dialogs.push_back([&](QDialog& dialog) {
-    button("BitBtn2")->click();
-    button("BitBtn2")->click();
+    button("nextMonthButton")->click();
+    button("nextMonthButton")->click();
     return testing::rejectDialog(dialog);
   });
   window.showModal();

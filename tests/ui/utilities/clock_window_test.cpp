@@ -20,15 +20,15 @@ namespace {
 
 class ClockWindow : public ::testing::Test {
  protected:
-  QString time() { return window.findChild<QLabel*>(QStringLiteral("Label1"))->text(); }
-  QString date() { return window.findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
-  bool ticking() { return window.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
+  QString time() { return window.findChild<QLabel*>(QStringLiteral("timeLabel"))->text(); }
+  QString date() { return window.findChild<QLabel*>(QStringLiteral("dateLabel"))->text(); }
+  bool ticking() { return window.findChild<QTimer*>(QStringLiteral("clockTimer"))->isActive(); }
   void choose(const char* field) { window.findChild<QRadioButton*>(QLatin1String(field))->click(); }
   void spin(int step, int times = 1) {
-    const char* name = step > 0 ? "SpinButton1Up" : "SpinButton1Down";
+    const char* name = step > 0 ? "spinUpButton" : "spinDownButton";
     for (int i = 0; i < times; ++i) window.findChild<QToolButton*>(QLatin1String(name))->click();
   }
-  void set() { window.findChild<QPushButton*>(QStringLiteral("Button2"))->click(); }
+  void set() { window.findChild<QPushButton*>(QStringLiteral("setTimeButton"))->click(); }
   // Opens the window and runs the script while it is shown.
   void whileOpen(const std::function<void()>& script) {
     scripted.dialogs.push_back([script](QDialog& dialog) {
@@ -50,7 +50,7 @@ TEST_F(ClockWindow, ShowsTheTimeAtOnceAndTicksOnlyWhileOpen) {
     EXPECT_EQ(date(), QStringLiteral("15/06/2026"));
     EXPECT_TRUE(ticking());
     clock.local.second = 31;
-    window.Timer1Timer();
+    window.showTime();
     EXPECT_EQ(time(), QStringLiteral("23:58:31"));
   });
   EXPECT_FALSE(ticking());
@@ -92,7 +92,7 @@ TEST_F(ClockWindow, WithoutSetSpinChangesVanishAtTheNextTick) {
     choose("Mn");
     spin(-1);
     EXPECT_EQ(time(), QStringLiteral("23:57:30"));
-    window.Timer1Timer();
+    window.showTime();
     EXPECT_EQ(time(), QStringLiteral("23:58:30"));
   });
 }
@@ -161,7 +161,7 @@ TEST_F(ClockWindow, ClosingInSettingModeSetsNothingAndReopeningTicks) {
 TEST_F(ClockWindow, EscapeAndFermerClose) {
   const std::function<void()> closers[] = {
       [&] { QTest::keyClick(&window, Qt::Key_Escape); },
-      [&] { window.findChild<QPushButton*>(QStringLiteral("Button1"))->click(); },
+      [&] { window.findChild<QPushButton*>(QStringLiteral("closeButton"))->click(); },
   };
   for (const auto& close : closers) {
     scripted.dialogs.push_back([&](QDialog& dialog) {

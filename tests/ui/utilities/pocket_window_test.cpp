@@ -18,7 +18,7 @@ class PocketWindow : public ::testing::Test {
   testing::ScriptedInteraction scripted;
   TPocket window;
 
-  QString display() { return window.findChild<QLabel*>(QStringLiteral("Label1"))->text(); }
+  QString display() { return window.findChild<QLabel*>(QStringLiteral("displayLabel"))->text(); }
   QPushButton* button(const char* name) { return window.findChild<QPushButton*>(QLatin1String(name)); }
   void click(std::initializer_list<const char*> names) {
     for (const char* name : names) button(name)->click();
@@ -40,7 +40,7 @@ TEST_F(PocketWindow, ButtonsAndKeysDriveTheCalculator) {
   };
   const Case cases[] = {
       {[](PocketWindow& t) {
-         t.click({"Button2", "Button12", "Button3", "Button11", "Button11"});
+         t.click({"twoKey", "plusKey", "threeKey", "equalsKey", "equalsKey"});
        },
        "10"},
       {[](PocketWindow& t) { QTest::keyClicks(&t.window, "2+3*4="); }, "20"},
@@ -50,8 +50,8 @@ TEST_F(PocketWindow, ButtonsAndKeysDriveTheCalculator) {
       {[](PocketWindow& t) { QTest::keyClicks(&t.window, "2+3c4="); }, "4"},
       {[](PocketWindow& t) { QTest::keyClicks(&t.window, "7a b?"); }, "7"},  // other keys do nothing
       // Keys typed while a button has the focus reach the window too.
-      {[](PocketWindow& t) { QTest::keyClicks(t.button("Button5"), "8-5="); }, "3"},
-      {[](PocketWindow& t) { QTest::keyClicks(t.button("Button17"), "16s"); }, "4"},
+      {[](PocketWindow& t) { QTest::keyClicks(t.button("fiveKey"), "8-5="); }, "3"},
+      {[](PocketWindow& t) { QTest::keyClicks(t.button("squareRootKey"), "16s"); }, "4"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.display);
@@ -94,7 +94,7 @@ TEST_F(PocketWindow, EveryOpeningStartsClearedWithTheFocusOnEquals) {
   EXPECT_EQ(display(), QStringLiteral("12"));
   whileOpen([&] {
     EXPECT_EQ(display(), QString());
-    EXPECT_EQ(window.focusWidget(), button("Button11"));
+    EXPECT_EQ(window.focusWidget(), button("equalsKey"));
     QTest::keyClicks(&window, "5=");  // the "+" of the last opening is forgotten
   });
   EXPECT_EQ(display(), QStringLiteral("5"));
@@ -103,8 +103,8 @@ TEST_F(PocketWindow, EveryOpeningStartsClearedWithTheFocusOnEquals) {
 TEST_F(PocketWindow, EscapeAndFermerClose) {
   const std::function<void()> closers[] = {
       [&] { QTest::keyClick(&window, Qt::Key_Escape); },
-      [&] { QTest::keyClick(button("Button11"), Qt::Key_Escape); },
-      [&] { button("Button19")->click(); },
+      [&] { QTest::keyClick(button("equalsKey"), Qt::Key_Escape); },
+      [&] { button("closeButton")->click(); },
   };
   for (const auto& close : closers) {
     scripted.dialogs.push_back([&](QDialog& dialog) {
