@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "app/program_pictures.h"
+#include "common/cp1252_literal.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/dialog_frame.h"
 #include "ui/qt_text.h"
@@ -64,8 +65,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   bold.setPixelSize(16);
   text(ProductName, bold, QRect(120, 16, 215, 24), panel)->setObjectName(QStringLiteral("ProductName"));
   text(VersionLine, font(), QRect(120, 46, 215, 20), panel)->setObjectName(QStringLiteral("Version"));
-  text(toQString("Logiciel de num\xE9rologie : le th\xE8me d'une personne d'apr\xE8s son nom et sa date "
-                 "de naissance."),
+  text(toQString("Logiciel de numérologie : le thème d'une personne d'après son nom et sa date "
+                 "de naissance."_cp1252),
        font(), QRect(16, 108, 319, 48), panel)
       ->setObjectName(QStringLiteral("Comments"));
 

@@ -124,8 +124,8 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
   return {
       {"newStudyAction", newStudy},
       {"etudeAction", newStudy},
-      {"OpenItem", [this] { OpenItemClick(); }},
-      {"SaveItem", [] { study().Sauver(); }},
+      {"openAction", [this] { OpenItemClick(); }},
+      {"saveAction", [] { study().Sauver(); }},
       {"saveAsAction",
        [] {
          if (study().SaveAs()) study().Sauver();
@@ -138,7 +138,7 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
          if (printerChosen(this, currentPrinter())) study().Imprimer();
        }},
       {"printerSetupAction", [this] { interaction().printerSetup(this, currentPrinter()); }},
-      {"ExitItem", [this] { close(); }},
+      {"quitAction", [this] { close(); }},
       {"closeAction",
        [this] {
          if (!study().documentMayGo()) return;
@@ -151,12 +151,12 @@ std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
       {"selectAllAction", [] { study().Selection(); }},
       {"bulletsAction",
        [this] { study().Bullets(findChild<QAction*>(QStringLiteral("bulletsAction"))->isChecked()); }},
-      {"BoldButton", [checked] { study().Bold(checked("BoldButton")); }},
-      {"ItalButton", [checked] { study().Ital(checked("ItalButton")); }},
-      {"UnderButton", [checked] { study().Under(checked("UnderButton")); }},
-      {"LeftButton", [] { study().Justif(Qt::AlignLeft); }},
-      {"CenterButton", [] { study().Justif(Qt::AlignHCenter); }},
-      {"RightButton", [] { study().Justif(Qt::AlignRight); }},
+      {"boldButton", [checked] { study().Bold(checked("boldButton")); }},
+      {"italicButton", [checked] { study().Ital(checked("italicButton")); }},
+      {"underlineButton", [checked] { study().Under(checked("underlineButton")); }},
+      {"alignLeftButton", [] { study().Justif(Qt::AlignLeft); }},
+      {"centerButton", [] { study().Justif(Qt::AlignHCenter); }},
+      {"alignRightButton", [] { study().Justif(Qt::AlignRight); }},
       {"portraitAction",
        [this] {
          if (!study().documentMayGo()) return;
@@ -226,12 +226,12 @@ void TMainForm::createMenus() {
 }
 
 void TMainForm::createRecentStudiesMenu() {
-  auto* fileMenu = findChild<QMenu*>(QStringLiteral("FileMenu"));
+  auto* fileMenu = findChild<QMenu*>(QStringLiteral("fileMenu"));
   recentStudiesMenu = new QMenu(toQString(RecentStudiesCaption), fileMenu);
   recentStudiesMenu->setObjectName(QStringLiteral("recentStudiesMenu"));
   recentStudiesMenu->menuAction()->setObjectName(QStringLiteral("recentStudiesAction"));
-  fileMenu->insertMenu(findChild<QAction*>(QStringLiteral("ExitItem")), recentStudiesMenu);
-  fileMenu->insertSeparator(findChild<QAction*>(QStringLiteral("ExitItem")));
+  fileMenu->insertMenu(findChild<QAction*>(QStringLiteral("quitAction")), recentStudiesMenu);
+  fileMenu->insertSeparator(findChild<QAction*>(QStringLiteral("quitAction")));
   // The entries stay for the whole run and only change their study, so none is deleted while its
   // own command runs.
   for (int i = 1; i <= MaxRecentStudies; ++i) {
@@ -263,14 +263,14 @@ void TMainForm::fillRecentStudiesMenu() {
 void TMainForm::createStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar"));
-  statusPanels[0] = statusPanel(QStringLiteral("hintPanel"), bar);
-  statusPanels[1] = statusPanel(QStringLiteral("timePanel"), bar);
-  statusPanels[1]->setAlignment(Qt::AlignCenter);
+  hintPanel = statusPanel(QStringLiteral("hintPanel"), bar);
+  timePanel = statusPanel(QStringLiteral("timePanel"), bar);
+  timePanel->setAlignment(Qt::AlignCenter);
   // Wide enough for the time in the window's font, never narrower than designed.
-  statusPanels[1]->setFixedWidth(std::max(
-      TimePanelWidth, statusPanels[1]->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 10));
-  bar->addWidget(statusPanels[0]);
-  bar->addWidget(statusPanels[1]);
+  timePanel->setFixedWidth(
+      std::max(TimePanelWidth, timePanel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 10));
+  bar->addWidget(hintPanel);
+  bar->addWidget(timePanel);
   FormResize();
 }
 
@@ -300,15 +300,15 @@ void TMainForm::setGroupEnabled(const std::vector<const char*>& names, bool enab
 
 void TMainForm::SetStyles(const SelectionStyles& styles) {
   SettingStyles = true;
-  findChild<QAbstractButton*>(QStringLiteral("BoldButton"))->setChecked(styles.bold);
-  findChild<QAbstractButton*>(QStringLiteral("ItalButton"))->setChecked(styles.italic);
-  findChild<QAbstractButton*>(QStringLiteral("UnderButton"))->setChecked(styles.underline);
+  findChild<QAbstractButton*>(QStringLiteral("boldButton"))->setChecked(styles.bold);
+  findChild<QAbstractButton*>(QStringLiteral("italicButton"))->setChecked(styles.italic);
+  findChild<QAbstractButton*>(QStringLiteral("underlineButton"))->setChecked(styles.underline);
   findChild<QAction*>(QStringLiteral("bulletsAction"))->setChecked(styles.bullets);
   // In this order the group keeps exactly one button pressed: the one that is set goes down and
   // lifts the others, and a button that is cleared while pressed stays until then.
-  findChild<QAbstractButton*>(QStringLiteral("LeftButton"))->setChecked(styles.alignLeft);
-  findChild<QAbstractButton*>(QStringLiteral("RightButton"))->setChecked(styles.alignRight);
-  findChild<QAbstractButton*>(QStringLiteral("CenterButton"))->setChecked(styles.alignCenter);
+  findChild<QAbstractButton*>(QStringLiteral("alignLeftButton"))->setChecked(styles.alignLeft);
+  findChild<QAbstractButton*>(QStringLiteral("alignRightButton"))->setChecked(styles.alignRight);
+  findChild<QAbstractButton*>(QStringLiteral("centerButton"))->setChecked(styles.alignCenter);
   fontNameBox->setEditText(styles.fontName);
   fontSizeBox->setValue(styles.size);
   SettingStyles = false;
@@ -407,7 +407,7 @@ void TMainForm::FormClose() {
   storeSetting(WindowPlaceKey, saveGeometry());
   runGuarded(this, [this] {
     if (!StartDir.isEmpty() && !QDir::setCurrent(StartDir)) {
-      throw FileError(formatMessage("Ne peut ouvrir le r\xE9pertoire %s", fromQString(StartDir)));
+      throw FileError(formatMessage("Ne peut ouvrir le répertoire %s"_cp1252, fromQString(StartDir)));
     }
   });
 }
@@ -417,15 +417,15 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
   FormResize();
 }
 
-void TMainForm::FormResize() { statusPanels[0]->setFixedWidth(std::max(0, width() - 100)); }
+void TMainForm::FormResize() { hintPanel->setFixedWidth(std::max(0, width() - 100)); }
 
-void TMainForm::ShowHint(const QString& longHint) { statusPanels[0]->setText(longHint); }
+void TMainForm::ShowHint(const QString& longHint) { hintPanel->setText(longHint); }
 
-void TMainForm::showNotice(const QString& line) { statusPanels[0]->setText(line); }
+void TMainForm::showNotice(const QString& line) { hintPanel->setText(line); }
 
 void TMainForm::showTime() {
   const DateTime now = currentClock().now();
-  statusPanels[1]->setText(QTime(now.hour, now.minute, now.second).toString(QStringLiteral("HH:mm:ss")));
+  timePanel->setText(QTime(now.hour, now.minute, now.second).toString(QStringLiteral("HH:mm:ss")));
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -53,7 +53,7 @@ class TMainForm : public QMainWindow {
   // Shows the selection's attributes on the toolbar, which meanwhile writes nothing back.
   void SetStyles(const SelectionStyles& styles);
 
-  // A short line in status panel 0, such as a search that found nothing; empty clears it.
+  // A short line in the hint panel, such as a search that found nothing; empty clears it.
   void showNotice(const QString& line);
 
   // The printer that printing uses and the printer set-up changes.
@@ -79,7 +79,7 @@ class TMainForm : public QMainWindow {
   void FormShow();
   void FormClose();
   void FormResize();
-  // Shows the long part of the hint under the mouse in status panel 0.
+  // Shows the long part of the hint under the mouse in the hint panel.
   void ShowHint(const QString& longHint);
   void showTime();
   void GetFontName();
@@ -109,7 +109,8 @@ class TMainForm : public QMainWindow {
   QFrame* SpeedPanel = nullptr;
   QComboBox* fontNameBox = nullptr;
   QSpinBox* fontSizeBox = nullptr;
-  QLabel* statusPanels[2] = {};
+  QLabel* hintPanel = nullptr;
+  QLabel* timePanel = nullptr;
   QTimer* clockTimer = nullptr;
   std::unique_ptr<QPrinter> printer;
   QString StartDir;

@@ -1,26 +1,29 @@
 // The main window's menu bar and command groups.
 #include "app/main_menu.h"
 
+#include "common/cp1252_literal.h"
+
 namespace tessaro {
 
 const std::vector<MenuDefinition>& mainMenus() {
   static const std::vector<MenuDefinition> menus = {
-      {"FileMenu",
+      {"fileMenu",
        "&Fichier",
        3,
        {
-           {"newStudyAction", "&Nouveau th\xE8me...", "Nouveau th\xE8me, pour commencer une \xE9ude", "F2",
-            true, false},
-           {"OpenItem", "&Ouvrir...", "Ouvrir un fichier", "Ctrl+O", false, false},
-           {"closeAction", "&Fermer", "Fermer la fen\xEAtre", "", true, false},
-           {"SaveItem", "&Enregistrer", "Enregistrer le fichier en cours", "Ctrl+S", false, false},
+           // "éude" in the hint is kept on purpose.
+           {"newStudyAction", "&Nouveau thème..."_cp1252, "Nouveau thème, pour commencer une éude"_cp1252,
+            "F2", true, false},
+           {"openAction", "&Ouvrir...", "Ouvrir un fichier", "Ctrl+O", false, false},
+           {"closeAction", "&Fermer", "Fermer la fenêtre"_cp1252, "", true, false},
+           {"saveAction", "&Enregistrer", "Enregistrer le fichier en cours", "Ctrl+S", false, false},
            {"saveAsAction", "Enregistrer &sous...", "enregistrer sous un autre nom", "", false, false},
            {"exportAction", "E&xporter...", "Exporter le portrait", "", false, false},
            {"exportPdfAction", "Exporter en &PDF...", "Exporter le portrait en PDF", "", true, false},
            {"printAction", "&Imprimer...", "Imprimer", "", false, false},
            {"printerSetupAction", "&Configurer l'imprimante...", "Configuration de l'impression", "", true,
             false},
-           {"ExitItem", "&Quitter", "Quitter l'application", "Alt+X", false, false},
+           {"quitAction", "&Quitter", "Quitter l'application", "Alt+X", false, false},
        }},
       {"editMenu",
        "&Edition",
@@ -29,40 +32,37 @@ const std::vector<MenuDefinition>& mainMenus() {
            {"copyAction", "C&opier", "Copier", "Ctrl+C", false, false},
            {"pasteAction", "Co&ller", "Coller", "Ctrl+V", true, false},
            {"findAction", "&Rechercher...", "Rechercher", "", true, false},
-           {"selectAllAction", "&S\xE9lectionner tout", "S\xE9lectionner tout", "", true, false},
+           {"selectAllAction", "&Sélectionner tout"_cp1252, "Sélectionner tout"_cp1252, "", true, false},
            {"bulletsAction", "&Puces", "Puces", "", false, true},
        }},
       {"tessaroMenu",
        "&Tessaro",
        5,
        {
-           {"etudeAction", "&Nouveau th\xE8me...", "Nouveau th\xE8me, pour commencer une \xE9tude", "F2",
+           {"etudeAction", "&Nouveau thème..."_cp1252, "Nouveau thème, pour commencer une étude"_cp1252, "F2",
             true, false},
-           {"venusStarAction", "E&toile de v\xE9nus", "Etoile de V\xE9nus", "", false, false},
-           {"venusInterpretationAction", "&Interpr\xE9tation", "Interpr\xE9tation d el'Etoile de V\xE9nus",
-            "", true, false},
+           // The lower-case "vénus" of the caption and "d el'Etoile" of the next hint are kept on purpose.
+           {"venusStarAction", "E&toile de vénus"_cp1252, "Etoile de Vénus"_cp1252, "", false, false},
+           {"venusInterpretationAction", "&Interprétation"_cp1252,
+            "Interprétation d el'Etoile de Vénus"_cp1252, "", true, false},
            {"fullChartAction", "&Graphique complet", "Graphique complet", "", false, false},
            {"nameLettersAction", "&Lettres du nom", "Lettres du nom", "", false, false},
            {"birthDateAction", "&Date de naissance", "Date de naissance", "", false, false},
            {"singleNumberAction", "Nombre &unique", "Nombre Unique", "", true, false},
-           {"currentYearAction",
-            "&Ann\xE9"
-            "e en cours",
-            "Ann\xE9"
-            "e en cours",
-            "", false, false},
+           {"currentYearAction", "&Année en cours"_cp1252, "Année en cours"_cp1252, "", false, false},
            {"chanceAction", "&Chance", "Chance", "", false, false},
            {"everydayLifeAction", "&Vie courante", "Vie courante", "", false, false},
-           {"firstNameAction", "P&r\xE9nom", "Pr\xE9nom", "", false, false},
-           {"ententeAction", "&Entente \xE0 deux...", "Entente \xE0 deux", "", true, false},
-           {"portraitAction", "&Portrait g\xE9n\xE9ral", "Portrait g\xE9n\xE9ral", "", false, false},
+           {"firstNameAction", "P&rénom"_cp1252, "Prénom"_cp1252, "", false, false},
+           {"ententeAction", "&Entente à deux..."_cp1252, "Entente à deux"_cp1252, "", true, false},
+           {"portraitAction", "&Portrait général"_cp1252, "Portrait général"_cp1252, "", false, false},
        }},
       {"firstNamesMenu",
-       "&Pr\xE9noms",
+       "&Prénoms"_cp1252,
        6,
        {
            {"consultFirstNamesAction", "&Consulter", "Consulter", "", false, false},
-           {"includeFirstNameAction", "&Inclure le pr\xE9nom", "Inclure le pr\xE9nom", "", false, true},
+           {"includeFirstNameAction", "&Inclure le prénom"_cp1252, "Inclure le prénom"_cp1252, "", false,
+            true},
        }},
       {"utilitiesMenu",
        "&Utilitaires",
@@ -89,7 +89,7 @@ const std::vector<const char*>& subjectCommandNames() {
   static const std::vector<const char*> names = {"venusStarAction",    "venusInterpretationAction",
                                                  "fullChartAction",    "nameLettersAction",
                                                  "birthDateAction",    "singleNumberAction",
-                                                 "SaveItem",           "saveAsAction",
+                                                 "saveAction",         "saveAsAction",
                                                  "currentYearAction",  "chanceAction",
                                                  "everydayLifeAction", "ententeAction",
                                                  "portraitAction",     "firstNameAction"};
@@ -98,11 +98,10 @@ const std::vector<const char*>& subjectCommandNames() {
 
 const std::vector<const char*>& textCommandNames() {
   static const std::vector<const char*> names = {
-      "copyAction",          "pasteAction",         "closeAction",      "findAction",
-      "selectAllAction", "bulletsAction",          "printAction",    "printerSetupAction",
-      "exportAction",        "exportPdfAction", "copyButton", "pasteButton",
-      "printButton",     "BoldButton",      "ItalButton",   "UnderButton",
-      "LeftButton",       "CenterButton",    "RightButton",  "fontNameBox",
+      "copyAction",      "pasteAction",     "closeAction",        "findAction",       "selectAllAction",
+      "bulletsAction",   "printAction",     "printerSetupAction", "exportAction",     "exportPdfAction",
+      "copyButton",      "pasteButton",     "printButton",        "boldButton",       "italicButton",
+      "underlineButton", "alignLeftButton", "centerButton",       "alignRightButton", "fontNameBox",
       "fontSizeBox"};
   return names;
 }

@@ -11,6 +11,7 @@
 
 #include "app/hint_text.h"
 #include "app/main_form.h"
+#include "common/cp1252_literal.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {
@@ -22,7 +23,7 @@ constexpr int ButtonTop = 4;
 
 enum class Kind { Button, Toggle, Alignment };
 
-struct SpeedButtonSpec {
+struct SpeedButtonEntry {
   const char* name;
   int x;
   const char* hint;  // Windows-1252
@@ -32,19 +33,23 @@ struct SpeedButtonSpec {
   const char* keys;     // for the commands that only the toolbar offers
 };
 
-const SpeedButtonSpec speedButtons[] = {
-    {"newStudyButton", 8, "Nouvelle \xE9rude", Kind::Button, "document-new", "newStudyAction", ""},
-    {"OpenBtn", 33, "Ouvrir", Kind::Button, "document-open", "OpenItem", ""},
-    {"SaveBtn", 58, "Enregistrer|", Kind::Button, "document-save", "SaveItem", ""},
+const SpeedButtonEntry speedButtons[] = {
+    // "érude" is kept on purpose.
+    {"newStudyButton", 8, "Nouvelle érude"_cp1252, Kind::Button, "document-new", "newStudyAction", ""},
+    {"openButton", 33, "Ouvrir", Kind::Button, "document-open", "openAction", ""},
+    {"saveButton", 58, "Enregistrer|", Kind::Button, "document-save", "saveAction", ""},
     {"printButton", 84, "Imprimer", Kind::Button, "document-print", "printButton", ""},
     {"copyButton", 114, "Copier", Kind::Button, "edit-copy", "copyAction", ""},
     {"pasteButton", 139, "Coller", Kind::Button, "edit-paste", "pasteAction", ""},
-    {"BoldButton", 430, "Gras", Kind::Toggle, "format-text-bold", "BoldButton", "Ctrl+G"},
-    {"ItalButton", 455, "Italique", Kind::Toggle, "format-text-italic", "ItalButton", "Ctrl+I"},
-    {"UnderButton", 480, "Soulign\xE9", Kind::Toggle, "format-text-underline", "UnderButton", "Ctrl+U"},
-    {"LeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", "LeftButton", "Ctrl+Shift+G"},
-    {"CenterButton", 535, "Centre", Kind::Alignment, "format-justify-center", "CenterButton", "Ctrl+E"},
-    {"RightButton", 560, "Droite", Kind::Alignment, "format-justify-right", "RightButton", "Ctrl+Shift+D"},
+    {"boldButton", 430, "Gras", Kind::Toggle, "format-text-bold", "boldButton", "Ctrl+G"},
+    {"italicButton", 455, "Italique", Kind::Toggle, "format-text-italic", "italicButton", "Ctrl+I"},
+    {"underlineButton", 480, "Souligné"_cp1252, Kind::Toggle, "format-text-underline", "underlineButton",
+     "Ctrl+U"},
+    {"alignLeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", "alignLeftButton",
+     "Ctrl+Shift+G"},
+    {"centerButton", 535, "Centre", Kind::Alignment, "format-justify-center", "centerButton", "Ctrl+E"},
+    {"alignRightButton", 560, "Droite", Kind::Alignment, "format-justify-right", "alignRightButton",
+     "Ctrl+Shift+D"},
 };
 
 // The theme's pictures, drawn faint when their button is disabled: the default disabled look of
@@ -100,7 +105,7 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
 
   auto* alignment = new QButtonGroup(SpeedPanel);
   alignment->setExclusive(true);
-  for (const SpeedButtonSpec& entry : speedButtons) {
+  for (const SpeedButtonEntry& entry : speedButtons) {
     auto* button = new QToolButton(SpeedPanel);
     button->setObjectName(QString::fromLatin1(entry.name));
     button->setGeometry(entry.x, ButtonTop, ButtonSize, ButtonSize);

@@ -7,6 +7,7 @@
 
 #include "app/date_field.h"
 #include "common/clock.h"
+#include "common/cp1252_literal.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/dialog_frame.h"
 #include "engine/ui/key_events.h"
@@ -39,7 +40,7 @@ QPushButton* button(const QString& caption, const QString& name, int top, QWidge
 
 TNouveau::TNouveau(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TNouveau"));
-  setWindowTitle(toQString("Nouveau th\xE8me"));
+  setWindowTitle(toQString("Nouveau thème"_cp1252));
   setFont(classicFont(ClassicFace::MsSansSerif, 13));
   setFixedDialogFrame(*this, 424, 241);
 
@@ -54,13 +55,13 @@ TNouveau::TNouveau(QWidget* parent) : QDialog(parent) {
     const char* label;
     QWidget* input;
     const char* inputName;
-  } rows[] = {{"Pr\xE9nom", firstNameEdit, "firstNameEdit"},
+  } rows[] = {{"Prénom"_cp1252, firstNameEdit, "firstNameEdit"},
               {"Nom", lastNameEdit, "lastNameEdit"},
               {"Date de naissance", birthDateField, "birthDateField"},
               {"Date de l'Etude", studyDateField, "studyDateField"},
               {"Adresse", addressEdit, "addressEdit"},
               {"Cp Ville", cityEdit, "cityEdit"},
-              {"Soci\xE9t\xE9", companyEdit, "companyEdit"}};
+              {"Société"_cp1252, companyEdit, "companyEdit"}};
   int top = FirstRowTop;
   for (const auto& row : rows) {
     auto* label = new QLabel(toQString(row.label), this);

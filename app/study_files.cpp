@@ -5,11 +5,11 @@
 
 #include "app/recent_studies.h"
 #include "app/study_window.h"
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "files/study_file.h"
 #include "files/ui/document_pdf.h"
 #include "files/ui/editor_content.h"
-#include "files/ui/pdf_file.h"
 #include "files/ui/rich_text_qt.h"
 #include "files/ui/save_file_name.h"
 #include "ui/interaction.h"
@@ -25,7 +25,7 @@ const char* const ExportFilter = "Format rtf (*.rtf)|*.rtf|Format texte (*.txt)|
 const char* const KeepWorkFilter = "Format rtf (*.rtf)|*.rtf";
 constexpr int PlainTextFilter = 1;
 constexpr const char* KeepWorkQuestionText =
-    "Le document a \xE9t\xE9 modifi\xE9. Voulez-vous enregistrer les modifications ?";
+    "Le document a été modifié. Voulez-vous enregistrer les modifications ?"_cp1252;
 
 QString withExtension(const QString& path, const char* extension) {
   return QFile::decodeName(QByteArray::fromStdString(withDefaultExtension(nativePath(path), extension)));
@@ -95,10 +95,10 @@ bool TTessaro::exportDocument(const char* filter) {
 }
 
 void TTessaro::ExporterPdf() {
-  const std::optional<std::string> path = askNewFileName(this, PdfFilter, PdfExtension);
+  const std::optional<std::string> path = askPdfFileName(this);
   if (!path) return;
-  saveDocumentPdf(*Rtf1->document(), footerName(Subject), *path);
-  Rtf1->document()->setModified(false);
+  saveDocumentPdf(*editor->document(), footerName(Subject), *path);
+  editor->document()->setModified(false);
 }
 
 bool TTessaro::documentMayGo() {

@@ -17,18 +17,18 @@ namespace {
 constexpr int TickCount = 100;
 constexpr int LineLeft = 5;
 
-struct MarkerSpec {
+struct RulerMarker {
   const char* name;
   const char* glyph;  // UTF-8
   QRect place;
 };
 
 // Downward first-line marker over the line, upward left marker under it, upward right marker.
-const MarkerSpec firstMarker{"FirstInd", "\u25BC", QRect(2, 2, 13, 12)};
-const MarkerSpec leftMarker{"LeftInd", "\u25B2", QRect(2, 15, 13, 13)};
-const MarkerSpec rightMarker{"RightInd", "\u25B2", QRect(708, 17, 12, 16)};
+const RulerMarker firstMarker{"FirstInd", "\u25BC", QRect(2, 2, 13, 12)};
+const RulerMarker leftMarker{"LeftInd", "\u25B2", QRect(2, 15, 13, 13)};
+const RulerMarker rightMarker{"RightInd", "\u25B2", QRect(708, 17, 12, 16)};
 
-QLabel* createMarker(const MarkerSpec& entry, QWidget* ruler) {
+QLabel* createMarker(const RulerMarker& entry, QWidget* ruler) {
   auto* marker = new QLabel(QString::fromUtf8(entry.glyph), ruler);
   marker->setObjectName(QString::fromLatin1(entry.name));
   marker->setGeometry(entry.place);

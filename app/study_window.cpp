@@ -9,6 +9,7 @@
 #include "app/main_form.h"
 #include "app/new_study_dialog.h"
 #include "app/ruler_panel.h"
+#include "common/cp1252_literal.h"
 #include "common/integer.h"
 #include "engine/name_grid.h"
 #include "engine/ui/classic_fonts.h"
@@ -49,8 +50,9 @@ TTessaro::TTessaro(QWidget* parent) : QWidget(parent) {
   connect(findDialog, &FindDialog::find, this, &TTessaro::findNext);
 
   const QFont gridFont = classicFont(ClassicFace::MsSansSerif, 13);
-  const char* const gridCaptions[4] = {"Lettres du pr\xE9nom, case %1", "Chiffres du pr\xE9nom, case %1",
-                                       "Lettres du nom, case %1", "Chiffres du nom, case %1"};
+  const char* const gridCaptions[4] = {"Lettres du prénom, case %1"_cp1252,
+                                       "Chiffres du prénom, case %1"_cp1252, "Lettres du nom, case %1",
+                                       "Chiffres du nom, case %1"};
   const char* const gridNames[4] = {"firstNameLettersPanel", "firstNameDigitsPanel", "lastNameLettersPanel",
                                     "lastNameDigitsPanel"};
   for (int i = 0; i < 4; ++i) {
@@ -62,7 +64,7 @@ TTessaro::TTessaro(QWidget* parent) : QWidget(parent) {
   }
   starPanel = new CellPanel(QStringLiteral("starPanel"), 3, 3, StarCellSize,
                             classicFont(ClassicFace::MsSansSerif, 23, true), 85, this);
-  starPanel->setCellCaption(toQString("\xC9toile de V\xE9nus, chiffre %1"));
+  starPanel->setCellCaption(toQString("Étoile de Vénus, chiffre %1"_cp1252));
   starPanel->move(GridLeft, StarTop);
   starPanel->showTexts({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
   starPanel->hide();
@@ -98,11 +100,11 @@ void TTessaro::showNewSubject() {
 }
 
 void TTessaro::Codage() {
-  showGridCaptions();
+  fillGrid();
   for (CellPanel* panel : gridPanels) panel->show();
 }
 
-void TTessaro::showGridCaptions() {
+void TTessaro::fillGrid() {
   const NameGrid grid = computeNameGrid(Subject);
   gridPanels[0]->showTexts(cellTexts(grid.firstNameLetters));
   gridPanels[1]->showTexts(cellTexts(grid.firstNameDigits));
@@ -112,7 +114,7 @@ void TTessaro::showGridCaptions() {
 
 void TTessaro::Venus() {
   hideDocument();
-  showGridCaptions();
+  fillGrid();
   DigitCounts = computeVenusStar(Subject).counts;
   std::vector<Text> counts;
   for (int digit = 1; digit <= 9; ++digit) counts.push_back(integerText(DigitCounts[digit]));

@@ -102,8 +102,8 @@ class TTessaro : public QWidget {
   void hideDocument();
   void showDocument();
   void hidePanels();
-  // The captions of the four grid rows, from the subject's names.
-  void showGridCaptions();
+  // Writes the subject's letters and digits into the four grid rows, still hidden.
+  void fillGrid();
   // Shows the subject that a new study or an opened file gave.
   void showNewSubject();
 

@@ -6,14 +6,13 @@
 
 #include <cerrno>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 
 namespace tessaro::cli {
 namespace {
 
-constexpr std::string_view CannotReadInputMessage =
-    "Ne peut lire l'entr\xE9"
-    "e standard";
+constexpr std::string_view CannotReadInputMessage = "Ne peut lire l'entrée standard"_cp1252;
 
 }  // namespace
 

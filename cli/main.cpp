@@ -1,4 +1,5 @@
-// tessaro-cli: the analyses of a subject as JSON, the portrait as a file, and batches of subjects.
+// tessaro-cli: the analyses of a subject as JSON, the portrait as a file, batches of subjects, and
+// document conversion.
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -14,6 +15,7 @@
 #include "cli/standard_output.h"
 #include "cli/subject_input.h"
 #include "common/cp1252.h"
+#include "common/cp1252_literal.h"
 #include "common/data_paths.h"
 #include "common/errors.h"
 #include "common/file_io.h"
@@ -119,7 +121,7 @@ void appendBatchResult(const BatchLine& line, FirstNameDictionary* dictionary, s
     }
   } catch (const std::bad_alloc&) {
     out.resize(start);
-    appendErrorJson("M\xE9moire insuffisante pour cette ligne", out);
+    appendErrorJson("Mémoire insuffisante pour cette ligne"_cp1252, out);
   }
   out += '\n';
 }
@@ -239,6 +241,6 @@ int main(int argc, char* argv[]) {
   } catch (const TessaroError& error) {
     return reportFailure(error.message());
   } catch (const std::bad_alloc&) {
-    return reportFailure("M\xE9moire insuffisante");
+    return reportFailure("Mémoire insuffisante"_cp1252);
   }
 }

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "common/file_io.h"
 
@@ -10,10 +11,7 @@ namespace tessaro::cli {
 
 void writeStandardOutput(std::string_view bytes) {
   if (const int error = writeAll(STDOUT_FILENO, bytes)) {
-    throw FileError(
-        withReason("Ne peut \xE9"
-                   "crire sur la sortie standard",
-                   systemErrorReason(error)));
+    throw FileError(withReason("Ne peut écrire sur la sortie standard"_cp1252, systemErrorReason(error)));
   }
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/cp1252.h"
+#include "common/cp1252_literal.h"
 
 namespace tessaro {
 
@@ -28,12 +29,11 @@ Text systemErrorReason(int errorNumber) {
     case EROFS:
       return "disque en lecture seule";
     case EIO:
-      return "erreur d'entr\xE9"
-             "e-sortie";
+      return "erreur d'entrée-sortie"_cp1252;
     case EPIPE:
-      return "plus personne ne lit \xE0 l'autre bout";
+      return "plus personne ne lit à l'autre bout"_cp1252;
     case ENXIO:
-      return "personne ne lit \xE0 l'autre bout";
+      return "personne ne lit à l'autre bout"_cp1252;
     case ENAMETOOLONG:
       return "nom trop long";
     case ELOOP:
@@ -47,7 +47,7 @@ Text systemErrorReason(int errorNumber) {
     default: {
       // The system's own texts are English; its name of the error is at least exact.
       const char* name = strerrorname_np(errorNumber);
-      return "erreur du syst\xE8me " + (name != nullptr ? Text(name) : std::to_string(errorNumber));
+      return "erreur du système "_cp1252 + (name != nullptr ? Text(name) : std::to_string(errorNumber));
     }
   }
 }

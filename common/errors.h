@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "common/cp1252_literal.h"
 #include "common/text.h"
 
 namespace tessaro {
@@ -38,22 +39,18 @@ class FileError : public TessaroError {
 };
 
 // The patterns below are Windows-1252 and take the offending text or path in place of %s.
-inline constexpr std::string_view NotAnIntegerPattern = "'%s' n'est pas une valeur enti\xE8re correcte";
+inline constexpr std::string_view NotAnIntegerPattern = "'%s' n'est pas une valeur entière correcte"_cp1252;
 inline constexpr std::string_view CannotOpenFilePattern = "Ne peut ouvrir le fichier %s";
-inline constexpr std::string_view CannotCreateFilePattern =
-    "Ne peut cr\xE9"
-    "er le fichier %s";
+inline constexpr std::string_view CannotCreateFilePattern = "Ne peut créer le fichier %s"_cp1252;
 
 // Why a file could not be read or written: the second line of its message.
-inline constexpr std::string_view PermissionDeniedReason =
-    "permission refus\xE9"
-    "e";
+inline constexpr std::string_view PermissionDeniedReason = "permission refusée"_cp1252;
 inline constexpr std::string_view DiskFullReason = "disque plein";
 inline constexpr std::string_view FolderNotFoundReason = "dossier introuvable";
 inline constexpr std::string_view FileNotFoundReason = "fichier introuvable";
 inline constexpr std::string_view FileTooLargeReason = "fichier trop volumineux";
 inline constexpr std::string_view NotAFileReason = "ce n'est pas un fichier";
-inline constexpr std::string_view OutOfMemoryReason = "m\xE9moire insuffisante";
+inline constexpr std::string_view OutOfMemoryReason = "mémoire insuffisante"_cp1252;
 
 // The reason of a system error number (errno), in French.
 Text systemErrorReason(int errorNumber);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "ui/interaction.h"
 
@@ -25,9 +26,7 @@ void beginPrinting(QPainter& painter, QPrinter& printer) {
   // A PDF printer without a file is not started at all: the failed start would leave it marked
   // busy, and a busy printer refuses every later choice of the print dialog.
   if (printer.isValid() && hasDestination(printer) && painter.begin(&printer)) return;
-  throw TessaroError(
-      "L'imprimante s\xE9lectionn\xE9"
-      "e n'est pas valide");
+  throw TessaroError("L'imprimante sélectionnée n'est pas valide"_cp1252);
 }
 
 }  // namespace tessaro

@@ -1,4 +1,4 @@
-// The compatibility dialog and its printed page.
+// The compatibility dialog and its page, printed or saved as PDF.
 #include "engine/ui/entente_dialog.h"
 
 #include <QLabel>
@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QToolButton>
 
+#include "common/cp1252_literal.h"
 #include "engine/compatibility.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/memo_lines.h"
@@ -26,15 +27,17 @@ namespace tessaro {
 namespace {
 
 ResultDialogLayout ententeLayout() {
-  return {
-      "TEntente",
-      "Entente \xE0 deux",
-      450,
-      343,
-      343,
-      {{"Nom", 8, 44}, {"Nombre d'expression", 24, 68}, {"Nom", 8, 100}, {"Nombre d'expression", 24, 124}},
-      {{170, 66, 121}, {170, 122, 121}},
-      MemoPlace{8, 156, 433, 181, true}};
+  return {"TEntente",
+          "Entente à deux"_cp1252,
+          450,
+          343,
+          343,
+          {{"Nom", "firstPerson", 8, 44},
+           {"Nombre d'expression", "firstExpression", 24, 68},
+           {"Nom", "secondPerson", 8, 100},
+           {"Nombre d'expression", "secondExpression", 24, 124}},
+          {{"firstExpression", 170, 66, 121}, {"secondExpression", 170, 122, 121}},
+          MemoPlace{8, 156, 433, 181, true}};
 }
 
 PageSize pageSizeOf(const QPaintDevice& device) {
@@ -62,8 +65,7 @@ TEntente::TEntente(PrinterSource printer, QWidget* parent)
   printButton->setAutoRaise(true);
   printButton->setIcon(QIcon(QStringLiteral(":/icons/document-print.svg")));
   printButton->setToolTip(QStringLiteral("Imprimer"));
-  connect(printButton, &QToolButton::clicked, this,
-          [this] { runGuarded(this, [this] { printEntente(); }); });
+  connect(printButton, &QToolButton::clicked, this, [this] { runGuarded(this, [this] { printEntente(); }); });
   pdfButton = new QToolButton(topPanel());
   pdfButton->setObjectName(QStringLiteral("pdfButton"));
   pdfButton->setGeometry(35, 4, 33, 25);
@@ -75,12 +77,19 @@ TEntente::TEntente(PrinterSource printer, QWidget* parent)
 
 void TEntente::Init(std::string_view firstFullName, std::string_view secondFullName,
                     std::string_view firstNumber, std::string_view secondNumber, std::string_view reading) {
-  for (auto [number, name] : {std::pair{1, firstFullName}, std::pair{3, secondFullName}}) {
-    label(number)->setText(toQString(name));
-    label(number)->adjustSize();
+  struct Person {
+    QLabel* nameLabel;
+    QLabel* expressionLabel;
+    QLineEdit* expressionField;
+    std::string_view fullName;
+  };
+  for (const Person& person : {Person{label(1), label(2), edit(1), firstFullName},
+                               Person{label(3), label(4), edit(2), secondFullName}}) {
+    person.nameLabel->setText(toQString(person.fullName));
+    person.nameLabel->adjustSize();
     // Both fields are "Nombre d'expression": each is told apart by its person.
-    edit(number / 2 + 1)
-        ->setAccessibleName(label(number + 1)->text() + QStringLiteral(" de ") + toQString(name));
+    person.expressionField->setAccessibleName(person.expressionLabel->text() + QStringLiteral(" de ") +
+                                              toQString(person.fullName));
   }
   fill({firstNumber, secondNumber}, reading);
 }
@@ -98,7 +107,7 @@ void TEntente::printPage(QPrinter& printer) const {
 }
 
 void TEntente::savePdf() {
-  const std::optional<std::string> path = askNewFileName(this, PdfFilter, PdfExtension);
+  const std::optional<std::string> path = askPdfFileName(this);
   if (!path) return;
   writePdfFile(*path, windowTitle(),
                [this](QPdfWriter& writer, QPainter& painter) { drawPage(painter, writer); });

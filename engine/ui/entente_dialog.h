@@ -1,4 +1,4 @@
-// The compatibility result dialog, which can print its page.
+// The compatibility result dialog, whose page can be printed or saved as PDF.
 #pragma once
 
 #include <string_view>
@@ -20,7 +20,7 @@ class TEntente : public ResultDialog {
   // The page prints on the printer the source gives: the one the user chose for the program.
   explicit TEntente(PrinterSource printer, QWidget* parent = nullptr);
 
-  // The names go into the captions of Label1 and Label3, the numbers into Edit1 and Edit2.
+  // The names go into the captions of the two persons' labels, the numbers into their expression fields.
   void Init(std::string_view firstFullName, std::string_view secondFullName, std::string_view firstNumber,
             std::string_view secondNumber, std::string_view reading);
 

@@ -20,9 +20,7 @@ constexpr int CloseButtonY = 4;
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 
-QString numbered(const char* prefix, size_t number) {
-  return QString::fromLatin1(prefix) + QString::number(number);
-}
+QString named(std::string_view name, const char* kind) { return toQString(name) + QString::fromLatin1(kind); }
 
 }  // namespace
 
@@ -42,32 +40,32 @@ ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : 
 
   for (const PlacedLabel& placed : layout.labels) {
     auto* label = new QLabel(toQString(placed.caption), this);
-    label->setObjectName(numbered("Label", labels.size() + 1));
+    label->setObjectName(named(placed.name, "Label"));
     label->move(placed.x, placed.y);
     label->adjustSize();
     labels.push_back(label);
   }
   for (const PlacedEdit& placed : layout.edits) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(numbered("Edit", edits.size() + 1));
+    edit->setObjectName(named(placed.name, "Field"));
     edit->setReadOnly(true);
     edit->setGeometry(placed.x, placed.y, placed.width, EditHeight);
     edits.push_back(edit);
   }
-  nameFieldsByTheirLabels();
+  tieLabelsToFields();
   if (layout.memo) {
-    memoEdit = new QPlainTextEdit(this);
-    memoEdit->setObjectName(QStringLiteral("readingMemo"));
-    memoEdit->setGeometry(layout.memo->x, layout.memo->y, layout.memo->width, layout.memo->height);
-    memoEdit->setReadOnly(layout.memo->readOnly);
-    memoEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memoEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memoEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    readingMemo = new QPlainTextEdit(this);
+    readingMemo->setObjectName(QStringLiteral("readingMemo"));
+    readingMemo->setGeometry(layout.memo->x, layout.memo->y, layout.memo->width, layout.memo->height);
+    readingMemo->setReadOnly(layout.memo->readOnly);
+    readingMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    readingMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    readingMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   }
 }
 
 // The label on a field's row, left of it, names the field for assistive technologies.
-void ResultDialog::nameFieldsByTheirLabels() {
+void ResultDialog::tieLabelsToFields() {
   for (QLineEdit* edit : edits) {
     for (QLabel* label : labels) {
       if (label->x() < edit->x() && label->y() >= edit->y() && label->y() < edit->y() + EditHeight) {
@@ -84,7 +82,7 @@ QLabel* ResultDialog::label(int number) const { return labels.at(static_cast<siz
 
 QLineEdit* ResultDialog::edit(int number) const { return edits.at(static_cast<size_t>(number - 1)); }
 
-QPlainTextEdit* ResultDialog::memo() const { return memoEdit; }
+QPlainTextEdit* ResultDialog::memo() const { return readingMemo; }
 
 void ResultDialog::fillFields(std::initializer_list<std::string_view> fieldTexts) {
   size_t index = 0;
@@ -97,7 +95,7 @@ void ResultDialog::fillFields(std::initializer_list<std::string_view> fieldTexts
 
 void ResultDialog::fill(std::initializer_list<std::string_view> fieldTexts, std::string_view reading) {
   fillFields(fieldTexts);
-  showCleanReading(*memoEdit, reading);
+  showCleanReading(*readingMemo, reading);
 }
 
 }  // namespace tessaro

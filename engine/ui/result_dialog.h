@@ -16,13 +16,16 @@ class QWidget;
 
 namespace tessaro {
 
+// A label is named <name>Label and a field <name>Field, after what the field holds.
 struct PlacedLabel {
   std::string_view caption;  // Windows-1252
+  std::string_view name;
   int x;
   int y;
 };
 
 struct PlacedEdit {
+  std::string_view name;
   int x;
   int y;
   int width;
@@ -42,9 +45,9 @@ struct ResultDialogLayout {
   int clientWidth;
   int clientHeight;
   int closeButtonX;
-  std::vector<PlacedLabel> labels;  // Label1, Label2...
-  std::vector<PlacedEdit> edits;    // Edit1, Edit2...
-  std::optional<MemoPlace> memo;    // readingMemo
+  std::vector<PlacedLabel> labels;
+  std::vector<PlacedEdit> edits;
+  std::optional<MemoPlace> memo;
 };
 
 class ResultDialog : public QDialog {
@@ -56,24 +59,24 @@ class ResultDialog : public QDialog {
   // "Fermer" and Escape.
   void closeDialog();
 
-  QLabel* label(int number) const;    // 1-based, as the components are named
+  QLabel* label(int number) const;    // 1-based, in the order of the layout
   QLineEdit* edit(int number) const;  // 1-based
   QPlainTextEdit* memo() const;       // null for a dialog without a memo
   QWidget* topPanel() const { return panel; }
 
  protected:
-  // Edit1, Edit2... receive the texts in order; the memo receives the reading, cleaned.
+  // The fields receive the texts in the order of the layout; the memo receives the reading, cleaned.
   void fill(std::initializer_list<std::string_view> fieldTexts, std::string_view reading);
   void fillFields(std::initializer_list<std::string_view> fieldTexts);
 
  private:
-  void nameFieldsByTheirLabels();
+  void tieLabelsToFields();
 
   QWidget* panel = nullptr;
   QPushButton* closeButton = nullptr;
   std::vector<QLabel*> labels;
   std::vector<QLineEdit*> edits;
-  QPlainTextEdit* memoEdit = nullptr;
+  QPlainTextEdit* readingMemo = nullptr;
 };
 
 }  // namespace tessaro

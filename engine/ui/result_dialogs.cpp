@@ -1,111 +1,118 @@
 // Layouts and Init of the result dialogs.
 #include "engine/ui/result_dialogs.h"
 
+#include "common/cp1252_literal.h"
+
 namespace tessaro {
 namespace {
 
 constexpr int FieldWidth = 121;
 
+// A field's row: the caption of its label and the name of what it holds.
+struct FieldRow {
+  std::string_view caption;  // Windows-1252
+  std::string_view name;
+};
+
 // Rows of labels and fields 24 pixels apart from the top of the form, the field 2 pixels above
 // its label so that their texts line up.
-std::vector<PlacedLabel> labelColumn(std::initializer_list<std::string_view> captions, int x = 8,
-                                     int top = 48) {
+std::vector<PlacedLabel> labelColumn(std::initializer_list<FieldRow> rows, int x = 8, int top = 48) {
   std::vector<PlacedLabel> labels;
   int y = top;
-  for (std::string_view caption : captions) {
-    labels.push_back({caption, x, y});
+  for (const FieldRow& row : rows) {
+    labels.push_back({row.caption, row.name, x, y});
     y += 24;
   }
   return labels;
 }
 
-std::vector<PlacedEdit> editColumn(int count, int x, int top = 46) {
+std::vector<PlacedEdit> editColumn(std::initializer_list<FieldRow> rows, int x, int top = 46) {
   std::vector<PlacedEdit> edits;
-  for (int i = 0; i < count; ++i) edits.push_back({x, top + 24 * i, FieldWidth});
+  int y = top;
+  for (const FieldRow& row : rows) {
+    edits.push_back({row.name, x, y, FieldWidth});
+    y += 24;
+  }
   return edits;
 }
 
 // The four-field forms (birth date, unique number, current life) share one layout.
 ResultDialogLayout fourFieldLayout(std::string_view className, std::string_view caption,
-                                   std::initializer_list<std::string_view> labels) {
+                                   std::initializer_list<FieldRow> rows) {
   return {className,
           caption,
           450,
           343,
           343,
-          labelColumn(labels),
-          editColumn(4, 152),
+          labelColumn(rows),
+          editColumn(rows, 152),
           MemoPlace{8, 152, 433, 185, true}};
 }
 
 ResultDialogLayout interLayout() {
   return {"TInter",
-          "Interpr\xE9tation",
+          "Interprétation"_cp1252,
           490,
           265,
           391,
-          {{"Nombre dominant", 12, 51}, {"Nombre manquant", 12, 83}},
-          {{160, 48, FieldWidth}, {160, 80, FieldWidth}},
+          {{"Nombre dominant", "dominantNumbers", 12, 51}, {"Nombre manquant", "missingNumbers", 12, 83}},
+          {{"dominantNumbers", 160, 48, FieldWidth}, {"missingNumbers", 160, 80, FieldWidth}},
           MemoPlace{8, 119, 473, 138, false}};
 }
 
 ResultDialogLayout graphiqueLayout() {
-  return {"TGraphique",
-          "Graphique complet du nom",
-          450,
-          343,
-          343,
-          labelColumn({"Nombre intime", "Nombre d'expression",
-                       "Nombre de r\xE9"
-                       "alisation",
-                       "Nombre actif",
-                       "Nombre h\xE9r\xE9"
-                       "ditaire"}),
-          editColumn(5, 152),
-          MemoPlace{8, 176, 433, 161, true}};
+  const std::initializer_list<FieldRow> rows = {{"Nombre intime", "intimateNumber"},
+                                                {"Nombre d'expression", "expressionNumber"},
+                                                {"Nombre de réalisation"_cp1252, "realisationNumber"},
+                                                {"Nombre actif", "activeNumber"},
+                                                {"Nombre héréditaire"_cp1252, "hereditaryNumber"}};
+  return {"TGraphique",          "Graphique complet du nom",       450, 343, 343, labelColumn(rows),
+          editColumn(rows, 152), MemoPlace{8, 176, 433, 161, true}};
 }
 
 ResultDialogLayout lnomLayout() {
+  const std::initializer_list<FieldRow> rows = {{"Initiales", "initials"},
+                                                {"Première voyelle du nom"_cp1252, "firstVowel"},
+                                                {"Lettres cérébrales"_cp1252, "cerebralLetters"},
+                                                {"Lettres physiques", "physicalLetters"},
+                                                {"Lettres émotives"_cp1252, "emotionalLetters"},
+                                                {"Lettres intuitives", "intuitiveLetters"}};
   return {"TLnom",
           "Lettres du nom",
           450,
           343,
           343,
-          labelColumn({"Initiales", "Premi\xE8re voyelle du nom",
-                       "Lettres c\xE9r\xE9"
-                       "brales",
-                       "Lettres physiques", "Lettres \xE9motives", "Lettres intuitives"}),
-          editColumn(6, 170),
+          labelColumn(rows),
+          editColumn(rows, 170),
           MemoPlace{8, 208, 433, 129, true}};
 }
 
 ResultDialogLayout anneeLayout() {
+  const std::initializer_list<FieldRow> rows = {{"Nombre d'année personnelle"_cp1252, "personalYear"},
+                                                {"Lettre de passage", "transitLetter"},
+                                                {"Repère avant anniversaire"_cp1252, "markerBefore"},
+                                                {"Repère après anniversaire"_cp1252, "markerAfter"},
+                                                {"Nombre des mois", "monthNumber"},
+                                                {"Nombre des jours", "dayNumber"}};
   return {"TAnnee",
-          "Ann\xE9"
-          "e en cours",
+          "Année en cours"_cp1252,
           450,
           343,
           343,
-          labelColumn({"Nombre d'ann\xE9"
-                       "e personnelle",
-                       "Lettre de passage", "Rep\xE8re avant anniversaire", "Rep\xE8re apr\xE8s anniversaire",
-                       "Nombre des mois", "Nombre des jours"}),
-          editColumn(6, 190),
+          labelColumn(rows),
+          editColumn(rows, 190),
           MemoPlace{8, 200, 433, 137, true}};
 }
 
 ResultDialogLayout chanceLayout() {
-  std::vector<PlacedEdit> edits = editColumn(5, 152);
+  const std::initializer_list<FieldRow> rows = {{"Nombre Unique", "uniqueNumber"},
+                                                {"Chemin de vie", "lifePath"},
+                                                {"Jour de naissance", "birthDay"},
+                                                {"Nombre intime", "intimateNumber"},
+                                                {"Nombres favorables", "favourableNumbers"}};
+  std::vector<PlacedEdit> edits = editColumn(rows, 152);
   edits.back().width = 2 * FieldWidth;
-  return {"TChance",
-          "Nombre de la chance",
-          450,
-          191,
-          343,
-          labelColumn(
-              {"Nombre Unique", "Chemin de vie", "Jour de naissance", "Nombre intime", "Nombres favorables"}),
-          edits,
-          std::nullopt};
+  return {"TChance", "Nombre de la chance", 450, 191, 343, labelColumn(rows), edits, std::nullopt};
 }
 
 }  // namespace
@@ -133,12 +140,11 @@ void TLnom::Init(std::string_view initialsLine, std::string_view firstVowel, std
 }
 
 TChemin::TChemin(QWidget* parent)
-    : ResultDialog(fourFieldLayout("TChemin", "Date de Naissance",
-                                   {"Jour", "Mois",
-                                    "Ann\xE9"
-                                    "e",
-                                    "Chemin de vie"}),
-                   parent) {}
+    : ResultDialog(
+          fourFieldLayout(
+              "TChemin", "Date de Naissance",
+              {{"Jour", "day"}, {"Mois", "month"}, {"Année"_cp1252, "year"}, {"Chemin de vie", "lifePath"}}),
+          parent) {}
 
 void TChemin::Init(std::string_view dayLine, std::string_view monthLine, std::string_view yearLine,
                    std::string_view lifePath, std::string_view reading) {
@@ -147,10 +153,10 @@ void TChemin::Init(std::string_view dayLine, std::string_view monthLine, std::st
 
 TUnique::TUnique(QWidget* parent)
     : ResultDialog(fourFieldLayout("TUnique", "Le nombre cosmique",
-                                   {"Nombre actif",
-                                    "Nombre h\xE9r\xE9"
-                                    "ditaire",
-                                    "Chemin de vie", "Nombre Unique"}),
+                                   {{"Nombre actif", "activeNumber"},
+                                    {"Nombre héréditaire"_cp1252, "hereditaryNumber"},
+                                    {"Chemin de vie", "lifePath"},
+                                    {"Nombre Unique", "uniqueNumber"}}),
                    parent) {}
 
 void TUnique::Init(std::string_view active, std::string_view hereditary, std::string_view lifePath,
@@ -175,7 +181,10 @@ void TChance::Init(std::string_view unique, std::string_view lifePath, std::stri
 
 TVie::TVie(QWidget* parent)
     : ResultDialog(fourFieldLayout("TVie", "Vie courante",
-                                   {"Nombre d'expression", "Ville", "Adresse compl\xE8te", "Soci\xE9t\xE9"}),
+                                   {{"Nombre d'expression", "expressionNumber"},
+                                    {"Ville", "city"},
+                                    {"Adresse complète"_cp1252, "address"},
+                                    {"Société"_cp1252, "company"}}),
                    parent) {}
 
 void TVie::Init(std::string_view expression, std::string_view city, std::string_view address,

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/cp1252_literal.h"
 #include "engine/ui/classic_fonts.h"
 #include "engine/ui/dialog_frame.h"
 #include "engine/ui/key_events.h"
@@ -15,11 +16,11 @@ namespace tessaro {
 
 TDeux::TDeux(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TDeux"));
-  setWindowTitle(toQString("entente \xE0 deux"));
+  setWindowTitle(toQString("entente à deux"_cp1252));
   setFont(classicFont(ClassicFace::MsSansSerif, 13));
   setFixedDialogFrame(*this, 420, 182);
 
-  const QString captions[4] = {toQString("Pr\xE9nom"), QStringLiteral("Nom"), toQString("Pr\xE9nom"),
+  const QString captions[4] = {toQString("Prénom"_cp1252), QStringLiteral("Nom"), toQString("Prénom"_cp1252),
                                QStringLiteral("Nom")};
   const int tops[4] = {20, 52, 108, 140};
   const char* const fieldNames[4] = {"firstNameEdit", "lastNameEdit", "secondFirstNameEdit",

@@ -1,3 +1,4 @@
+// The editor's document on A4 PDF pages, with the subject's footer.
 #include "files/ui/document_pdf.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// PDF drawn in memory, then written over its target in one step.
 #include "files/ui/pdf_file.h"
 
 #include <QBuffer>

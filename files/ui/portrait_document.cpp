@@ -1,3 +1,4 @@
+// The portrait's paragraphs in the editor's font.
 #include "files/ui/portrait_document.h"
 
 #include <QTextCursor>

@@ -1,3 +1,4 @@
+// The portrait as PDF from a program without windows, on Qt's offscreen platform.
 #include "files/ui/portrait_pdf.h"
 
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
-// The editor's content (QTextDocument) to and from the rich-text model, and document files
-// loaded into and saved from it.
+// The editor's content (QTextDocument) to and from the rich-text model, and saved as a document
+// file.
 #pragma once
 
 #include <QFont>

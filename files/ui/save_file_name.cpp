@@ -1,9 +1,12 @@
+// The replace question and the names of files about to be written.
 #include "files/ui/save_file_name.h"
 
 #include <QFile>
 
+#include "common/cp1252_literal.h"
 #include "common/file_io.h"
 #include "files/study_file.h"
+#include "files/ui/pdf_file.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
 #include "ui/remembered_folders.h"
@@ -11,9 +14,7 @@
 namespace tessaro {
 namespace {
 
-constexpr const char* ReplaceQuestionText =
-    "ce fichier existe d\xE9j\xE0, l'\xE9"
-    "craser ?";
+constexpr const char* ReplaceQuestionText = "ce fichier existe déjà, l'écraser ?"_cp1252;
 
 }  // namespace
 
@@ -26,11 +27,11 @@ bool mayReplace(QWidget* parent, const std::string& path) {
 
 // The program asks before replacing, once the name is complete: the dialog only knows the name
 // as typed.
-std::optional<std::string> askNewFileName(QWidget* parent, const char* filter, const char* extension) {
+std::optional<std::string> askPdfFileName(QWidget* parent) {
   const std::optional<FileChoice> choice =
-      chooseFileToSave(parent, toQString(filter), ReplaceQuestion::ByCaller, FileKind::Pdf);
+      chooseFileToSave(parent, toQString(PdfFilter), ReplaceQuestion::ByCaller, FileKind::Pdf);
   if (!choice) return std::nullopt;
-  const std::string path = withDefaultExtension(nativePath(choice->path), extension);
+  const std::string path = withDefaultExtension(nativePath(choice->path), PdfExtension);
   if (!mayReplace(parent, path)) return std::nullopt;
   return path;
 }

@@ -16,8 +16,8 @@ std::string nativePath(const QString& path);
 // fichier existe déjà, l'écraser ?").
 bool mayReplace(QWidget* parent, const std::string& path);
 
-// A name asked in the save dialog with one filter, given the extension when the file name has
-// none, and agreed to replace when it exists; empty when the user gave up.
-std::optional<std::string> askNewFileName(QWidget* parent, const char* filter, const char* extension);
+// A PDF file's name asked in the save dialog, in the folder last used for PDF files, given ".pdf"
+// when the name has no extension, and agreed to replace when it exists; empty when the user gave up.
+std::optional<std::string> askPdfFileName(QWidget* parent);
 
 }  // namespace tessaro

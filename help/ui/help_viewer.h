@@ -39,7 +39,7 @@ class HelpViewer : public QDialog {
   void showSearch(std::string_view partialKey = {});
   // The viewer's own page; needs no help file.
   void showHelpOnHelp();
-  // The topic of a menu's context number, or the first topic when no topic has that number.
+  // The topic of a window's or menu's context number, or the first topic when no topic has that number.
   void showContext(int32_t context);
 
  private:

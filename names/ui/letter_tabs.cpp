@@ -1,5 +1,5 @@
-// Drawn by hand rather than through a style sheet, whose machinery would slow the program's
-// start-up for this one row.
+// The letter tabs, drawn by hand: a style sheet's machinery would slow the start-up for this one
+// row.
 #include "names/ui/letter_tabs.h"
 
 #include <QPainter>
@@ -42,7 +42,8 @@ void LetterTabs::paintEvent(QPaintEvent*) {
     QFont letterFont = font();
     letterFont.setBold(current);
     painter.setFont(letterFont);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(place, Qt::AlignCenter, tabText(index));
     if (current && hasFocus()) {
       QStyleOptionFocusRect focus;

@@ -21,7 +21,6 @@ namespace tessaro {
 namespace {
 
 constexpr int GridWidth = 372;
-const QColor GridGreen(0, 255, 0);
 
 QLocale french() { return QLocale(QLocale::French, QLocale::France); }
 
@@ -93,7 +92,7 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
   if (auto* view = calendar->findChild<QAbstractItemView*>()) {
     // The green grid through the palette: a style sheet would cost every start-up a few milliseconds.
     QPalette green = view->palette();
-    green.setColor(QPalette::Base, GridGreen);
+    green.setColor(QPalette::Base, Lime);
     view->setPalette(green);
     view->installEventFilter(this);
   }

@@ -32,9 +32,8 @@ struct Shown {
 Shown read(QDialog& dialog) {
   auto& result = dynamic_cast<ResultDialog&>(dialog);
   Shown shown{dialog.windowTitle(), {}, {}};
-  for (int i = 1; auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i)); ++i) {
-    shown.fields << edit->text();
-  }
+  const int fieldCount = static_cast<int>(dialog.findChildren<QLineEdit*>().size());
+  for (int i = 1; i <= fieldCount; ++i) shown.fields << result.edit(i)->text();
   if (result.memo() != nullptr) shown.memo = result.memo()->toPlainText().split(QLatin1Char('\n'));
   // A reading that ends with a line break leaves an empty last line, which shows nothing.
   if (!shown.memo.isEmpty() && shown.memo.last().isEmpty()) shown.memo.removeLast();
@@ -188,8 +187,8 @@ TEST_F(Compatibility, ShowsThePairAndPrintsItsPage) {
   QStringList names;
   readNextDialog([&](QDialog& dialog) {
     shown = read(dialog);
-    names << dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text()
-          << dialog.findChild<QLabel*>(QStringLiteral("Label3"))->text();
+    names << dialog.findChild<QLabel*>(QStringLiteral("firstPersonLabel"))->text()
+          << dialog.findChild<QLabel*>(QStringLiteral("secondPersonLabel"))->text();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);

@@ -14,8 +14,8 @@ namespace {
 
 const std::vector<const char*> alwaysAvailable = {"newStudyAction",
                                                   "etudeAction",
-                                                  "OpenItem",
-                                                  "ExitItem",
+                                                  "openAction",
+                                                  "quitAction",
                                                   "consultFirstNamesAction",
                                                   "includeFirstNameAction",
                                                   "calendarAction",
@@ -26,8 +26,8 @@ const std::vector<const char*> alwaysAvailable = {"newStudyAction",
                                                   "helpOnHelpAction",
                                                   "aboutAction",
                                                   "newStudyButton",
-                                                  "OpenBtn",
-                                                  "SaveBtn"};
+                                                  "openButton",
+                                                  "saveButton"};
 
 class CommandGroups : public ProgramTest {
  protected:

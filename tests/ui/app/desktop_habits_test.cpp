@@ -30,7 +30,7 @@ class DesktopHabits : public EditorTest {
 
   void open(const QString& filePath) {
     scripted.openChoices.push_back(FileChoice{filePath, 0});
-    trigger("OpenItem");
+    trigger("openAction");
   }
 
   // As the next run of the program finds them.
@@ -41,7 +41,7 @@ class DesktopHabits : public EditorTest {
 
   // The recent studies as the "Fichier" menu shows them when it opens.
   QStringList recentCaptions() const {
-    emit mainForm().findChild<QMenu*>(QStringLiteral("FileMenu"))->aboutToShow();
+    emit mainForm().findChild<QMenu*>(QStringLiteral("fileMenu"))->aboutToShow();
     QStringList captions;
     for (const QAction* entry :
          mainForm().findChild<QMenu*>(QStringLiteral("recentStudiesMenu"))->actions()) {
@@ -78,7 +78,7 @@ class DesktopHabits : public EditorTest {
 
     newStudy({"Anne", "Martin", "01/02/1980"});
     scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("martin")), 0});
-    trigger("SaveItem");
+    trigger("saveAction");
     restart();
     EXPECT_EQ(recentCaptions().mid(0, 3), (QStringList{"&1 martin.tsr", "&2 e7.tsr", "&3 e9.tsr"}));
   }
@@ -90,11 +90,13 @@ class DesktopHabits : public EditorTest {
     readNextDialog([&](QDialog& browser) {
       auto* search = browser.findChild<QLineEdit*>(QStringLiteral("nameSearch"));
       const auto reading = [&browser] {
-        return browser.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().section('\n', 0, 0);
+        return browser.findChild<QPlainTextEdit*>(QStringLiteral("readingMemo"))
+            ->toPlainText()
+            .section('\n', 0, 0);
       };
       QTest::keyClicks(search, QStringLiteral("mar"));
       shown << reading();
-      tab = browser.findChild<QTabBar*>(QStringLiteral("TabControl1"))->currentIndex();
+      tab = browser.findChild<QTabBar*>(QStringLiteral("letterTabs"))->currentIndex();
       QTest::keyClick(search, Qt::Key_Return);
       shown << reading();
       QTest::keyClick(search, Qt::Key_I);
@@ -103,7 +105,7 @@ class DesktopHabits : public EditorTest {
       QTest::keyClick(search, Qt::Key_PageDown);
       shown << reading();
     });
-    trigger("Consulter1");
+    trigger("consultFirstNamesAction");
     EXPECT_EQ(shown, (QStringList{"MARC", "MARCEL", "MARIE", "MARIE-CLAUDE"}));
     EXPECT_EQ(tab, 'M' - 'A');
   }
@@ -113,15 +115,15 @@ class DesktopHabits : public EditorTest {
     showText(QStringLiteral("Portrait"));
     scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("envois/portrait.rtf")), 0});
     QDir().mkpath(path(QStringLiteral("envois")));
-    trigger("Exporter1");
+    trigger("exportAction");
     restart();
     showText(QStringLiteral("Portrait"));
     scripted.dialogFolders.clear();
     scripted.openChoices.push_back(std::nullopt);
-    trigger("OpenItem");
+    trigger("openAction");
     scripted.saveChoices = {std::nullopt, std::nullopt};
-    trigger("Exporter1");
-    toolButton("SaveBtn")->click();
+    trigger("exportAction");
+    toolButton("saveButton")->click();
     EXPECT_EQ(scripted.dialogFolders,
               (QStringList{path(QStringLiteral("clients")), path(QStringLiteral("envois")),
                            path(QStringLiteral("clients"))}));

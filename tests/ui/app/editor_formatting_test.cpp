@@ -39,9 +39,9 @@ struct StyleCase {
 };
 
 const StyleCase styleCases[] = {
-    {"Bold", "BoldButton", &QFont::bold},
-    {"Italic", "ItalButton", &QFont::italic},
-    {"Underline", "UnderButton", &QFont::underline},
+    {"Bold", "boldButton", &QFont::bold},
+    {"Italic", "italicButton", &QFont::italic},
+    {"Underline", "underlineButton", &QFont::underline},
 };
 
 class StyleButton : public EditorFormatting, public ::testing::WithParamInterface<StyleCase> {};
@@ -76,7 +76,7 @@ TEST_F(EditorFormatting, BoldLeavesTheSelectionsOtherStylesAlone) {
   italic.setFontItalic(true);
   format(0, 3, italic);
   select(0, 7);
-  toolButton("BoldButton")->click();
+  toolButton("boldButton")->click();
   EXPECT_TRUE(shownFont(0).italic());
   EXPECT_FALSE(shownFont(4).italic());
   EXPECT_TRUE(shownFont(4).bold());
@@ -133,18 +133,18 @@ TEST_F(EditorFormatting, TheToolbarShowsTheCaretsStylesAlignmentAndBullets) {
   second.createList(QTextListFormat::ListDisc);
 
   select(3);
-  EXPECT_TRUE(toolButton("BoldButton")->isChecked());
-  EXPECT_FALSE(toolButton("ItalButton")->isChecked());
-  EXPECT_TRUE(toolButton("UnderButton")->isChecked());
-  EXPECT_TRUE(toolButton("LeftButton")->isChecked());
+  EXPECT_TRUE(toolButton("boldButton")->isChecked());
+  EXPECT_FALSE(toolButton("italicButton")->isChecked());
+  EXPECT_TRUE(toolButton("underlineButton")->isChecked());
+  EXPECT_TRUE(toolButton("alignLeftButton")->isChecked());
   EXPECT_FALSE(action("bulletsAction")->isChecked());
 
   select(15);
-  EXPECT_FALSE(toolButton("BoldButton")->isChecked());
-  EXPECT_FALSE(toolButton("UnderButton")->isChecked());
-  EXPECT_TRUE(toolButton("RightButton")->isChecked());
-  EXPECT_FALSE(toolButton("LeftButton")->isChecked());
-  EXPECT_FALSE(toolButton("CenterButton")->isChecked());
+  EXPECT_FALSE(toolButton("boldButton")->isChecked());
+  EXPECT_FALSE(toolButton("underlineButton")->isChecked());
+  EXPECT_TRUE(toolButton("alignRightButton")->isChecked());
+  EXPECT_FALSE(toolButton("alignLeftButton")->isChecked());
+  EXPECT_FALSE(toolButton("centerButton")->isChecked());
   EXPECT_TRUE(action("bulletsAction")->isChecked());
 }
 
@@ -159,13 +159,13 @@ TEST_F(EditorFormatting, FontAndSizeBoxesFormatTheSelection) {
 
 TEST_F(EditorFormatting, AlignmentButtonsSetTheParagraphsOfTheSelection) {
   select(3, 12);
-  toolButton("CenterButton")->click();
+  toolButton("centerButton")->click();
   EXPECT_EQ(editor()->document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
             Qt::AlignHCenter);
   EXPECT_EQ(editor()->document()->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
             Qt::AlignHCenter);
   select(0);
-  toolButton("RightButton")->click();
+  toolButton("alignRightButton")->click();
   EXPECT_EQ(editor()->document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
             Qt::AlignRight);
   EXPECT_EQ(editor()->document()->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,

@@ -73,15 +73,15 @@ struct HintCase {
 
 const HintCase hintCases[] = {
     {"newStudyButton", "Nouvelle \xE9rude", "Nouvelle \xE9rude"},
-    {"SaveBtn", "Enregistrer", ""},
-    {"UnderButton", "Soulign\xE9", "Soulign\xE9"},
+    {"saveButton", "Enregistrer", ""},
+    {"underlineButton", "Soulign\xE9", "Soulign\xE9"},
 };
 
 class ToolbarHint : public MainWindow, public ::testing::WithParamInterface<HintCase> {};
 
 TEST_P(ToolbarHint, ShowsTheShortPartAsTooltipAndTheLongPartInTheStatusBar) {
   const HintCase& c = GetParam();
-  hover("OpenBtn");
+  hover("openButton");
   ASSERT_EQ(panel(0)->text(), QStringLiteral("Ouvrir"));
   hover(c.button);
   auto* button = mainForm().findChild<QToolButton*>(QString::fromLatin1(c.button));
@@ -175,7 +175,7 @@ TEST_F(MainWindow, ClosingRestoresTheStartDirectory) {
   ASSERT_EQ(mainForm().startDir(), start);
   QTemporaryDir elsewhere;
   QDir::setCurrent(elsewhere.path());
-  trigger("ExitItem");
+  trigger("quitAction");
   EXPECT_FALSE(mainForm().isVisible());
   EXPECT_EQ(QDir::currentPath(), start);
 }

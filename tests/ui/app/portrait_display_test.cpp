@@ -92,7 +92,7 @@ TEST_F(PortraitDisplay, FermerLeavesTheWindowBlankAndTheSubjectCommandsOn) {
     EXPECT_FALSE(visible(name)) << name;
   EXPECT_TRUE(editor()->toPlainText().isEmpty());
   EXPECT_TRUE(enabled("portraitAction"));
-  EXPECT_TRUE(enabled("SaveItem"));
+  EXPECT_TRUE(enabled("saveAction"));
   EXPECT_FALSE(enabled("closeAction"));
   EXPECT_FALSE(enabled("exportAction"));
   EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEAN-PIERRE");
@@ -108,7 +108,7 @@ TEST_F(PortraitDisplay, AConversionErrorKeepsWhatWasWrittenAndShowsNoDocument) {
   file.write("JEAN\r\nDUPONT\r\n7/3/1962\r\n05/01/2024\r\n\r\n\r\n\r\n");
   file.close();
   scripted.openChoices.push_back(FileChoice{path, 0});
-  trigger("OpenItem");
+  trigger("openAction");
 
   trigger("portraitAction");
   EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur enti\xE8re correcte")});

@@ -48,7 +48,7 @@ class StudyFiles : public EditorTest {
 
   void open(const QString& name) {
     scripted.openChoices.push_back(FileChoice{path(name), 0});
-    trigger("OpenItem");
+    trigger("openAction");
   }
 
   void saveAsked(const QString& name, int filter = 0) {
@@ -61,7 +61,7 @@ class StudyFiles : public EditorTest {
 TEST_F(StudyFiles, ANewStudySavedUnderANewNameWritesItsSevenLines) {
   newDupont();
   saveAsked(QStringLiteral("dupont"));
-  trigger("SaveItem");
+  trigger("saveAction");
   EXPECT_EQ(read(QStringLiteral("dupont.tsr")), DupontFile);
   EXPECT_EQ(DupontFile.size(), 50);
   EXPECT_EQ(scripted.asked.mid(1), QStringList{StudyFilter});
@@ -69,7 +69,7 @@ TEST_F(StudyFiles, ANewStudySavedUnderANewNameWritesItsSevenLines) {
   EXPECT_EQ(scripted.replaceQuestions, std::vector{ReplaceQuestion::ByCaller});
   EXPECT_EQ(study().fileName(), path(QStringLiteral("dupont.tsr")));
   // From now on the study has its file: saving again asks nothing.
-  trigger("SaveItem");
+  trigger("saveAction");
   EXPECT_EQ(scripted.asked.size(), 2);
 }
 
@@ -93,14 +93,14 @@ TEST_P(ReplacingAFile, IsAskedOnTheFirstSaveOfANewStudy) {
   newDupont();
   saveAsked(QStringLiteral("dupont.tsr"));
   scripted.answers.push_back(c.answer);
-  trigger("SaveItem");
+  trigger("saveAction");
   EXPECT_EQ(scripted.asked.mid(1), (QStringList{StudyFilter, ReplaceQuestion}));
   EXPECT_EQ(read(QStringLiteral("dupont.tsr")), c.written ? DupontFile : QByteArray("ancien"));
   if (c.written) return;
   // A refused name is no name: the next save asks again instead of replacing that file.
   EXPECT_TRUE(study().fileName().isEmpty());
   scripted.saveChoices.push_back(std::nullopt);
-  trigger("SaveItem");
+  trigger("saveAction");
   EXPECT_EQ(scripted.asked.last(), StudyFilter);
   EXPECT_EQ(read(QStringLiteral("dupont.tsr")), QByteArray("ancien"));
 }
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(StudyFiles, ReplacingAFile, ::testing::ValuesIn(replace
 
 TEST_F(StudyFiles, SaveBeforeAnyStudyWritesSevenEmptyLines) {
   saveAsked(QStringLiteral("vide"));
-  mainForm().findChild<QToolButton*>(QStringLiteral("SaveBtn"))->click();
+  mainForm().findChild<QToolButton*>(QStringLiteral("saveButton"))->click();
   EXPECT_EQ(read(QStringLiteral("vide.tsr")), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
 }
 
@@ -125,7 +125,7 @@ TEST_F(StudyFiles, AnOpenedStudyIsShownAndRewrittenWithoutAQuestion) {
   EXPECT_TRUE(visible("firstNameLettersPanel"));
   EXPECT_TRUE(action("portraitAction")->isEnabled());
 
-  trigger("SaveItem");
+  trigger("saveAction");
   EXPECT_EQ(scripted.asked, QStringList{OpenFilter});
   EXPECT_EQ(read(QStringLiteral("etude.tsr")),
             QByteArray("Jean\r\nDUPONT\r\n07/03/1962\r\n05/01/2024\r\n1 rue Haute\r\n\r\n\r\n"));
@@ -197,7 +197,7 @@ TEST_P(RefusedStudyFile, IsReportedByNameAndNeverWrittenOver) {
   const RefusedCase& c = GetParam();
   newDupont();
   saveAsked(QStringLiteral("dupont"));
-  trigger("SaveItem");
+  trigger("saveAction");
   const QString refused = path(QStringLiteral("refus.tsr"));
   if (c.bytes.isEmpty()) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), refused));
@@ -209,7 +209,7 @@ TEST_P(RefusedStudyFile, IsReportedByNameAndNeverWrittenOver) {
             QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + refused + toQString(c.reason)});
   EXPECT_EQ(study().subject().LastName, "DUPONT");
   EXPECT_EQ(study().fileName(), path(QStringLiteral("dupont.tsr")));
-  trigger("SaveItem");
+  trigger("saveAction");
   if (!c.bytes.isEmpty()) {
     EXPECT_EQ(read(QStringLiteral("refus.tsr")), c.bytes);
   }
@@ -298,7 +298,7 @@ class PdfExport : public Documents, public ::testing::WithParamInterface<PdfCase
 
 TEST_P(PdfExport, WritesThePortraitWithItsFooterAndAsksBeforeReplacing) {
   const PdfCase& c = GetParam();
-  QTextEdit& editor = *study().findChild<QTextEdit*>(QStringLiteral("Rtf1"));
+  QTextEdit& editor = *study().findChild<QTextEdit*>(QStringLiteral("editor"));
   QTextCursor end(editor.document());
   end.movePosition(QTextCursor::End);
   end.insertText(QStringLiteral(" fin"));
@@ -335,7 +335,7 @@ INSTANTIATE_TEST_SUITE_P(StudyFiles, PdfExport, ::testing::ValuesIn(pdfCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // How the user changed the portrait; the bold button with nothing selected restyles all of it.
-enum class Edit { None, Typing, BoldButton };
+enum class Edit { None, Typing, boldButton };
 
 struct KeepWorkCase {
   const char* name;
@@ -347,11 +347,11 @@ struct KeepWorkCase {
 };
 
 const KeepWorkCase keepWorkCases[] = {
-    {"FermerWithTheNameDialogCancelled", "closeAction", Edit::BoldButton, Answer::Yes, nullptr, false},
-    {"QuitterAfterSaving", "ExitItem", Edit::Typing, Answer::Yes, "travail", true},
+    {"FermerWithTheNameDialogCancelled", "closeAction", Edit::boldButton, Answer::Yes, nullptr, false},
+    {"QuitterAfterSaving", "quitAction", Edit::Typing, Answer::Yes, "travail", true},
     {"PortraitWithoutSaving", "portraitAction", Edit::Typing, Answer::No, nullptr, true},
-    {"OuvrirCancelled", "OpenItem", Edit::Typing, Answer::Cancel, nullptr, false},
-    {"QuitterAnUntouchedPortrait", "ExitItem", Edit::None, {}, nullptr, true},
+    {"OuvrirCancelled", "openAction", Edit::Typing, Answer::Cancel, nullptr, false},
+    {"QuitterAnUntouchedPortrait", "quitAction", Edit::None, {}, nullptr, true},
 };
 
 class KeepWork : public Documents, public ::testing::WithParamInterface<KeepWorkCase> {
@@ -360,7 +360,7 @@ class KeepWork : public Documents, public ::testing::WithParamInterface<KeepWork
 
   bool wentOn(const std::string& command) const {
     if (command == "closeAction") return !visible("editor");
-    if (command == "ExitItem") return !mainForm().isVisible();
+    if (command == "quitAction") return !mainForm().isVisible();
     if (command == "portraitAction") return !editor()->toPlainText().contains(Notes);
     return scripted.asked.contains(OpenFilter);
   }
@@ -370,7 +370,7 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
   const KeepWorkCase& c = GetParam();
   mainForm().show();
   if (c.edit == Edit::Typing) QTest::keyClicks(editor(), Notes);
-  if (c.edit == Edit::BoldButton) toolButton("BoldButton")->click();
+  if (c.edit == Edit::boldButton) toolButton("boldButton")->click();
   QStringList expected;
   if (c.answer) {
     scripted.answers.push_back(*c.answer);

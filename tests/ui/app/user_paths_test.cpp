@@ -142,7 +142,7 @@ class UserPaths : public ProgramTest {
   void document(const QByteArray& content) {
     write(QStringLiteral("texte.rtf"), content);
     scripted.openChoices.push_back(FileChoice{file(QStringLiteral("texte.rtf"))});
-    run("OpenItem");
+    run("openAction");
     editor()->selectAll();
   }
   // "Premier mot", centred and selected.
@@ -276,7 +276,7 @@ const Row rows[] = {
      "tapez-la sous la "
      "forme jj/mm/aaaa, par exemple 19/04/1950 @birthDateField 31/02/1950 | DUPONT JEAN 01/04/1950"},
     {"F2", windowAndHelp, "Nouveau thème | Commencer une étude"},
-    {"OpenItem",
+    {"openAction",
      [](UserPaths& t, const char* c) {
        t.write(QStringLiteral("durand.tsr"), "Marie\r\nDurand\r\n19/04/1950\r\n05/01/2024\r\n\r\n\r\n\r\n");
        t.scripted.openChoices.push_back(FileChoice{t.file(QStringLiteral("durand.tsr"))});
@@ -284,7 +284,7 @@ const Row rows[] = {
        return t.subjectSeen();
      },
      "Durand Marie 19/04/1950"},
-    {"OpenBtn",
+    {"openButton",
      [](UserPaths& t, const char* c) {
        t.write(QStringLiteral("texte.rtf"), "{\\rtf1 Bonjour}");
        t.scripted.openChoices.push_back(FileChoice{t.file(QStringLiteral("texte.rtf"))});
@@ -306,8 +306,8 @@ const Row rows[] = {
        return QStringLiteral("%1 %2").arg(t.editor()->isHidden()).arg(t.action("copyAction")->isEnabled());
      },
      "1 0"},
-    {"SaveItem", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
-    {"SaveBtn", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"saveAction", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
+    {"saveButton", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
     {"Ctrl+S", saved, "MARIE/DURAND/19/04/1950/05/01/2024////"},
     {"saveAsAction",
      [](UserPaths& t, const char* c) {
@@ -321,8 +321,8 @@ const Row rows[] = {
      "1 1"},
     {"recentStudiesAction",
      [](UserPaths& t, const char*) {
-       saved(t, "SaveItem");
-       auto* fileMenu = t.mainForm().findChild<QMenu*>(QStringLiteral("FileMenu"));
+       saved(t, "saveAction");
+       auto* fileMenu = t.mainForm().findChild<QMenu*>(QStringLiteral("fileMenu"));
        emit fileMenu->aboutToShow();
        return t.mainForm().findChild<QAction*>(QStringLiteral("recentStudy1"))->text();
      },
@@ -365,7 +365,7 @@ const Row rows[] = {
        return t.scripted.asked.last();
      },
      "printer setup"},
-    {"ExitItem", closesTheProgram, "0"},
+    {"quitAction", closesTheProgram, "0"},
     {"Alt+X", closesTheProgram, "0"},
     // Edition
     {"copyAction", copied, "Premier mot"},
@@ -529,17 +529,17 @@ const Row rows[] = {
      "Utiliser l'aide | Utiliser l'aide"},
     {"aboutAction", windowAndHelp, "A propos | A propos d'Orv Tessaro"},
     // The formatting of the toolbar, and its keys
-    {"BoldButton", formatted, "Times New Roman 13 gras centré"},
+    {"boldButton", formatted, "Times New Roman 13 gras centré"},
     {"Ctrl+G", formatted, "Times New Roman 13 gras centré"},
-    {"ItalButton", formatted, "Times New Roman 13 italique centré"},
+    {"italicButton", formatted, "Times New Roman 13 italique centré"},
     {"Ctrl+I", formatted, "Times New Roman 13 italique centré"},
-    {"UnderButton", formatted, "Times New Roman 13 souligné centré"},
+    {"underlineButton", formatted, "Times New Roman 13 souligné centré"},
     {"Ctrl+U", formatted, "Times New Roman 13 souligné centré"},
-    {"LeftButton", formatted, "Times New Roman 13"},
+    {"alignLeftButton", formatted, "Times New Roman 13"},
     {"Ctrl+Shift+G", formatted, "Times New Roman 13"},
-    {"CenterButton", formatted, "Times New Roman 13 centré"},
+    {"centerButton", formatted, "Times New Roman 13 centré"},
     {"Ctrl+E", formatted, "Times New Roman 13 centré"},
-    {"RightButton", formatted, "Times New Roman 13 à droite"},
+    {"alignRightButton", formatted, "Times New Roman 13 à droite"},
     {"Ctrl+Shift+D", formatted, "Times New Roman 13 à droite"},
     {"fontNameBox", typedInBox, "Arial 13 centré"},
     {"Ctrl+Shift+P", typedInBox, "Arial 13 centré"},

@@ -17,7 +17,7 @@ namespace {
 struct FieldNameCase {
   const char* name;
   std::function<std::unique_ptr<ResultDialog>()> make;
-  std::vector<const char*> fieldNames;  // Windows-1252, Edit1 first
+  std::vector<const char*> fieldNames;  // Windows-1252, in the order of the fields
 };
 
 template <typename D>

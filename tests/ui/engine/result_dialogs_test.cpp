@@ -66,12 +66,11 @@ TEST_P(EveryResultDialog, InitFillsTheFieldsInOrderAndTidiesTheMemo) {
   EXPECT_EQ(dialog->objectName(), QString::fromLatin1(c.name));
   // Blank lines inside go; the line of one space and the empty last line stay.
   c.init(*dialog, "5: un\r\n\r\n\r\n \r\nEntente\r\n\r\nfin\r\n");
+  ASSERT_EQ(static_cast<int>(dialog->findChildren<QLineEdit*>().size()), c.fieldCount);
   for (int i = 1; i <= c.fieldCount; ++i) {
-    ASSERT_NE(dialog->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i)), nullptr) << i;
     EXPECT_EQ(dialog->edit(i)->text(), QStringLiteral("f%1").arg(i));
     EXPECT_TRUE(dialog->edit(i)->isReadOnly());
   }
-  EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(c.fieldCount + 1)), nullptr);
   EXPECT_EQ(dialog->memo()->toPlainText(), QStringLiteral("5: un\n \nEntente\nfin\n"));
   // A second run replaces everything.
   c.init(*dialog, "seul");
