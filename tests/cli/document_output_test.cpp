@@ -1,9 +1,11 @@
+#include "cli/document_output.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "cli/document_output.h"
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "common/file_io.h"
 #include "files/document_file.h"
@@ -13,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(PortraitDocument, OneParagraphPerLineInTheEditorsFont) {
-  const Portrait portrait{{"Graphique de \xC9MILE\t\tN\xE9(e)", "", "x"}, {}, {}};
+  const Portrait portrait{{"Graphique de ÉMILE\t\tNé(e)"_cp1252, "", "x"}, {}, {}};
   const RichDocument document = portraitDocument(portrait);
   ASSERT_EQ(document.paragraphs.size(), 3u);
   EXPECT_EQ(document.paragraphs[0].text(), U"Graphique de \u00C9MILE\t\tN\u00E9(e)");
@@ -30,7 +32,7 @@ TEST(ConvertDocument, OutputFormatFollowsTheExtension) {
   const std::string rtf = (dir / "in.rtf").string();
   std::ofstream(rtf) << "{\\rtf1\\ansi{\\b Gras} et \\'e9t\\'e9\\par Fin}";
   convertDocumentFile(rtf, (dir / "out.TXT").string());
-  EXPECT_EQ(readWholeFile((dir / "out.TXT").string()), "Gras et \xE9t\xE9\r\nFin\r\n");
+  EXPECT_EQ(readWholeFile((dir / "out.TXT").string()), "Gras et été\r\nFin\r\n"_cp1252);
   convertDocumentFile(rtf, (dir / "out.rtf").string());
   EXPECT_EQ(readDocument(readWholeFile((dir / "out.rtf").string())), loadDocumentFile(rtf));
   EXPECT_THROW(convertDocumentFile((dir / "absent.rtf").string(), (dir / "x.rtf").string()), FileError);

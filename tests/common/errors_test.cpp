@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "common/clock.h"
+#include "common/cp1252_literal.h"
 #include "common/integer.h"
 
 namespace tessaro {
@@ -21,9 +22,9 @@ TEST(Errors, MessagesQuoteTheOffendingTextWhole) {
     std::string text;
     std::string message;
   } cases[] = {
-      {nulYear, "'" + nulYear + "' n'est pas une valeur enti\xE8re correcte"},
-      {"1\xE9", "'1\xE9' n'est pas une valeur enti\xE8re correcte"},
-      {"", "'' n'est pas une valeur enti\xE8re correcte"},
+      {nulYear, "'" + nulYear + "' n'est pas une valeur entière correcte"_cp1252},
+      {"1é"_cp1252, "'1é' n'est pas une valeur entière correcte"_cp1252},
+      {"", "'' n'est pas une valeur entière correcte"_cp1252},
   };
   for (const auto& c : cases) {
     try {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "engine/text_table.h"
 #include "engine/texts/birth_date_texts.h"
@@ -34,56 +35,51 @@ TEST(BirthDate, LinesNumbersAndReadings) {
                 "04 = 4",
                 "1950 = 6",
                 "11",
-                {"1: Accomplissements personnels, vie active r\xE9ussie.",
-                 "4: Labeur, limitations, parfois restrictions.", "6: Amour, responsabilit\xE9s, succ\xE8s.",
-                 "11: Vie d'inspiration et de ma\xEEtrise."}},
+                {"1: Accomplissements personnels, vie active réussie."_cp1252,
+                 "4: Labeur, limitations, parfois restrictions.", "6: Amour, responsabilités, succès."_cp1252,
+                 "11: Vie d'inspiration et de maîtrise."_cp1252}},
            Case{"19/06/1950",
                 "19 = 1",
                 "06 = 6",
                 "1950 = 6",
                 "22",
-                {"1: Accomplissements personnels, vie active r\xE9ussie.",
-                 "6: Ind\xE9"
-                 "cision, obligations, mariage.",
-                 "6: Amour, responsabilit\xE9s, succ\xE8s.", "22: Vie d'accomplissements importants."}},
+                {"1: Accomplissements personnels, vie active réussie."_cp1252,
+                 "6: Indécision, obligations, mariage."_cp1252, "6: Amour, responsabilités, succès."_cp1252,
+                 "22: Vie d'accomplissements importants."}},
            // Day 29 is the only master day, and its table has no row for it.
            Case{"29/02/2000",
                 "29 = 11",
                 "02 = 2",
                 "2000 = 2",
                 "6",
-                {"11: ", "2: D\xE9pendance (influence de la m\xE8re, attirance vers le mariage).",
-                 "2: Association, mariage.", "6: Vie de responsabilit\xE9 et d'harmonie sentimentale."}},
+                {"11: ", "2: Dépendance (influence de la mère, attirance vers le mariage)."_cp1252,
+                 "2: Association, mariage.", "6: Vie de responsabilité et d'harmonie sentimentale."_cp1252}},
            // 11 and 22 are added up before the master numbers are looked for.
            Case{"11/12/1975",
                 "11 = 2",
                 "12 = 3",
                 "1975 = 4",
                 "9",
-                {"2: Associations, contrats, mariage, r\xE9"
-                 "alisation en \xE9quipe.",
-                 "3: Expression, go\xFBts artistiques, sociabilit\xE9.", "4: Travail.",
-                 "9: Vie d'\xE9vasion ou d'id\xE9"
-                 "al."}},
+                {"2: Associations, contrats, mariage, réalisation en équipe."_cp1252,
+                 "3: Expression, goûts artistiques, sociabilité."_cp1252, "4: Travail.",
+                 "9: Vie d'évasion ou d'idéal."_cp1252}},
            Case{"22/10/1980",
                 "22 = 4",
                 "10 = 1",
                 "1980 = 9",
                 "5",
-                {"4: Travail et productivit\xE9, r\xE9"
-                 "alisations durables.",
-                 "1: Ind\xE9pendance, habilet\xE9.",
-                 "9: Vie publique, \xE9tranger, accomplissements importants.",
-                 "5: Vie de mobilit\xE9 et de changements."}},
+                {"4: Travail et productivité, réalisations durables."_cp1252,
+                 "1: Indépendance, habileté."_cp1252,
+                 "9: Vie publique, étranger, accomplissements importants."_cp1252,
+                 "5: Vie de mobilité et de changements."_cp1252}},
            Case{"05/07/1969",
                 "05 = 5",
                 "07 = 7",
                 "1969 = 7",
                 "1",
-                {"5: Vie sous le signe de la mobilit\xE9 et du changement.",
-                 "7: R\xE9"
-                 "flexion, \xE9tudes, solitude.",
-                 "7: Recherche, isolement, ind\xE9pendance.", "1: Vie d'action individuelle."}},
+                {"5: Vie sous le signe de la mobilité et du changement."_cp1252,
+                 "7: Réflexion, études, solitude."_cp1252, "7: Recherche, isolement, indépendance."_cp1252,
+                 "1: Vie d'action individuelle."}},
        }) {
     const BirthDateResult result = computeBirthDate(bornOn(c.date));
     EXPECT_EQ(result.dayLine, c.dayLine) << c.date;
@@ -111,8 +107,8 @@ TEST(BirthDate, Failures) {
            Case{"", true, "Date de naissance manquante"},
            Case{"19/04/195", true, "Date de naissance manquante"},
            Case{"19/04/19500", true, "Date de naissance manquante"},
-           Case{"ab/04/1950", false, "'ab' n'est pas une valeur enti\xE8re correcte"},
-           Case{"19/04/19x0", false, "'19x0' n'est pas une valeur enti\xE8re correcte"},
+           Case{"ab/04/1950", false, "'ab' n'est pas une valeur entière correcte"_cp1252},
+           Case{"19/04/19x0", false, "'19x0' n'est pas une valeur entière correcte"_cp1252},
        }) {
     try {
       computeBirthDate(bornOn(c.date));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "engine/text_table.h"
 #include "engine/texts/current_life_texts.h"
@@ -22,12 +23,10 @@ StudySubject subject(const char* firstName, const char* lastName, const char* ad
 }
 
 const Text Heading = "Accord avec le nombre d'expression\r\n";
-const Text CompanySection = " \r\nSoci\xE9t\xE9\r\n";
+const Text CompanySection = " \r\nSociété\r\n"_cp1252;
 // MARIE DURAND: letters 28 + 26 = 54, expression number 9.
 const Text MarieSections = Heading + "9 est en accord avec 1 - 3 - 5 - 6\r\n" + CompanySection;
-const Text NoCompany =
-    "Aucune soci\xE9t\xE9 indiqu\xE9"
-    "e.";
+const Text NoCompany = "Aucune société indiquée."_cp1252;
 
 TEST(CurrentLife, NumbersAndReadings) {
   struct Case {
@@ -98,15 +97,15 @@ size_t sentenceCount(std::string_view text) {
 
 TEST(CurrentLifeTexts, CompanyRowsOpenAsGivenWithinTheirLength) {
   const char* openings[] = {
-      "Soci\xE9t\xE9 qui fait preuve de dynamisme. ",
-      "Soci\xE9t\xE9 qui affirme des qualit\x82s de finesse et d'habilet\xE9. ",
-      "Beaucoup d'activit\xE9, de volont\xE9 de travail. ",
-      "Beaucoup d'effort et de travail pour des r\xE9sultats modestes. ",
+      "Société qui fait preuve de dynamisme. "_cp1252,
+      "Société qui affirme des qualit‚s de finesse et d'habileté. "_cp1252,
+      "Beaucoup d'activité, de volonté de travail. "_cp1252,
+      "Beaucoup d'effort et de travail pour des résultats modestes. "_cp1252,
       "Entreprises ambitieuses et audacieuses. ",
-      "Croissance harmonieuse et r\xE9guli\xE8re. ",
-      "Force d'action tr\xE8s efficace et objectifs atteints. ",
-      "Dualit\xE9 : r\xE9ussite \x82norme et rapide, mais aussi risque de faillite et de pertes. ",
-      "Entreprise dont les aspirations et les buts sont \xE9lev\xE9s. ",
+      "Croissance harmonieuse et régulière. "_cp1252,
+      "Force d'action très efficace et objectifs atteints. "_cp1252,
+      "Dualité : réussite ‚norme et rapide, mais aussi risque de faillite et de pertes. "_cp1252,
+      "Entreprise dont les aspirations et les buts sont élevés. "_cp1252,
   };
   ASSERT_EQ(CompanyTexts.size(), 9u);
   for (int32_t key = 1; key <= 9; ++key) {

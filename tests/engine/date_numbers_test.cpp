@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 
 namespace tessaro {
@@ -62,13 +63,13 @@ TEST(DateNumbers, MalformedDatesFailOnTheFirstPartThatIsNotANumber) {
     const char* message;
   };
   for (const Case& c : {
-           Case{"", "'' n'est pas une valeur enti\xE8re correcte"},
-           Case{"19/04", "'' n'est pas une valeur enti\xE8re correcte"},
-           Case{"ab/04/1950", "'ab' n'est pas une valeur enti\xE8re correcte"},
-           Case{"19/0x/19y0", "'0x' n'est pas une valeur enti\xE8re correcte"},
-           Case{"19/04/19x0", "'19x0' n'est pas une valeur enti\xE8re correcte"},
+           Case{"", "'' n'est pas une valeur entière correcte"_cp1252},
+           Case{"19/04", "'' n'est pas une valeur entière correcte"_cp1252},
+           Case{"ab/04/1950", "'ab' n'est pas une valeur entière correcte"_cp1252},
+           Case{"19/0x/19y0", "'0x' n'est pas une valeur entière correcte"_cp1252},
+           Case{"19/04/19x0", "'19x0' n'est pas une valeur entière correcte"_cp1252},
            // A leading blank passes the conversion of the day but not the digit sum.
-           Case{" 9/04/1950", "' ' n'est pas une valeur enti\xE8re correcte"},
+           Case{" 9/04/1950", "' ' n'est pas une valeur entière correcte"_cp1252},
        }) {
     try {
       LifePathNumber(c.date);

@@ -5,6 +5,7 @@
 #include <map>
 #include <span>
 
+#include "common/cp1252_literal.h"
 #include "engine/text_table.h"
 #include "engine/texts/birth_date_texts.h"
 #include "engine/texts/current_year_texts.h"
@@ -47,64 +48,54 @@ TEST(DateReadings, RowsOpeningsAndLengths) {
        keysFrom(1, 9),
        0,
        0,
-       {{1, "Accomplissements personnels, vie active r\xE9ussie."},
-        {9, "Vie publique, relations avec l'\xE9tranger, mariage difficile."}}},
+       {{1, "Accomplissements personnels, vie active réussie."_cp1252},
+        {9, "Vie publique, relations avec l'étranger, mariage difficile."_cp1252}}},
       {"BirthMonthTexts",
        BirthMonthTexts,
        keysFrom(1, 12),
        0,
        0,
-       {{3, "Expression, go\xFBts artistiques, sociabilit\xE9."},
-        {11, "combativit\xE9, nervosit\xE9, activit\xE9."}}},
+       {{3, "Expression, goûts artistiques, sociabilité."_cp1252},
+        {11, "combativité, nervosité, activité."_cp1252}}},
       {"BirthYearTexts",
        BirthYearTexts,
        keysFrom(1, 9),
        0,
        0,
-       {{4, "Travail."}, {9, "Vie publique, \xE9tranger, accomplissements importants."}}},
+       {{4, "Travail."}, {9, "Vie publique, étranger, accomplissements importants."_cp1252}}},
       {"LifePathTitles",
        LifePathTitles,
        LifePathKeys,
        0,
        0,
-       {{9,
-         "Vie d'\xE9vasion ou d'id\xE9"
-         "al."},
-        {11, "Vie d'inspiration et de ma\xEEtrise."}}},
+       {{9, "Vie d'évasion ou d'idéal."_cp1252}, {11, "Vie d'inspiration et de maîtrise."_cp1252}}},
       {"LifePathTexts",
        LifePathTexts,
        LifePathKeys,
        108,
        230,
-       {{1, "C'est un chemin qui favorise la r\xE9ussite personnelle"},
+       {{1, "C'est un chemin qui favorise la réussite personnelle"_cp1252},
         {2, "C'est un chemin qui favorise l'association et le mariage"},
-        {3, "C'est un chemin qui favorise les activit\xE9s de contact"},
-        {4, "C'est un chemin qui favorise les succ\xE8s par le travail"},
+        {3, "C'est un chemin qui favorise les activités de contact"_cp1252},
+        {4, "C'est un chemin qui favorise les succès par le travail"_cp1252},
         {5,
          "C'est un chemin qui favorise les changements dans tous les domaines, les voyages, les "
-         "activit\xE9s physiques"},
-        {6, "Ce chemin implique des choix \xE0 faire pas toujours faciles. "},
+         "activités physiques"_cp1252},
+        {6, "Ce chemin implique des choix à faire pas toujours faciles. "_cp1252},
         {7, "C'est un chemin de vie qui favorise les travaux de l'esprit"},
-        {8,
-         "C'est un chemin qui favorise les ambitions, les r\xE9"
-         "alisations"},
+        {8, "C'est un chemin qui favorise les ambitions, les réalisations"_cp1252},
         {9, "C'est un chemin qui favorise les voyages"},
         {11,
-         "C'est un chemin qui favorise l'accomplissement de r\xE9"
-         "alisations ambitieuses ou originales"},
+         "C'est un chemin qui favorise l'accomplissement de réalisations ambitieuses ou originales"_cp1252},
         {22, "C'est un chemin qui favorise les projets de haut niveau"}}},
       {"UniqueNumberTexts",
        UniqueNumberTexts,
        keysFrom(1, 22),
        0,
        0,
-       {{1, "Vie active, changements impr\xE9vus, instabilit\xE9."},
-        {20,
-         "Surprises et r\xE9"
-         "compenses des efforts, \xE9v\xE9nnements inattendus."},
-        {22,
-         "Vie instable, fausse route, n\xE9"
-         "cessit\xE9 de faire face."}}},
+       {{1, "Vie active, changements imprévus, instabilité."_cp1252},
+        {20, "Surprises et récompenses des efforts, événnements inattendus."_cp1252},
+        {22, "Vie instable, fausse route, nécessité de faire face."_cp1252}}},
       {"PersonalYearTexts",
        PersonalYearTexts,
        keysFrom(1, 9),
@@ -112,129 +103,75 @@ TEST(DateReadings, RowsOpeningsAndLengths) {
        227,
        {{1, "Avancement personnel. Travail : "},
         {2, "Relations avec autrui au premier plan. Travail : "},
-        {3,
-         "Ann\xE9"
-         "e agr\xE9"
-         "able. Succ\xE8s. Relations publiques. Cr\xE9"
-         "ativit\xE9. Travail : "},
-        {4,
-         "Ann\xE9"
-         "e de travail et d'efforts. Quelques restrictions. Travail : "},
-        {5, "Changement, \xE9panouissement. Progr\xE8s ou chute. Travail : "},
-        {6,
-         "Ann\xE9"
-         "e de responsabilit\xE9. Le foyer et la famille. Travail : "},
-        {7,
-         "Ann\xE9"
-         "e propice \xE0 la r\xE9"
-         "flexion et au calme. Ralentissement. Travail : "},
-        {8,
-         "Ann\xE9"
-         "e d'engagement et d'accomplissement. Vie mat\xE9rielle. Travail : "},
-        {9,
-         "Ann\xE9"
-         "e de bilan et de pr\xE9paration. Fin d'un cycle. Travail : "}}},
+        {3, "Année agréable. Succès. Relations publiques. Créativité. Travail : "_cp1252},
+        {4, "Année de travail et d'efforts. Quelques restrictions. Travail : "_cp1252},
+        {5, "Changement, épanouissement. Progrès ou chute. Travail : "_cp1252},
+        {6, "Année de responsabilité. Le foyer et la famille. Travail : "_cp1252},
+        {7, "Année propice à la réflexion et au calme. Ralentissement. Travail : "_cp1252},
+        {8, "Année d'engagement et d'accomplissement. Vie matérielle. Travail : "_cp1252},
+        {9, "Année de bilan et de préparation. Fin d'un cycle. Travail : "_cp1252}}},
       {"TransitLetterTexts",
        TransitLetterTexts,
        keysFrom(1, 26),
        52,
        114,
-       {{1,
-         "Lettre positive : Changements b\xE9n\xE9"
-         "fique."},
-        {2, "Lettre n\xE9gative : Probl\xE8mes de sant\xE9."},
-        {3, "Lettre positive : R\xE9ussite. Voyages. bonheur affectif."},
-        {4, "Lettre n\xE9gative : Ennuis et soucis au foyer."},
-        {5, "Lettre positive : Bonne p\xE9riode sur tous les plans"},
-        {6, "Lettre n\xE9gative : Probl\xE8mes familiaux."},
-        {7, "Lettre positive : Sur le plan mat\xE9riel et des finances."},
+       {{1, "Lettre positive : Changements bénéfique."_cp1252},
+        {2, "Lettre négative : Problèmes de santé."_cp1252},
+        {3, "Lettre positive : Réussite. Voyages. bonheur affectif."_cp1252},
+        {4, "Lettre négative : Ennuis et soucis au foyer."_cp1252},
+        {5, "Lettre positive : Bonne période sur tous les plans"_cp1252},
+        {6, "Lettre négative : Problèmes familiaux."_cp1252},
+        {7, "Lettre positive : Sur le plan matériel et des finances."_cp1252},
         {8, "Lettre neutre : Hauts et bas rapides dans tous les domaines"},
-        {9, "Lettre n\xE9gative : Retards."},
-        {10, "Lettre positive : Succ\xE8s et satisfaction dans tous les domaines."},
-        {11,
-         "Lettre positive : R\xE9ussite, r\xE9"
-         "alisation des ambitions"},
-        {12,
-         "Lettre positive : Ann\xE9"
-         "e heureuse sur tous les plans."},
-        {13,
-         "Lettre n\xE9gative : Probl\xE8mes de sant\xE9. Changements d\xE9sagr\xE9"
-         "ables."},
+        {9, "Lettre négative : Retards."_cp1252},
+        {10, "Lettre positive : Succès et satisfaction dans tous les domaines."_cp1252},
+        {11, "Lettre positive : Réussite, réalisation des ambitions"_cp1252},
+        {12, "Lettre positive : Année heureuse sur tous les plans."_cp1252},
+        {13, "Lettre négative : Problèmes de santé. Changements désagréables."_cp1252},
         {14, "Lettre positive : Changements favorables."},
-        {15, "Lettre positive : Bonne sant\xE9."},
-        {16,
-         "Lettre n\xE9gative : Ann\xE9"
-         "e difficile dans tous les domaines."},
-        {17, "Lettre positive : Affaire prosp\x8Ares et succ\xE8s financiers."},
-        {18,
-         "Lettre n\xE9gative : Vie physique et mat\xE9rielle menac\xE9"
-         "e"},
-        {19,
-         "Lettre positive : Transformation agr\xE9"
-         "able de l'existence (tous domaines)."},
+        {15, "Lettre positive : Bonne santé."_cp1252},
+        {16, "Lettre négative : Année difficile dans tous les domaines."_cp1252},
+        {17, "Lettre positive : Affaire prospŠres et succès financiers."_cp1252},
+        {18, "Lettre négative : Vie physique et matérielle menacée"_cp1252},
+        {19, "Lettre positive : Transformation agréable de l'existence (tous domaines)."_cp1252},
         {20, "Lettre positive : Satisfactions sur tous les plans."},
-        {21, "Lettre n\xE9gative : Difficult\xE9s mat\xE9rielles : pertes financi\xE8res."},
-        {22, "Lettre positive : Succ\xE8s et r\xE9ussite."},
-        {23, "Lettre neutre : Instabilit\xE9 g\xE9n\xE9rale sur tous les plans."},
+        {21, "Lettre négative : Difficultés matérielles : pertes financières."_cp1252},
+        {22, "Lettre positive : Succès et réussite."_cp1252},
+        {23, "Lettre neutre : Instabilité générale sur tous les plans."_cp1252},
         {24, "Lettre positive : Dans le domaine du travail et des affaires."},
-        {25, "Lettre neutre : Choix \xE0 faire qui ne sont pas toujours faciles."},
-        {26,
-         "Lettre positive : R\xE9"
-         "alisations mat\xE9rielles qui aboutissent au succ\xE8s."}}},
+        {25, "Lettre neutre : Choix à faire qui ne sont pas toujours faciles."_cp1252},
+        {26, "Lettre positive : Réalisations matérielles qui aboutissent au succès."_cp1252}}},
       {"AnniversaryMarkerTexts",
        AnniversaryMarkerTexts,
        keysFrom(1, 12),
        72,
        134,
-       {{1,
-         "D\xE9"
-         "but d'action."},
-        {2, "Surveiller la sant\xE9."},
-        {3, "Aide de l'ext\xE9rieur."},
+       {{1, "Début d'action."_cp1252},
+        {2, "Surveiller la santé."_cp1252},
+        {3, "Aide de l'extérieur."_cp1252},
         {4, "La famille et le foyer sont au premier plan."},
-        {5, "P\xE9riode favorable aux loisirs et \xE0 la d\xE9tente, aux relations sentimentales."},
-        {6, "P\xE9riode favorable aux affaires financi\xE8res."},
+        {5, "Période favorable aux loisirs et à la détente, aux relations sentimentales."_cp1252},
+        {6, "Période favorable aux affaires financières."_cp1252},
         {7, "L'accent est mis sur le mariage ou des relations proches (union-association)."},
-        {8, "Risques de probl\xE8mes de sant\xE9 et d'ennuis."},
-        {9, "Evasion\xE9 voyages."},
-        {10,
-         "La situation sociale et professionnelle sont pr\xE9"
-         "dominants."},
-        {11, "P\xE9riode favorable \xE0 des projets et \xE0 de nouvelles aspirations."},
+        {8, "Risques de problèmes de santé et d'ennuis."_cp1252},
+        {9, "Evasioné voyages."_cp1252},
+        {10, "La situation sociale et professionnelle sont prédominants."_cp1252},
+        {11, "Période favorable à des projets et à de nouvelles aspirations."_cp1252},
         {12, "Soucis et angoisses."}}},
       {"PeriodNumberTexts",
        PeriodNumberTexts,
        keysFrom(1, 9),
        137,
        203,
-       {{1,
-         "Id\xE9"
-         "al pour commencer une activit\xE9."},
-        {2,
-         "Id\xE9"
-         "al pour rencontrer des amis ou pour obtenir l'aide."},
-        {3,
-         "Id\xE9"
-         "al pour les relations et les contacts."},
-        {4,
-         "Id\xE9"
-         "al pour le travail et la vie mat\xE9rielle."},
-        {5,
-         "Id\xE9"
-         "al pour le changement et les voyages."},
-        {6,
-         "Id\xE9"
-         "al pour l'amour et l'amiti\xE9."},
-        {7,
-         "Id\xE9"
-         "al pour la r\xE9"
-         "flexion, l'analyse et l'\xE9tude."},
-        {8,
-         "Id\xE9"
-         "al pour les affaires et l'argent."},
-        {9,
-         "Id\xE9"
-         "al pour achever un travail en cours ou pour conclure une affaire."}}},
+       {{1, "Idéal pour commencer une activité."_cp1252},
+        {2, "Idéal pour rencontrer des amis ou pour obtenir l'aide."_cp1252},
+        {3, "Idéal pour les relations et les contacts."_cp1252},
+        {4, "Idéal pour le travail et la vie matérielle."_cp1252},
+        {5, "Idéal pour le changement et les voyages."_cp1252},
+        {6, "Idéal pour l'amour et l'amitié."_cp1252},
+        {7, "Idéal pour la réflexion, l'analyse et l'étude."_cp1252},
+        {8, "Idéal pour les affaires et l'argent."_cp1252},
+        {9, "Idéal pour achever un travail en cours ou pour conclure une affaire."_cp1252}}},
   };
   for (const TableShape& table : tables) {
     std::vector<int32_t> keys;
@@ -272,7 +209,7 @@ TEST(DateReadings, StatedShapes) {
   }
   for (const TableRow& row : TransitLetterTexts) {
     const bool marked = row.text.starts_with("Lettre positive : ") ||
-                        row.text.starts_with("Lettre n\xE9gative : ") ||
+                        row.text.starts_with("Lettre négative : "_cp1252) ||
                         row.text.starts_with("Lettre neutre : ");
     EXPECT_TRUE(marked) << row.key;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "engine/texts/interpretation_texts.h"
 #include "tests/engine/named_subject.h"
 
@@ -16,22 +17,20 @@ TEST(VenusCapacityText, TitleThenTheReadingOfTheMode) {
   };
   const Case cases[] = {
       {1, DominantReading,
-       "MAITRISE. Capacit\xE9 de se r\xE9"
-       "aliser par soi-m\xEAme.\r\nDominant : Autorit\xE9, volont\xE9.\r\n"},
+       "MAITRISE. Capacité de se réaliser par soi-même.\r\nDominant : Autorité, volonté.\r\n"_cp1252},
       {1, MissingReading,
-       "MAITRISE. Capacit\xE9 de se r\xE9"
-       "aliser par soi-m\xEAme.\r\nManquant : Insuffisance d'assurance."},
+       "MAITRISE. Capacité de se réaliser par soi-même.\r\nManquant : Insuffisance d'assurance."_cp1252},
       // Row 9's continuation of the title is never shown; its missing reading has no full stop.
       {9, DominantReading,
-       "ALTRUISME. Capacit\xE9 de se d\xE9vouer.\r\nDominant : Qualit\xE9s de d\xE9vouement et "
-       "d'altruisme.\r\n"},
+       "ALTRUISME. Capacité de se dévouer.\r\nDominant : Qualités de dévouement et "
+       "d'altruisme.\r\n"_cp1252},
       {9, MissingReading,
-       "ALTRUISME. Capacit\xE9 de se d\xE9vouer.\r\nManquant : Manque d'int\xE9r\xEAt pour les autres"},
-      {9, 0, "ALTRUISME. Capacit\xE9 de se d\xE9vouer.\r\n"},
-      {6, 3, "HARMONIE. Capacit\xE9 d'adaptation et de collaboration.\r\n"},
+       "ALTRUISME. Capacité de se dévouer.\r\nManquant : Manque d'intérêt pour les autres"_cp1252},
+      {9, 0, "ALTRUISME. Capacité de se dévouer.\r\n"_cp1252},
+      {6, 3, "HARMONIE. Capacité d'adaptation et de collaboration.\r\n"_cp1252},
       {6, DominantReading,
-       "HARMONIE. Capacit\xE9 d'adaptation et de collaboration.\r\nDominant : Sens de la famille Amour et "
-       "amiti\xE9.\r\n"},
+       "HARMONIE. Capacité d'adaptation et de collaboration.\r\nDominant : Sens de la famille Amour et "
+       "amitié.\r\n"_cp1252},
       {0, DominantReading, ""},
       {10, MissingReading, ""},
       {11, 0, ""},
@@ -93,15 +92,15 @@ TEST(Interpretation, ReadingOfJeanPierreDupontWordForWord) {
   EXPECT_EQ(result.dominant, "5 ");
   EXPECT_EQ(result.missing, "8 ");
   EXPECT_EQ(result.reading,
-            "5: MOBILITE. Capacit\xE9 de changer et de bouger.\r\n"
+            "5: MOBILITE. Capacité de changer et de bouger.\r\n"
             "Dominant : Voyage, Esprit large.\r\n"
             "\r\n"
-            "8: EXPANSION MATERIELLE. Capacit\xE9 de s'assumer.\r\n"
-            "Manquant : Difficult\xE9 \xE0 maintenir l'\xE9quilibre.\r\n");
+            "8: EXPANSION MATERIELLE. Capacité de s'assumer.\r\n"
+            "Manquant : Difficulté à maintenir l'équilibre.\r\n"_cp1252);
 }
 
 TEST(Interpretation, NameWithoutAnyLetterOfValueMakesEveryDigitDominantAndMissing) {
-  const InterpretationResult result = computeInterpretation(named("\xD4", "\xC9-\xC8"));
+  const InterpretationResult result = computeInterpretation(named("Ô"_cp1252, "É-È"_cp1252));
   EXPECT_EQ(result.dominant, "1 2 3 4 5 6 7 8 9 ");
   EXPECT_EQ(result.missing, "1 2 3 4 5 6 7 8 9 ");
   Text reading;

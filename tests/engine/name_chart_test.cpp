@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "engine/name_numbers.h"
 #include "engine/texts/name_chart_texts.h"
@@ -30,7 +31,7 @@ TEST(NameNumbers, FiveNumbersOfTheName) {
       // Vowels 33, letters 63, consonants 30, first name 34, last name 29.
       {named("JEAN-JACQUES", "ROUSSEAU"), "6", "9", "3", "7", "11"},
       // Lower-case é is a vowel worth 5: vowels 26, letters 44, consonants 18.
-      {named("\xE9MILE", "ZOLA"), "8", "8", "9", "8", "9"},
+      {named("éMILE"_cp1252, "ZOLA"), "8", "8", "9", "8", "9"},
       // Letters add up to 22 exactly.
       {named("LUC", "DUMAS"), "7", "22", "6", "9", "4"},
       // No consonant: the realisation number is empty.
@@ -53,19 +54,19 @@ TEST(NameChart, ReadingHasOneLinePerNumberAndTheExpressionOnFour) {
   EXPECT_EQ(result.active, "11");
   EXPECT_EQ(result.hereditary, "9");
   EXPECT_EQ(result.reading,
-            "7: Vie int\xE9rieure. D\xE9sir d'ind\xE9pendance et d'action individuelle.\r\n"
-            "11: " +
+            "7: Vie intérieure. Désir d'indépendance et d'action individuelle.\r\n"
+            "11: "_cp1252 +
                 ExpressionNumberText(11) +
                 "\r\n"
-                "4: Travail constructif et patient. R\xE9ussite progressive.\r\n"
-                "11: Force, ma\xEEtrise, nervosit\xE9.\r\n"
-                "9: Dignit\xE9 fiert\xE9.");
+                "4: Travail constructif et patient. Réussite progressive.\r\n"
+                "11: Force, maîtrise, nervosité.\r\n"
+                "9: Dignité fierté."_cp1252);
   const std::vector<Text> lines = splitCrLf(result.reading);
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[1], "11: Force morale et physique, inspiration, ascendant. ");
   EXPECT_EQ(lines[2].rfind("Amour : ", 0), 0u);
   EXPECT_EQ(lines[3].rfind("Travail : ", 0), 0u);
-  EXPECT_EQ(lines[4].rfind("Sant\xE9 : ", 0), 0u);
+  EXPECT_EQ(lines[4].rfind("Santé : "_cp1252, 0), 0u);
 }
 
 TEST(NameChart, MasterNumberTwentyTwoGetsItsOwnRows) {
@@ -73,16 +74,16 @@ TEST(NameChart, MasterNumberTwentyTwoGetsItsOwnRows) {
   EXPECT_EQ(result.expression, "22");
   const std::vector<Text> lines = splitCrLf(result.reading);
   ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(lines[1], "22: Ma\xEEtrise, esprit constructif, inspiration. ");
+  EXPECT_EQ(lines[1], "22: Maîtrise, esprit constructif, inspiration. "_cp1252);
 }
 
 TEST(NameChart, AnEmptyNumberStopsTheChart) {
-  const Text message = "'' n'est pas une valeur enti\xE8re correcte";
+  const Text message = "'' n'est pas une valeur entière correcte"_cp1252;
   const StudySubject subjects[] = {
-      named("IO", "EAU"),       // no consonant
-      named("BRR", "TT"),       // no vowel
-      named("\xC9", "DUPONT"),  // a first name without value
-      named("MARIE", "-"),      // a last name without value
+      named("IO", "EAU"),           // no consonant
+      named("BRR", "TT"),           // no vowel
+      named("É"_cp1252, "DUPONT"),  // a first name without value
+      named("MARIE", "-"),          // a last name without value
   };
   for (const StudySubject& subject : subjects) {
     try {
@@ -105,7 +106,7 @@ TEST(ExpressionNumberText, LineBreaksBeforeTheThreeMarkers) {
     ASSERT_EQ(lines.size(), 4u) << row.key;
     EXPECT_EQ(lines[1].rfind("Amour : ", 0), 0u) << row.key;
     EXPECT_EQ(lines[2].rfind("Travail : ", 0), 0u) << row.key;
-    EXPECT_EQ(lines[3].rfind("Sant\xE9 : ", 0), 0u) << row.key;
+    EXPECT_EQ(lines[3].rfind("Santé : "_cp1252, 0), 0u) << row.key;
     for (size_t k = 0; k < 3; ++k) EXPECT_EQ(lines[k].back(), ' ') << row.key;
   }
 }

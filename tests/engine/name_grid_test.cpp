@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "tests/engine/named_subject.h"
 
 namespace tessaro {
@@ -27,10 +28,10 @@ TEST(NameGrid, RowsOfLettersAndDigits) {
       {named("JEAN-PIERRE", "DUPONT"), "JEAN-PIERRE..........", "1515795995...........",
        "DUPONT...............", "437652..............."},
       // Accented capitals have no value; lower-case é has one.
-      {named("H\xC9L\xC8NE", "ZOLA"), "H\xC9L\xC8NE...............", "8355.................",
+      {named("HÉLÈNE"_cp1252, "ZOLA"), "HÉLÈNE..............."_cp1252, "8355.................",
        "ZOLA.................", "8631................."},
-      {named("\xE9MILE", "LI"), "\xE9MILE................", "54935................", "LI...................",
-       "39..................."},
+      {named("éMILE"_cp1252, "LI"), "éMILE................"_cp1252, "54935................",
+       "LI...................", "39..................."},
       // Only the first 21 letters and the first 21 digits are shown.
       {named("ABCDEFGHIJKLMNOPQRSTUVWXY", "Z"), "ABCDEFGHIJKLMNOPQRSTU", "123456789123456789123",
        "Z....................", "8...................."},

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "common/cp1252_literal.h"
 #include "engine/texts/interpretation_texts.h"
 #include "engine/texts/name_chart_texts.h"
 #include "engine/texts/name_letters_texts.h"
@@ -64,27 +65,23 @@ TEST(NameTexts, RowsKeepTheirWordingOddSpellingsIncluded) {
     const char* text;
   };
   const Case cases[] = {
-      {IntimateNumberTexts, 6, "Int\xE9r\xEAts artistiques. d\xE9sir d'harmonie et d'\xE9quilibre."},
-      {IntimateNumberTexts, 22, "d\xE9sir d'\xE9l\xE9vation et aspirations universelles. Travail ambitieux."},
-      {RealisationNumberTexts, 7, "Initiatives originales (inventions) vie active ind\xE9pendante."},
-      {ActiveNumberTexts, 22,
-       "Id\xE9"
-       "al, aspirations \xE9lev\xE9"
-       "es, r\xE9"
-       "alisation."},
-      {HereditaryNumberTexts, 9, "Dignit\xE9 fiert\xE9."},
-      {InitialsNumberTexts, 11, "Inspiration, ma\xEEtrise."},
-      {LetterTexts, 2, "(lettre \xE9motive) Sentimentalit\xE9 r\xE9serve."},
-      {LetterTexts, 26, "(lettre \xE9motive) Doute, mat\xE9rialit\xE9."},
-      {FirstVowelTexts, 4, "O: Force int\xE9rieure, discr\xE9tion des sentiments, secret."},
+      {IntimateNumberTexts, 6, "Intérêts artistiques. désir d'harmonie et d'équilibre."_cp1252},
+      {IntimateNumberTexts, 22, "désir d'élévation et aspirations universelles. Travail ambitieux."_cp1252},
+      {RealisationNumberTexts, 7, "Initiatives originales (inventions) vie active indépendante."_cp1252},
+      {ActiveNumberTexts, 22, "Idéal, aspirations élevées, réalisation."_cp1252},
+      {HereditaryNumberTexts, 9, "Dignité fierté."_cp1252},
+      {InitialsNumberTexts, 11, "Inspiration, maîtrise."_cp1252},
+      {LetterTexts, 2, "(lettre émotive) Sentimentalité réserve."_cp1252},
+      {LetterTexts, 26, "(lettre émotive) Doute, matérialité."_cp1252},
+      {FirstVowelTexts, 4, "O: Force intérieure, discrétion des sentiments, secret."_cp1252},
       {VenusCapacityTexts, 4,
-       "REALISATION. Capacit\xE9 de travailler et de construire.|   Manquant : Difficult\xE9s \xE0 "
+       "REALISATION. Capacité de travailler et de construire.|   Manquant : Difficultés à "
        "organiser, manque de "
-       "stabilit\xE9.|   Dominant : Qualit\xE9 d'ordre et de pers\xE9v\xE9rence."},
+       "stabilité.|   Dominant : Qualité d'ordre et de persévérence."_cp1252},
       {VenusCapacityTexts, 9,
-       "ALTRUISME. Capacit\xE9 de se d\xE9vouer.|   et de s'int\xE9resser \xE0 autrui.|   Manquant : Manque "
-       "d'int\xE9r\xEAt pour les "
-       "autres|   Dominant : Qualit\xE9s de d\xE9vouement et d'altruisme."},
+       "ALTRUISME. Capacité de se dévouer.|   et de s'intéresser à autrui.|   Manquant : Manque "
+       "d'intérêt pour les "
+       "autres|   Dominant : Qualités de dévouement et d'altruisme."_cp1252},
   };
   for (const Case& c : cases) EXPECT_EQ(tableText(c.rows, c.key), c.text) << c.key;
 }
@@ -96,17 +93,9 @@ TEST(NameTexts, IntimateRowsWithWrittenEndingsKeepTheirOpenings) {
     size_t sentences;
   };
   const Case cases[] = {
-      {8, "Volont\xE9 d'acqu\xE9rir. ", 2},
-      {9,
-       "D\xE9sir de r\xE9"
-       "aliser un id\xE9"
-       "al ou une vocation. ",
-       3},
-      {11,
-       "D\xE9sir de s'imposer en r\xE9"
-       "alisant ses ambitions ou un id\xE9"
-       "al. ",
-       2},
+      {8, "Volonté d'acquérir. "_cp1252, 2},
+      {9, "Désir de réaliser un idéal ou une vocation. "_cp1252, 3},
+      {11, "Désir de s'imposer en réalisant ses ambitions ou un idéal. "_cp1252, 2},
   };
   for (const Case& c : cases) {
     const Text row = tableText(IntimateNumberTexts, c.key);
@@ -120,21 +109,19 @@ TEST(NameTexts, IntimateRowsWithWrittenEndingsKeepTheirOpenings) {
 
 TEST(NameTexts, ExpressionRowsAreTraitsThenOneSentenceOnLoveWorkAndHealth) {
   const std::pair<int32_t, const char*> traits[] = {
-      {1, "Volont\xE9 autorit\xE9. confiance en soi. Ambition. "},
-      {2, "Equilibre, diplomatie, tendance \xE0 la passivit\xE9. "},
-      {3,
-       "Cr\xE9"
-       "ativit\xE9, sociabilit\xE9, g\xE9n\xE9rosit\xE9, dispersion. "},
-      {4, "Patience, stabilit\xE9, pers\xE9v\xE9rance, tendance \xE0 la routine. "},
-      {5, "Adaptation, souplesse, mobilit\xE9, tendance \xE0 l'instabilit\xE9. "},
-      {6, "Charme, esprit conciliant,tendance \xE0 la facilit\xE9. "},
-      {7, "Analyse, go\xFBt de l'\xE9tude, culte de l'amiti\xE9. "},
+      {1, "Volonté autorité. confiance en soi. Ambition. "_cp1252},
+      {2, "Equilibre, diplomatie, tendance à la passivité. "_cp1252},
+      {3, "Créativité, sociabilité, générosité, dispersion. "_cp1252},
+      {4, "Patience, stabilité, persévérance, tendance à la routine. "_cp1252},
+      {5, "Adaptation, souplesse, mobilité, tendance à l'instabilité. "_cp1252},
+      {6, "Charme, esprit conciliant,tendance à la facilité. "_cp1252},
+      {7, "Analyse, goût de l'étude, culte de l'amitié. "_cp1252},
       {8, "Energie, courage, esprit entreprenant. "},
-      {9, "Altruisme, d\xE9vouement, tendance au d\xE9sordre. "},
+      {9, "Altruisme, dévouement, tendance au désordre. "_cp1252},
       {11, "Force morale et physique, inspiration, ascendant. "},
-      {22, "Ma\xEEtrise, esprit constructif, inspiration. "},
+      {22, "Maîtrise, esprit constructif, inspiration. "_cp1252},
   };
-  const std::string_view markers[] = {"Amour : ", "Travail : ", "Sant\xE9 : "};
+  const std::string_view markers[] = {"Amour : ", "Travail : ", "Santé : "_cp1252};
   for (const auto& [key, trait] : traits) {
     const Text row = tableText(ExpressionNumberTexts, key);
     ASSERT_TRUE(startsWith(row, trait)) << row;
@@ -149,18 +136,16 @@ TEST(NameTexts, ExpressionRowsAreTraitsThenOneSentenceOnLoveWorkAndHealth) {
       rest = rest.substr(end);
     }
     // Each marker word once, or the line breaks would land elsewhere.
-    for (std::string_view word : {"Amour", "Travail", "Sant\xE9"}) {
+    for (std::string_view word : {"Amour", "Travail", "Santé"_cp1252}) {
       EXPECT_EQ(row.find(word), row.rfind(word)) << key << ": " << word;
     }
   }
 }
 
 TEST(NameTexts, LetterRowsNameTheLettersClassAndVowelRowsTheirVowel) {
-  const std::pair<std::string_view, std::string_view> classes[] = {{"AGHJLNP",
-                                                                    "(lettre c\xE9r\xE9"
-                                                                    "brale) "},
+  const std::pair<std::string_view, std::string_view> classes[] = {{"AGHJLNP", "(lettre cérébrale) "_cp1252},
                                                                    {"DEMW", "(lettre physique) "},
-                                                                   {"BIORSTXZ", "(lettre \xE9motive) "},
+                                                                   {"BIORSTXZ", "(lettre émotive) "_cp1252},
                                                                    {"CFKQUVY", "(lettre intuitive) "}};
   for (const auto& [letters, label] : classes) {
     for (char letter : letters) {
@@ -184,7 +169,7 @@ TEST(NameTexts, CapacityRowsAreTitleThenMissingThenDominantSegments) {
     }
     segments.push_back(rest);
     ASSERT_EQ(segments.size(), row.key == 9 ? 4u : 3u) << row.key;
-    EXPECT_NE(segments[0].find(". Capacit\xE9 "), std::string_view::npos) << row.key;
+    EXPECT_NE(segments[0].find(". Capacité "_cp1252), std::string_view::npos) << row.key;
     for (size_t k = 1; k < segments.size(); ++k) {
       EXPECT_TRUE(startsWith(segments[k], "   ") && segments[k][3] != ' ') << row.key;
     }

@@ -1,7 +1,9 @@
+#include "engine/primitives.h"
+
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
-#include "engine/primitives.h"
 
 namespace tessaro {
 namespace {
@@ -16,16 +18,16 @@ struct CodingCase {
 TEST(Codings, WorkedExamples) {
   for (const CodingCase& c : {
            CodingCase{"JEAN-PIERRE", "1515795995", "51955", "15799"},
-           CodingCase{"FRAN\xE7OIS", "69153691", "169", "6951"},
-           CodingCase{"NO\xEBL", "563", "65", "53"},
-           CodingCase{"H\xC9L\xC8NE", "8355", "5", "835"},
+           CodingCase{"FRANçOIS"_cp1252, "69153691", "169", "6951"},
+           CodingCase{"NOëL"_cp1252, "563", "65", "53"},
+           CodingCase{"HÉLÈNE"_cp1252, "8355", "5", "835"},
            CodingCase{"DUPONT", "437652", "36", "4752"},
            CodingCase{"A0Z", "18", "1", "8"},
-           CodingCase{"abc \xC4\xE4\xE1", "", "", ""},
+           CodingCase{"abc Ääá"_cp1252, "", "", ""},
            CodingCase{"Y", "7", "7", ""},
-           CodingCase{"\xFC", "", "3", ""},
+           CodingCase{"ü"_cp1252, "", "3", ""},
            CodingCase{"123456789", "123456789", "", "123456789"},
-           CodingCase{"\xE0\xE2\xF9\xFB\xE8\xE9\xEA\xF4\xF6\xEE\xEF", "11335556699", "11335556699", ""},
+           CodingCase{"àâùûèéêôöîï"_cp1252, "11335556699", "11335556699", ""},
            CodingCase{"", "", "", ""},
        }) {
     EXPECT_EQ(LettersToDigits(c.text), c.letters) << c.text;
@@ -41,10 +43,23 @@ TEST(Codings, EveryCapitalHasItsPythagoreanValue) {
 }
 
 TEST(Reductions, WorkedExamples) {
-  struct Case { const char* in; const char* masters; const char* digit; };
-  for (const Case& c : {Case{"11", "2", "2"}, {"22", "4", "4"}, {"7", "7", "7"}, {"29", "11", "2"},
-                        {"38", "11", "2"}, {"994", "22", "4"}, {"99", "9", "9"}, {"19", "1", "1"},
-                        {"0", "0", "0"}, {"000", "0", "0"}, {"56", "11", "2"}, {"437652", "9", "9"},
+  struct Case {
+    const char* in;
+    const char* masters;
+    const char* digit;
+  };
+  for (const Case& c : {Case{"11", "2", "2"},
+                        {"22", "4", "4"},
+                        {"7", "7", "7"},
+                        {"29", "11", "2"},
+                        {"38", "11", "2"},
+                        {"994", "22", "4"},
+                        {"99", "9", "9"},
+                        {"19", "1", "1"},
+                        {"0", "0", "0"},
+                        {"000", "0", "0"},
+                        {"56", "11", "2"},
+                        {"437652", "9", "9"},
                         {"", "", ""}}) {
     EXPECT_EQ(ReduceKeepMasters(c.in), c.masters) << c.in;
     EXPECT_EQ(ReduceToDigit(c.in), c.digit) << c.in;
@@ -52,9 +67,18 @@ TEST(Reductions, WorkedExamples) {
 }
 
 TEST(Reductions, ReduceTo22) {
-  struct Case { const char* in; const char* out; };
-  for (const Case& c : {Case{"22", "22"}, {"07", "07"}, {"0", "0"}, {"23", "5"}, {"29", "11"},
-                        {"99", "18"}, {"999", "9"}, {"", ""}}) {
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  for (const Case& c : {Case{"22", "22"},
+                        {"07", "07"},
+                        {"0", "0"},
+                        {"23", "5"},
+                        {"29", "11"},
+                        {"99", "18"},
+                        {"999", "9"},
+                        {"", ""}}) {
     EXPECT_EQ(ReduceTo22(c.in), c.out) << c.in;
   }
 }

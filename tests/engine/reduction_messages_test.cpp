@@ -1,6 +1,7 @@
 // The reductions stop on the first character that is not a decimal digit, naming it.
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "engine/primitives.h"
 
@@ -15,7 +16,7 @@ TEST(Reductions, NameTheFirstCharacterThatIsNotADigit) {
   };
   for (const Case& c : {Case{ReduceKeepMasters, "05031990 ", " "}, Case{ReduceKeepMasters, "+5031990", "+"},
                         Case{ReduceToDigit, "-1001", "-"}, Case{ReduceToDigit, "19x0", "x"},
-                        Case{ReduceTo22, "+30", "+"}, Case{ReduceTo22, "4\xE9", "4\xE9"}}) {
+                        Case{ReduceTo22, "+30", "+"}, Case{ReduceTo22, "4é"_cp1252, "4é"_cp1252}}) {
     try {
       c.reduce(c.text);
       ADD_FAILURE() << "no error for " << c.text;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "engine/text_table.h"
 #include "engine/texts/birth_date_texts.h"
@@ -46,46 +47,41 @@ TEST(UniqueNumber, Analysis) {
   for (const Case& c : {
            // 56 -> 11 -> 2; 27 -> 9; date sum 2 while the life path is 11; 2 + 9 + 2.
            Case{subject("JEAN-PIERRE", "DUPONT", "19/04/1950"), "2", "9", "11", "13",
-                "2: Contacts humains, sensibilit\xE9, calme apparent.", "9: Dignit\xE9 fiert\xE9.",
-                "11: Vie d'inspiration et de ma\xEEtrise.",
-                "13: Destin\xE9"
-                "e changeante, transformations radicales."},
+                "2: Contacts humains, sensibilité, calme apparent."_cp1252, "9: Dignité fierté."_cp1252,
+                "11: Vie d'inspiration et de maîtrise."_cp1252,
+                "13: Destinée changeante, transformations radicales."_cp1252},
            // 28 -> 1; 26 -> 8; 1 + 8 + 2.
            Case{subject("MARIE", "DURAND", "19/04/1950"), "1", "8", "11", "11",
-                "1: Invention, nervosit\xE9, opportunisme.", "8: Autorit\xE9, d\xE9termination.",
-                "11: Vie d'inspiration et de ma\xEEtrise.", "11: Triomphe dans la lutte, force."},
+                "1: Invention, nervosité, opportunisme."_cp1252, "8: Autorité, détermination."_cp1252,
+                "11: Vie d'inspiration et de maîtrise."_cp1252, "11: Triomphe dans la lutte, force."},
            // 9 + 9 + 22 = 40 -> 4.
            Case{subject("I", "R", "19/06/1950"), "9", "9", "22", "4",
-                "9: Altruisme, \xE9motivit\xE9, sensualit\xE9.", "9: Dignit\xE9 fiert\xE9.",
-                "22: Vie d'accomplissements importants.", "4: Succ\xE8s mat\xE9riel, protections et appuis."},
+                "9: Altruisme, émotivité, sensualité."_cp1252, "9: Dignité fierté."_cp1252,
+                "22: Vie d'accomplissements importants.",
+                "4: Succès matériel, protections et appuis."_cp1252},
            // 9 + 2 + 11 = 22 stays.
            Case{subject("I", "B", "09/09/2000"), "9", "2", "11", "22",
-                "9: Altruisme, \xE9motivit\xE9, sensualit\xE9.", "2: Equilibre, sociabilit\xE9.",
-                "11: Vie d'inspiration et de ma\xEEtrise.",
-                "22: Vie instable, fausse route, n\xE9"
-                "cessit\xE9 de faire face."},
+                "9: Altruisme, émotivité, sensualité."_cp1252, "2: Equilibre, sociabilité."_cp1252,
+                "11: Vie d'inspiration et de maîtrise."_cp1252,
+                "22: Vie instable, fausse route, nécessité de faire face."_cp1252},
            // 9 + 3 + 11 = 23 -> 5.
            Case{subject("I", "C", "09/09/2000"), "9", "3", "11", "5",
-                "9: Altruisme, \xE9motivit\xE9, sensualit\xE9.",
-                "3: Cr\xE9"
-                "ativit\xE9, adaptabilit\xE9.",
-                "11: Vie d'inspiration et de ma\xEEtrise.",
-                "5: Ind\xE9pendance, protection spirituelle, luttes int\xE9rieures."},
+                "9: Altruisme, émotivité, sensualité."_cp1252, "3: Créativité, adaptabilité."_cp1252,
+                "11: Vie d'inspiration et de maîtrise."_cp1252,
+                "5: Indépendance, protection spirituelle, luttes intérieures."_cp1252},
            // Letters adding up to 29 give 2 here, not 11; \xE9 typed in lower case is worth 5.
-           Case{subject("IIIB", "\xE9MILE", "05/12/1975"), "2", "8", "3", "13",
-                "2: Contacts humains, sensibilit\xE9, calme apparent.", "8: Autorit\xE9, d\xE9termination.",
-                "3: Vie de cr\xE9"
-                "ativit\xE9 et d'expression.",
-                "13: Destin\xE9"
-                "e changeante, transformations radicales."},
+           Case{subject("IIIB", "éMILE"_cp1252, "05/12/1975"), "2", "8", "3", "13",
+                "2: Contacts humains, sensibilité, calme apparent."_cp1252,
+                "8: Autorité, détermination."_cp1252, "3: Vie de créativité et d'expression."_cp1252,
+                "13: Destinée changeante, transformations radicales."_cp1252},
            // 26 -> 8; 18 -> 9; 1846 -> 19 -> 1, digits 19 -> 1; 8 + 9 + 1.
-           Case{subject("\xE9MILE", "ZOLA", "02/04/1840"), "8", "9", "1", "18",
-                "8: Ent\xEAtement, action, impulsivit\xE9.", "9: Dignit\xE9 fiert\xE9.",
+           Case{subject("éMILE"_cp1252, "ZOLA", "02/04/1840"), "8", "9", "1", "18",
+                "8: Entêtement, action, impulsivité."_cp1252, "9: Dignité fierté."_cp1252,
                 "1: Vie d'action individuelle.", "18: Imagination, mais erreurs et tromperies d'autrui."},
            // The length of the date is not checked: the parts are cut by position.
            Case{subject("MARIE", "DURAND", "19/04/1950 et plus"), "1", "8", "11", "11",
-                "1: Invention, nervosit\xE9, opportunisme.", "8: Autorit\xE9, d\xE9termination.",
-                "11: Vie d'inspiration et de ma\xEEtrise.", "11: Triomphe dans la lutte, force."},
+                "1: Invention, nervosité, opportunisme."_cp1252, "8: Autorité, détermination."_cp1252,
+                "11: Vie d'inspiration et de maîtrise."_cp1252, "11: Triomphe dans la lutte, force."},
        }) {
     const UniqueNumberResult result = computeUniqueNumber(c.subject);
     const Text name = c.subject.FirstName + " " + c.subject.LastName;
@@ -106,12 +102,14 @@ TEST(UniqueNumber, FailuresEndTheAnalysisAtTheFirstConversion) {
     const char* message;
   };
   for (const Case& c : {
-           Case{subject("MARIE", "DURAND", ""), "'' n'est pas une valeur enti\xE8re correcte"},
-           Case{subject("MARIE", "DURAND", "ab/04/1950"), "'ab' n'est pas une valeur enti\xE8re correcte"},
-           Case{subject("---", "DURAND", "19/04/1950"), "'' n'est pas une valeur enti\xE8re correcte"},
-           Case{subject("MARIE", "\xC9\xC8", "19/04/1950"), "'' n'est pas une valeur enti\xE8re correcte"},
+           Case{subject("MARIE", "DURAND", ""), "'' n'est pas une valeur entière correcte"_cp1252},
+           Case{subject("MARIE", "DURAND", "ab/04/1950"),
+                "'ab' n'est pas une valeur entière correcte"_cp1252},
+           Case{subject("---", "DURAND", "19/04/1950"), "'' n'est pas une valeur entière correcte"_cp1252},
+           Case{subject("MARIE", "ÉÈ"_cp1252, "19/04/1950"),
+                "'' n'est pas une valeur entière correcte"_cp1252},
            // The date is converted before the name numbers are added.
-           Case{subject("---", "DURAND", "19/x4/1950"), "'x4' n'est pas une valeur enti\xE8re correcte"},
+           Case{subject("---", "DURAND", "19/x4/1950"), "'x4' n'est pas une valeur entière correcte"_cp1252},
        }) {
     try {
       computeUniqueNumber(c.subject);

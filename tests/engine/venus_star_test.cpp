@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "tests/engine/named_subject.h"
 
 namespace tessaro {
@@ -20,8 +21,8 @@ TEST(VenusStar, DigitsOfTheLastNameThenTheFirstNameAndTheirCounts) {
        "81234567891234567891234567",
        {26, 3, 3, 3, 3, 3, 3, 3, 3, 2}},
       // Hyphens, accented capitals, ë and ü have no letter value and add nothing to element 0.
-      {named("NO\xEBL", "M\xFCLLER-\xC9"), "43359563", {8, 0, 0, 3, 1, 2, 1, 0, 0, 1}},
-      {named("-", "\xC9"), "", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {named("NOëL"_cp1252, "MüLLER-É"_cp1252), "43359563", {8, 0, 0, 3, 1, 2, 1, 0, 0, 1}},
+      {named("-", "É"_cp1252), "", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
   };
   for (const Case& c : cases) {
     const VenusStar star = computeVenusStar(c.subject);

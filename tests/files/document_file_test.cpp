@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "common/file_io.h"
 #include "files/rich_text_fixtures.h"
@@ -41,9 +42,7 @@ TEST_F(DocumentFileTest, SavesAndLoadsInBothFormats) {
   saveDocumentFile(path("p.rtf"), Portrait, DocumentFormat::Rtf);
   EXPECT_EQ(loadDocumentFile(path("p.rtf")), Portrait);
   saveDocumentFile(path("p.txt"), Portrait, DocumentFormat::PlainText);
-  EXPECT_EQ(readWholeFile(path("p.txt")),
-            "Nombre intime\r\n7: r\xE9"
-            "flexion\r\n");
+  EXPECT_EQ(readWholeFile(path("p.txt")), "Nombre intime\r\n7: réflexion\r\n"_cp1252);
   EXPECT_EQ(texts(loadDocumentFile(path("p.txt"))), texts(Portrait));
   // Only the named files are left: no temporary beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
@@ -91,9 +90,7 @@ TEST_F(DocumentFileTest, FailuresAreReportedWithThePath) {
             "Ne peut ouvrir le fichier " + path("huge.txt") + "\nfichier trop volumineux");
   const std::string missingFolder = path("no-such-folder/p.rtf");
   EXPECT_EQ(message([&] { saveDocumentFile(missingFolder, Portrait, DocumentFormat::Rtf); }),
-            "Ne peut cr\xE9"
-            "er le fichier " +
-                missingFolder + "\ndossier introuvable");
+            "Ne peut créer le fichier "_cp1252 + missingFolder + "\ndossier introuvable");
   // A failed save leaves the previous file as it was.
   saveDocumentFile(path("keep.rtf"), Portrait, DocumentFormat::Rtf);
   fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);

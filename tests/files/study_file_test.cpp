@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "common/file_io.h"
 
@@ -83,14 +84,12 @@ TEST_F(StudyFileTest, MissingFileIsNotAnErrorButAnUnreadableOneIs) {
     readStudyFile("/proc/self/mem");
     FAIL() << "an unreadable file was read";
   } catch (const FileError& e) {
-    EXPECT_EQ(e.message(),
-              "Ne peut ouvrir le fichier /proc/self/mem\nerreur d'entr\xE9"
-              "e-sortie");
+    EXPECT_EQ(e.message(), "Ne peut ouvrir le fichier /proc/self/mem\nerreur d'entrée-sortie"_cp1252);
   }
 }
 
 TEST(StudyFileContent, OnlyWhatCanBeAStudyIsReadAsOne) {
-  const std::string notAStudy = "ce n'est pas une \xE9tude Tessaro";
+  const std::string notAStudy = "ce n'est pas une étude Tessaro"_cp1252;
   struct Case {
     std::string bytes;
     std::optional<std::string> reason;
@@ -101,7 +100,7 @@ TEST(StudyFileContent, OnlyWhatCanBeAStudyIsReadAsOne) {
       {"JEAN\nDUPONT\n", {}},
       {"JEAN\tPIERRE\r\nDUPONT\r\n\x1A\x1A", {}},
       {std::string(LargestStudyFile, 'A'), {}},
-      {"Andr\xE9\r\nH\xC9L\xC8NE\r\n", {}},
+      {"André\r\nHÉLÈNE\r\n"_cp1252, {}},
       {std::string(LargestStudyFile + 1, 'A'), "fichier trop volumineux"},
       {std::string("JEAN\0DUPONT", 11), notAStudy},
       {"JEAN\r\nDUPONT\x1B[0m\r\n", notAStudy},
@@ -118,9 +117,7 @@ TEST_F(StudyFileTest, FailedSaveKeepsThePreviousFileAndIsReported) {
     FAIL() << "a save into a missing folder succeeded";
   } catch (const FileError& e) {
     EXPECT_EQ(e.message(),
-              "Ne peut cr\xE9"
-              "er le fichier " +
-                  path("no-such-folder/x.tsr") + "\ndossier introuvable");
+              "Ne peut créer le fichier "_cp1252 + path("no-such-folder/x.tsr") + "\ndossier introuvable");
   }
   EXPECT_EQ(readStudyFile(file), dupont());
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
+
 namespace tessaro {
 namespace {
 
@@ -21,36 +23,26 @@ TEST(KeywordIndex, KeysIgnoreCaseAndAccents) {
     Text keyword;
     Text key;
   } cases[] = {
-      {"\xE9t\xE9", "ETE"},
-      {"\xC9T\xC9", "ETE"},
-      {"c\x9Cur", "COEUR"},
-      {"Ch\xE2teau", "CHATEAU"},
-      {"na\xEFve", "NAIVE"},
-      {"fran\xE7"
-       "ais",
-       "FRANCAIS"},
-      {"o\xF9 \xFF", "OU Y"},
-      {"1/2 \xD7", "1/2 \xD7"},
+      {"été"_cp1252, "ETE"},
+      {"ÉTÉ"_cp1252, "ETE"},
+      {"cœur"_cp1252, "COEUR"},
+      {"Château"_cp1252, "CHATEAU"},
+      {"naïve"_cp1252, "NAIVE"},
+      {"français"_cp1252, "FRANCAIS"},
+      {"où ÿ"_cp1252, "OU Y"},
+      {"1/2 ×"_cp1252, "1/2 ×"_cp1252},
       {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(keywordKey(c.keyword), c.key) << c.keyword;
 }
 
 TEST(KeywordIndex, SortsMergesAndKeepsTopicsInFileOrder) {
-  const auto index = buildKeywordIndex(topicsWith({{"\xE9toile", "nombre"},
-                                                   {"Etoile",
-                                                    "ann\xE9"
-                                                    "e",
-                                                    "etoile"},
-                                                   {"Zodiaque",
-                                                    "ann\xE9"
-                                                    "e"}}));
+  const auto index = buildKeywordIndex(topicsWith(
+      {{"étoile"_cp1252, "nombre"}, {"Etoile", "année"_cp1252, "etoile"}, {"Zodiaque", "année"_cp1252}}));
   ASSERT_EQ(index.size(), 4u);
-  EXPECT_EQ(index[0].keyword,
-            "ann\xE9"
-            "e");
+  EXPECT_EQ(index[0].keyword, "année"_cp1252);
   EXPECT_EQ(index[0].topics, (std::vector<size_t>{1, 2}));
-  EXPECT_EQ(index[1].keyword, "\xE9toile");  // first spelling met, sorted among the E
+  EXPECT_EQ(index[1].keyword, "étoile"_cp1252);  // first spelling met, sorted among the E
   EXPECT_EQ(index[1].topics, (std::vector<size_t>{0, 1}));
   EXPECT_EQ(index[2].keyword, "nombre");
   EXPECT_EQ(index[3].keyword, "Zodiaque");
@@ -58,7 +50,7 @@ TEST(KeywordIndex, SortsMergesAndKeepsTopicsInFileOrder) {
 
 TEST(KeywordIndex, PartialKeyFindsTheFirstKeywordBeginningWithIt) {
   const auto index = buildKeywordIndex(
-      topicsWith({{"calendrier", "calculatrice", "carte", "chance", "chemin de vie", "\xE9toile"}}));
+      topicsWith({{"calendrier", "calculatrice", "carte", "chance", "chemin de vie", "étoile"_cp1252}}));
   const struct {
     Text partial;
     std::optional<size_t> found;
@@ -70,7 +62,7 @@ TEST(KeywordIndex, PartialKeyFindsTheFirstKeywordBeginningWithIt) {
       {"ch", 3u},
       {"chemin d", 4u},
       {" etoi", 5u},
-      {"\xC9", 5u},
+      {"É"_cp1252, 5u},
       {"cb", std::nullopt},
       {"zz", std::nullopt},
       {"cartes", std::nullopt},

@@ -1,6 +1,7 @@
 // Checks of the help file that ships with the program: clean, tied to every menu, searchable.
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/file_io.h"
 #include "help/help_file.h"
 #include "help/keyword_index.h"
@@ -12,8 +13,8 @@ const std::string ShippedPath = std::string(TESSARO_SOURCE_DATA_DIR) + "/" + Hel
 
 TEST(ShippedHelp, IsWindows1252WithCrLfLineEnds) {
   const std::string bytes = readWholeFile(ShippedPath);
-  EXPECT_EQ(bytes.find("\xC3\xA9"), std::string::npos) << "UTF-8 left in the file";
-  EXPECT_NE(bytes.find("\xE9"), std::string::npos);
+  EXPECT_EQ(bytes.find("Ã©"_cp1252), std::string::npos) << "UTF-8 left in the file";
+  EXPECT_NE(bytes.find("é"_cp1252), std::string::npos);
   for (size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] == '\n') {
       ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
@@ -40,10 +41,9 @@ TEST(ShippedHelp, ContentsHasItsChaptersInOrder) {
       chapters.push_back(topic.chapter);
     }
   }
-  EXPECT_EQ(chapters, (std::vector<Text>{"Les menus", "Commencer une \xE9tude", "Les analyses",
-                                         "Le portrait et l'\xE9"
-                                         "diteur",
-                                         "Les fichiers", "Les pr\xE9noms", "Les utilitaires"}));
+  EXPECT_EQ(chapters, (std::vector<Text>{"Les menus", "Commencer une étude"_cp1252, "Les analyses",
+                                         "Le portrait et l'éditeur"_cp1252, "Les fichiers",
+                                         "Les prénoms"_cp1252, "Les utilitaires"}));
 }
 
 TEST(ShippedHelp, EveryMenuHasItsTopic) {
@@ -52,8 +52,8 @@ TEST(ShippedHelp, EveryMenuHasItsTopic) {
     int32_t context;
     const char* title;
   } menus[] = {
-      {3, "Le menu Fichier"},    {4, "Le menu Edition"},     {5, "Le menu Tessaro"},
-      {6, "Le menu Pr\xE9noms"}, {7, "Le menu Utilitaires"}, {8, "Le menu Aide"},
+      {3, "Le menu Fichier"},        {4, "Le menu Edition"},     {5, "Le menu Tessaro"},
+      {6, "Le menu Prénoms"_cp1252}, {7, "Le menu Utilitaires"}, {8, "Le menu Aide"},
   };
   for (const auto& menu : menus) {
     const auto topic = help.topicOfContext(menu.context);
@@ -69,9 +69,9 @@ TEST(ShippedHelp, KeywordsLeadToTheTopicsThatExplainThem) {
     const char* partial;
     const char* topic;
   } cases[] = {
-      {"etoile de v", "L'\xE9toile de V\xE9nus"},
+      {"etoile de v", "L'étoile de Vénus"_cp1252},
       {"CHEMIN", "La date de naissance et le chemin de vie"},
-      {"dictio", "Le dictionnaire des pr\xE9noms"},
+      {"dictio", "Le dictionnaire des prénoms"_cp1252},
       {"export", "Exporter le portrait"},
       {"horl", "L'horloge"},
       {"nombre intime", "Le graphique complet"},

@@ -1,7 +1,9 @@
+#include "names/dictionary.h"
+
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
-#include "names/dictionary.h"
 
 namespace tessaro {
 namespace {
@@ -13,14 +15,18 @@ FirstNameDictionary dictionaryOf(std::vector<Text> lines) {
 }
 
 TEST(Dictionary, ReadingJoinsTheBodyAfterNameAndSecondText) {
-  auto d = dictionaryOf({"<ANNE\tOrigine h\xE9" "bra\xEFque", "Douce et fid\xE8le", "  aime la musique  ", ">"});
+  auto d =
+      dictionaryOf({"<ANNE\tOrigine hébraïque"_cp1252, "Douce et fidèle"_cp1252, "  aime la musique  ", ">"});
   d.LitPrenom();
-  EXPECT_EQ(d.GetPrenom(), "ANNE\r\nOrigine h\xE9" "bra\xEFque\r\n Douce et fid\xE8le aime la musique");
+  EXPECT_EQ(d.GetPrenom(), "ANNE\r\nOrigine hébraïque\r\n Douce et fidèle aime la musique"_cp1252);
   EXPECT_EQ(d.letterTabIndex(), 0);
 }
 
 TEST(Dictionary, ReadingVariants) {
-  struct Case { std::vector<Text> lines; Text reading; };
+  struct Case {
+    std::vector<Text> lines;
+    Text reading;
+  };
   const Case cases[] = {
       {{"<PAUL", "Un corps", ">"}, "PAUL\r\n Un corps"},
       {{"<PAUL\t", "x", "  >  ", "after"}, "PAUL\r\n\r\n x"},
@@ -35,7 +41,8 @@ TEST(Dictionary, ReadingVariants) {
   }
 }
 
-const std::vector<Text> Sample = {"<ANNE-MARIE\tx", "a", ">", "between", "<ANNE\ty", "b", ">", "<ZOE\tz", "c", ">"};
+const std::vector<Text> Sample = {"<ANNE-MARIE\tx", "a", ">", "between", "<ANNE\ty", "b", ">",
+                                  "<ZOE\tz",        "c", ">"};
 
 TEST(Dictionary, SearchPrefersTheExactNameThenTheFirstContainingHeader) {
   auto d = dictionaryOf(Sample);
@@ -49,7 +56,7 @@ TEST(Dictionary, SearchPrefersTheExactNameThenTheFirstContainingHeader) {
   EXPECT_FALSE(d.CherchePrenom(""));
   EXPECT_EQ(d.currentRecord(), 7);
   EXPECT_EQ(d.GetPrenom(), zoe);
-  EXPECT_EQ(d.readingFor("LUC"), "LUC\r\nCe pr\xE9nom ne figure pas dans le dictionnaire.");
+  EXPECT_EQ(d.readingFor("LUC"), "LUC\r\nCe prénom ne figure pas dans le dictionnaire."_cp1252);
   EXPECT_EQ(d.readingFor("ZOE"), zoe);
 }
 

@@ -1,10 +1,12 @@
+#include "reports/portrait.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "common/cp1252_literal.h"
 #include "common/study_subject.h"
 #include "names/dictionary.h"
-#include "reports/portrait.h"
 
 namespace tessaro {
 namespace {
@@ -62,9 +64,9 @@ TEST(Portrait, NumbersPartOfJeanPierreDupont) {
   const Portrait p = buildPortrait(Dupont, false, nullptr);
   ASSERT_FALSE(p.error.has_value()) << *p.error;
   const std::vector<Text> expected = {
-      "Analyse effectu\xE9" "e le 05/01/2024",
+      "Analyse effectuée le 05/01/2024"_cp1252,
       "",
-      "Graphique de JEAN-PIERRE DUPONT\t\t\tN\xE9(e) le 07/03/1962",
+      "Graphique de JEAN-PIERRE DUPONT\t\t\tNé(e) le 07/03/1962"_cp1252,
       "",
       "J = 1\tE = 5\tA = 1\tN = 5\tP = 7\tI = 9\tE = 5\tR = 9\tR = 9\tE = 5\t",
       "D = 4\tU = 3\tP = 7\tO = 6\tN = 5\tT = 2\t",
@@ -74,30 +76,30 @@ TEST(Portrait, NumbersPartOfJeanPierreDupont) {
       "",
       "Nombre intime :\t\t7",
       "Nombre d'expression :\t11",
-      "Nombre de r\xE9" "alisation :\t4",
+      "Nombre de réalisation :\t4"_cp1252,
       "Nombre actif :\t\t11",
-      "Nombre h\xE9r\xE9" "ditaire :\t9",
+      "Nombre héréditaire :\t9"_cp1252,
       "",
       "Initiales : \t\t\tJ.P.D.= 3",
-      "Premi\xE8re voyelles du nom : \tU",
-      "Lettres c\xE9r\xE9" "brales : \t\t6",
+      "Première voyelles du nom : \tU"_cp1252,
+      "Lettres cérébrales : \t\t6"_cp1252,
       "Lettres physiques : \t\t4",
-      "Lettres \xE9motives : \t\t5",
+      "Lettres émotives : \t\t5"_cp1252,
       "Lettres intuitives : \t\t1",
       "",
       "Chemin de vie",
       "----------------",
       "Jour : \t\t07 = 7",
       "Mois : \t\t03 = 3",
-      "Ann\xE9" "e : \t\t1962 = 9",
+      "Année : \t\t1962 = 9"_cp1252,
       "Chemin de vie : \t1",
       "",
       "Nombre Unique : \t21",
       "",
-      "Nombre d'ann\xE9" "e personnelle : \t9",
+      "Nombre d'année personnelle : \t9"_cp1252,
       "Lettre de passage : \t\tN",
-      "Rep\xE8re avant anniversaire : \t2",
-      "Rep\xE8re apr\xE8s anniversaire : \t3",
+      "Repère avant anniversaire : \t2"_cp1252,
+      "Repère après anniversaire : \t3"_cp1252,
       "Nombre des mois : \t\t1",
       "Nombre des jours : \t\t6",
       "",
@@ -115,55 +117,76 @@ TEST(Portrait, ReadingSectionsOfJeanPierreDupont) {
   const Portrait p = buildPortrait(Dupont, false, nullptr);
   // Each dominant entry ends with a blank line, the missing ones do not.
   EXPECT_EQ(sectionBetween(p, "Nombre dominant / manquant", "Graphique complet du nom"),
-            (std::vector<Text>{"5: MOBILITE. Capacit\xE9 de changer et de bouger.", "Dominant : Voyage, Esprit large.", "",
-                               "8: EXPANSION MATERIELLE. Capacit\xE9 de s'assumer.",
-                               "Manquant : Difficult\xE9 \xE0 maintenir l'\xE9quilibre.", ""}));
-  EXPECT_EQ(labels(sectionAfter(p, "Graphique complet du nom")), (std::vector<Text>{"7", "11", "4", "11", "9"}));
+            (std::vector<Text>{"5: MOBILITE. Capacité de changer et de bouger."_cp1252,
+                               "Dominant : Voyage, Esprit large.", "",
+                               "8: EXPANSION MATERIELLE. Capacité de s'assumer."_cp1252,
+                               "Manquant : Difficulté à maintenir l'équilibre."_cp1252, ""}));
+  EXPECT_EQ(labels(sectionAfter(p, "Graphique complet du nom")),
+            (std::vector<Text>{"7", "11", "4", "11", "9"}));
   EXPECT_EQ(labels(sectionAfter(p, "Lettres du nom")), (std::vector<Text>{" 3", "J", "P", "D", "U"}));
   EXPECT_EQ(labels(sectionAfter(p, "Date de naissance")).front(), "7");
-  const std::vector<Text> year = sectionAfter(p, "L'ann\xE9" "e en cours");
+  const std::vector<Text> year = sectionAfter(p, "L'année en cours"_cp1252);
   EXPECT_EQ(labels(year), (std::vector<Text>{"9", "N", "2", "3", "1", "6"}));
   EXPECT_EQ(p.paragraphs.back(), "");  // the current-year item ends with CR LF
   for (const Text& line : year) EXPECT_GT(line.size(), 4u) << "a reading is missing: " << line;
 }
 
 TEST(Portrait, DominantAndMissingLists) {
-  struct Case { StudySubject s; const char* dominant; const char* missing; std::vector<Text> readings; };
+  struct Case {
+    StudySubject s;
+    const char* dominant;
+    const char* missing;
+    std::vector<Text> readings;
+  };
   const Case cases[] = {
       // A J S = 1 1 1, B K T = 2 2 2: ones and twos share the largest count.
-      {subject("AJS", "BKT", "01/01/2000", "01/01/2000"), "Nombre dominant :\t1 2 ",
-       "Nombre manquant :\t3 4 5 6 7 8 9 ", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+      {subject("AJS", "BKT", "01/01/2000", "01/01/2000"),
+       "Nombre dominant :\t1 2 ",
+       "Nombre manquant :\t3 4 5 6 7 8 9 ",
+       {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
       // Every digit occurs, six twice: nothing missing, dominant readings only.
-      {subject("ABCDEFGHI", "X", "01/01/2000", "01/01/2000"), "Nombre dominant :\t6 ", "Nombre manquant :\t", {"6"}},
+      {subject("ABCDEFGHI", "X", "01/01/2000", "01/01/2000"),
+       "Nombre dominant :\t6 ",
+       "Nombre manquant :\t",
+       {"6"}},
   };
   for (const Case& c : cases) {
     const Portrait p = buildPortrait(c.s, false, nullptr);
     EXPECT_EQ(lineStarting(p, "Nombre dominant :"), c.dominant);
     EXPECT_EQ(lineStarting(p, "Nombre manquant :"), c.missing);
-    EXPECT_EQ(labels(sectionBetween(p, "Nombre dominant / manquant", "Graphique complet du nom")), c.readings);
+    EXPECT_EQ(labels(sectionBetween(p, "Nombre dominant / manquant", "Graphique complet du nom")),
+              c.readings);
   }
 }
 
 TEST(Portrait, LastNameWithoutVowelUsesTheNoVowelReading) {
   const Portrait p = buildPortrait(subject("JEAN", "SMTH", "07/03/1962", "05/01/2024"), false, nullptr);
-  EXPECT_EQ(lineStarting(p, "Premi\xE8re"), "Premi\xE8re voyelles du nom : \t");
+  EXPECT_EQ(lineStarting(p, "Première"_cp1252), "Première voyelles du nom : \t"_cp1252);
   // The no-vowel key has no reading: the item ends with the last initial's reading.
   EXPECT_EQ(labels(sectionAfter(p, "Lettres du nom")), (std::vector<Text>{" 2", "J", "S"}));
 }
 
 TEST(Portrait, MarkersAndTransitLetterFollowTheAge) {
-  struct Case { const char* study; const char* transit; const char* before; const char* after; };
+  struct Case {
+    const char* study;
+    const char* transit;
+    const char* before;
+    const char* after;
+  };
   // ANNA LI: name letters ANNALI.
   for (const Case& c : {Case{"10/10/2000", "A", "12", "1"}, Case{"10/10/2007", "N", "7", "8"},
                         Case{"10/10/2011", "I", "11", "12"}, Case{"10/10/2012", "A", "12", "1"},
                         Case{"10/10/2013", "N", "1", "2"}, Case{"10/10/2060", "-", "12", "1"}}) {
     const Portrait p = buildPortrait(subject("ANNA", "LI", "01/02/2000", c.study), false, nullptr);
     EXPECT_EQ(lineStarting(p, "Lettre de passage"), "Lettre de passage : \t\t" + Text(c.transit)) << c.study;
-    EXPECT_EQ(lineStarting(p, "Rep\xE8re avant"), "Rep\xE8re avant anniversaire : \t" + Text(c.before)) << c.study;
-    EXPECT_EQ(lineStarting(p, "Rep\xE8re apr\xE8s"), "Rep\xE8re apr\xE8s anniversaire : \t" + Text(c.after)) << c.study;
+    EXPECT_EQ(lineStarting(p, "Repère avant"_cp1252),
+              "Repère avant anniversaire : \t"_cp1252 + Text(c.before))
+        << c.study;
+    EXPECT_EQ(lineStarting(p, "Repère après"_cp1252), "Repère après anniversaire : \t"_cp1252 + Text(c.after))
+        << c.study;
   }
   const Portrait none = buildPortrait(subject("ANNA", "LI", "01/02/2000", "10/10/2060"), false, nullptr);
-  EXPECT_EQ(sectionAfter(none, "L'ann\xE9" "e en cours")[1], "-: Aucune lettre de passage pour cette date.");
+  EXPECT_EQ(sectionAfter(none, "L'année en cours"_cp1252)[1], "-: Aucune lettre de passage pour cette date.");
 }
 
 TEST(Portrait, DayTwentyNineAddsElevenToTheSecondLuckValue) {
@@ -185,22 +208,27 @@ TEST(Portrait, FirstNameReadingIsAddedOnlyWhenAskedFor) {
   const std::vector<Text> tail(with.paragraphs.end() - 5, with.paragraphs.end());
   EXPECT_EQ(tail, (std::vector<Text>{"LE PRENOM", "", "JEAN-PIERRE", "Origine", " Un texte"}));
 
-  const Portrait unknown = buildPortrait(subject("ZOE", "DUPONT", "07/03/1962", "05/01/2024"), true, &dictionary);
-  EXPECT_EQ(unknown.paragraphs.back(), "Ce pr\xE9nom ne figure pas dans le dictionnaire.");
+  const Portrait unknown =
+      buildPortrait(subject("ZOE", "DUPONT", "07/03/1962", "05/01/2024"), true, &dictionary);
+  EXPECT_EQ(unknown.paragraphs.back(), "Ce prénom ne figure pas dans le dictionnaire."_cp1252);
 }
 
 TEST(Portrait, ConversionErrorKeepsWhatWasWritten) {
-  struct Case { StudySubject s; const char* error; const char* lastLine; };
+  struct Case {
+    StudySubject s;
+    const char* error;
+    const char* lastLine;
+  };
   const Case cases[] = {
       // A short birth date leaves out the life path and stops at the unique number.
-      {subject("JEAN", "DUPONT", "7/3/1962", "05/01/2024"), "'' n'est pas une valeur enti\xE8re correcte",
+      {subject("JEAN", "DUPONT", "7/3/1962", "05/01/2024"), "'' n'est pas une valeur entière correcte"_cp1252,
        "Lettres intuitives : \t\t1"},
       // A short study date leaves out the current year and stops at the luck numbers.
-      {subject("JEAN", "DUPONT", "07/03/1962", "5/1/2024"), "'' n'est pas une valeur enti\xE8re correcte",
+      {subject("JEAN", "DUPONT", "07/03/1962", "5/1/2024"), "'' n'est pas une valeur entière correcte"_cp1252,
        "Nombre Unique : \t13"},
       // A last name without any coded letter: the hereditary number is empty.
-      {subject("JEAN", "\xC9\xC9", "07/03/1962", "05/01/2024"), "'' n'est pas une valeur enti\xE8re correcte",
-       "Chemin de vie : \t1"},
+      {subject("JEAN", "ÉÉ"_cp1252, "07/03/1962", "05/01/2024"),
+       "'' n'est pas une valeur entière correcte"_cp1252, "Chemin de vie : \t1"},
   };
   for (const Case& c : cases) {
     const Portrait p = buildPortrait(c.s, false, nullptr);
@@ -214,7 +242,8 @@ TEST(Portrait, ConversionErrorKeepsWhatWasWritten) {
 }
 
 TEST(Portrait, RunningTwiceGivesTheSameDocument) {
-  EXPECT_EQ(buildPortrait(Dupont, false, nullptr).paragraphs, buildPortrait(Dupont, false, nullptr).paragraphs);
+  EXPECT_EQ(buildPortrait(Dupont, false, nullptr).paragraphs,
+            buildPortrait(Dupont, false, nullptr).paragraphs);
   EXPECT_EQ(portraitPlainText(Portrait{{"a", "", "b"}, {}, {}}), "a\r\n\r\nb\r\n");
 }
 

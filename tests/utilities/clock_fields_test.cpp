@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 
 namespace tessaro {
@@ -58,10 +59,10 @@ TEST(ClockFields, AFieldThatIsNotANumberFailsWithoutCrashing) {
     const char* message;
   };
   const Case cases[] = {
-      {{"ab:cd:ef", "15/06/2026"}, ClockField::Hours, "'ab' n'est pas une valeur enti\xE8re correcte"},
-      {{"", "15/06/2026"}, ClockField::Minutes, "'' n'est pas une valeur enti\xE8re correcte"},
-      {{"10:15:30", "15/06"}, ClockField::Year, "'' n'est pas une valeur enti\xE8re correcte"},
-      {{"10:15:30", "2026-06-15"}, ClockField::Month, "'6-' n'est pas une valeur enti\xE8re correcte"},
+      {{"ab:cd:ef", "15/06/2026"}, ClockField::Hours, "'ab' n'est pas une valeur entière correcte"_cp1252},
+      {{"", "15/06/2026"}, ClockField::Minutes, "'' n'est pas une valeur entière correcte"_cp1252},
+      {{"10:15:30", "15/06"}, ClockField::Year, "'' n'est pas une valeur entière correcte"_cp1252},
+      {{"10:15:30", "2026-06-15"}, ClockField::Month, "'6-' n'est pas une valeur entière correcte"_cp1252},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "utilities/fake_clock.h"
 #include "utilities/scoped_zone.h"
@@ -81,13 +82,13 @@ TEST_F(ClockSettingInParis, ReportsWhatCannotBeSet) {
     const char* refusal;
     Text message;
   };
-  const Text prefix = "Impossible de r\xE9gler l'horloge\n";
+  const Text prefix = "Impossible de régler l'horloge\n"_cp1252;
   const Case cases[] = {
       {{"10:15:30", "00/06/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
       {{"24:15:30", "15/06/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
       {{"10:15:30", "31/02/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
       {{"10:15:30", "15/00/2026"}, nullptr, prefix + "cette date ou cette heure n'existe pas"},
-      {{"10:15:30", "15/06/2026"}, PermissionDeniedReason.data(), prefix + "permission refus\xE9" + "e"},
+      {{"10:15:30", "15/06/2026"}, PermissionDeniedReason.data(), prefix + "permission refusée"_cp1252},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.labels.time + " " + c.labels.date);

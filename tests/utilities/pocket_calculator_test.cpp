@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 
 namespace tessaro {
@@ -28,11 +29,9 @@ std::string powerOfTen(int zeros) {
 // What typing powerOfTen shows.
 Text typedPowerOfTen(int zeros) { return "1" + Text(zeros, '0'); }
 
-const Text DivisionByZero = "Division flottante par z\xE9ro";
-const Text InvalidOperation = "Op\xE9ration flottante incorrecte";
-const Text Overflow =
-    "D\xE9"
-    "bordement flottant";
+const Text DivisionByZero = "Division flottante par zéro"_cp1252;
+const Text InvalidOperation = "Opération flottante incorrecte"_cp1252;
+const Text Overflow = "Débordement flottant"_cp1252;
 
 struct SequenceCase {
   std::string keys;     // captions separated by blanks

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 
 namespace tessaro {
@@ -53,9 +54,7 @@ TEST(Real48, OverflowIsReportedInFrench) {
       Real48::fromExtended(value);
       ADD_FAILURE() << "no overflow";
     } catch (const TessaroError& error) {
-      EXPECT_EQ(error.message(),
-                "D\xE9"
-                "bordement flottant");
+      EXPECT_EQ(error.message(), "Débordement flottant"_cp1252);
     }
   }
 }

@@ -11,6 +11,7 @@
 
 #include "app/study_window.h"
 #include "app_fixture.h"
+#include "common/cp1252_literal.h"
 #include "engine/ui/entente_dialog.h"
 #include "engine/ui/result_dialog.h"
 #include "names/ui/first_names_browser.h"
@@ -50,51 +51,46 @@ struct AnalysisCase {
 
 const AnalysisCase analysisCases[] = {
     {"venusInterpretationAction",
-     "Interpr\xE9tation",
+     "Interprétation"_cp1252,
      "4 9 |2 6 7 8 ",
-     {"4: REALISATION.", "Dominant : Qualit\xE9 d'ordre", "9: ALTRUISME.",
-      "Dominant : Qualit\xE9s de d\xE9vouement", "2: ASSOCIATION.", "Manquant : Association difficile.",
+     {"4: REALISATION.", "Dominant : Qualité d'ordre"_cp1252, "9: ALTRUISME.",
+      "Dominant : Qualités de dévouement"_cp1252, "2: ASSOCIATION.", "Manquant : Association difficile.",
       "6: HARMONIE.", "Manquant : Mariage difficile.", "7: VIE INTERIEURE.",
-      "Manquant : Manque de compr\xE9hension.", "8: EXPANSION MATERIELLE.",
-      "Manquant : Difficult\xE9 \xE0 maintenir"}},
+      "Manquant : Manque de compréhension."_cp1252, "8: EXPANSION MATERIELLE.",
+      "Manquant : Difficulté à maintenir"_cp1252}},
     {"fullChartAction",
      "Graphique complet du nom",
      "1|9|8|1|8",
-     {"1: D\xE9sir de r\xE9ussir", "9: Altruisme, d\xE9vouement",
-      "Amour : ", "Travail : ", "Sant\xE9 : ", "8: Attitude franche et directe.",
-      "1: Invention, nervosit\xE9, opportunisme.", "8: Autorit\xE9, d\xE9termination."}},
+     {"1: Désir de réussir"_cp1252, "9: Altruisme, dévouement"_cp1252,
+      "Amour : ", "Travail : ", "Santé : "_cp1252, "8: Attitude franche et directe.",
+      "1: Invention, nervosité, opportunisme."_cp1252, "8: Autorité, détermination."_cp1252}},
     {"nameLettersAction",
      "Lettres du nom",
      "M.D.= 8|U|3|4|3|1",
-     {" 8: Accomplissements mat\xE9riels.", "M: (lettre physique) Travail, construction.",
-      "D: (lettre physique) Efficacit\xE9, d\xE9veloppement.", "U: Intuition, tension morale."}},
+     {" 8: Accomplissements matériels."_cp1252, "M: (lettre physique) Travail, construction.",
+      "D: (lettre physique) Efficacité, développement."_cp1252, "U: Intuition, tension morale."}},
     {"birthDateAction",
      "Date de Naissance",
      "19 = 1|04 = 4|1950 = 6|11",
-     {"1: Accomplissements personnels", "4: Labeur, limitations", "6: Amour, responsabilit\xE9s, succ\xE8s.",
-      "11: Vie d'inspiration et de ma\xEEtrise.", "C'est un chemin qui favorise"}},
+     {"1: Accomplissements personnels", "4: Labeur, limitations", "6: Amour, responsabilités, succès."_cp1252,
+      "11: Vie d'inspiration et de maîtrise."_cp1252, "C'est un chemin qui favorise"}},
     {"singleNumberAction",
      "Le nombre cosmique",
      "1|8|11|11",
-     {"1: Invention, nervosit\xE9", "8: Autorit\xE9, d\xE9termination.", "11: Vie d'inspiration",
+     {"1: Invention, nervosité"_cp1252, "8: Autorité, détermination."_cp1252, "11: Vie d'inspiration",
       "C'est un chemin qui favorise", "11: Triomphe dans la lutte, force."}},
     {"currentYearAction",
      "Analyse au 08/12/2026",
      "6|D|4|5|9|8",
-     {"6: Ann\xE9"
-      "e de responsabilit\xE9.",
-      "D: Lettre n\xE9gative : Ennuis et soucis au foyer.", "4: La famille et le foyer",
-      "5: P\xE9riode favorable aux loisirs",
-      "9: Id\xE9"
-      "al pour achever",
-      "8: Id\xE9"
-      "al pour les affaires"}},
+     {"6: Année de responsabilité."_cp1252, "D: Lettre négative : Ennuis et soucis au foyer."_cp1252,
+      "4: La famille et le foyer", "5: Période favorable aux loisirs"_cp1252, "9: Idéal pour achever"_cp1252,
+      "8: Idéal pour les affaires"_cp1252}},
     {"chanceAction", "Nombre de la chance", "20|11|19|1|1, 2, 6, 19, 20, 42", {}},
     {"everydayLifeAction",
      "Vie courante",
      "9|6|8|7",
-     {"Accord avec le nombre d'expression", "9 est en accord avec 1 - 3 - 5 - 6", " ", "Soci\xE9t\xE9",
-      "7: Force d'action tr\xE8s efficace"}},
+     {"Accord avec le nombre d'expression", "9 est en accord avec 1 - 3 - 5 - 6", " ", "Société"_cp1252,
+      "7: Force d'action très efficace"_cp1252}},
 };
 
 class AnalysisCommand : public ProgramTest, public ::testing::WithParamInterface<AnalysisCase> {};
@@ -132,16 +128,19 @@ struct FailureCase {
 };
 
 const FailureCase failureCases[] = {
-    {"NameWithoutVowel", {"brt", "plm"}, "fullChartAction", "'' n'est pas une valeur enti\xE8re correcte"},
+    {"NameWithoutVowel",
+     {"brt", "plm"},
+     "fullChartAction",
+     "'' n'est pas une valeur entière correcte"_cp1252},
     {"InitialsWithoutValue",
      {"\u00C9ve", "\u00C9t\u00E9"},
      "nameLettersAction",
-     "'= ' n'est pas une valeur enti\xE8re correcte"},
+     "'= ' n'est pas une valeur entière correcte"_cp1252},
     {"NoAddress", {"Marie", "Durand"}, "everydayLifeAction", "Adresse manquante"},
     {"NameWithoutValueForTheUniqueNumber",
      {"\u00C9\u00C9", "Durand"},
      "singleNumberAction",
-     "'' n'est pas une valeur enti\xE8re correcte"},
+     "'' n'est pas une valeur entière correcte"_cp1252},
 };
 
 class AnalysisFailure : public ProgramTest, public ::testing::WithParamInterface<FailureCase> {};
@@ -196,11 +195,11 @@ TEST_F(Compatibility, ShowsThePairAndPrintsItsPage) {
   });
   trigger("ententeAction");
 
-  EXPECT_EQ(fromQString(shown.title), "Entente \xE0 deux");
+  EXPECT_EQ(fromQString(shown.title), "Entente à deux"_cp1252);
   EXPECT_EQ(names, (QStringList{QStringLiteral("MARIE DURAND"), QStringLiteral("JEAN DUPONT")}));
   EXPECT_EQ(shown.fields, (QStringList{QStringLiteral("9"), QStringLiteral("3")}));
   ASSERT_FALSE(shown.memo.isEmpty());
-  EXPECT_EQ(fromQString(shown.memo.last()), "Accord total. Complicit\xE9 pour des projets d'envergure.");
+  EXPECT_EQ(fromQString(shown.memo.last()), "Accord total. Complicité pour des projets d'envergure."_cp1252);
 
   QProcess pdftotext;
   pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -209,7 +208,7 @@ TEST_F(Compatibility, ShowsThePairAndPrintsItsPage) {
   EXPECT_TRUE(page.contains(QStringLiteral("Entente entre MARIE DURAND et JEAN DUPONT")))
       << page.toStdString();
   EXPECT_TRUE(page.contains(QStringLiteral("Nombre d'expression : 3")));
-  EXPECT_TRUE(page.contains(toQString("Accord total. Complicit\xE9 pour des projets d'envergure.")));
+  EXPECT_TRUE(page.contains(toQString("Accord total. Complicité pour des projets d'envergure."_cp1252)));
 }
 
 TEST_F(Compatibility, EndsSilentlyWithoutASecondPerson) {
@@ -217,14 +216,14 @@ TEST_F(Compatibility, EndsSilentlyWithoutASecondPerson) {
   answerSecondPerson(QStringLiteral("jean"), QString());
   trigger("ententeAction");
   EXPECT_TRUE(scripted.messages.isEmpty());
-  EXPECT_EQ(scripted.asked.last(), toQString("dialog: entente \xE0 deux"));
+  EXPECT_EQ(scripted.asked.last(), toQString("dialog: entente à deux"_cp1252));
 }
 
 TEST_F(Compatibility, ASecondPersonWithoutValueIsReportedByTheTopLevelHandler) {
   newStudy(marieDurand);
   answerSecondPerson(QStringLiteral("\u00C9\u00C9"), QStringLiteral("-"));
   trigger("ententeAction");
-  EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur enti\xE8re correcte")});
+  EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur entière correcte"_cp1252)});
 }
 
 TEST_F(ProgramTest, FirstNameCommandShowsTheStudysReading) {
@@ -232,7 +231,7 @@ TEST_F(ProgramTest, FirstNameCommandShowsTheStudysReading) {
   newStudy(marieDurand);
   QString reading;
   readNextDialog([&reading](QDialog& dialog) {
-    EXPECT_EQ(fromQString(dialog.windowTitle()), "Le pr\xE9nom");
+    EXPECT_EQ(fromQString(dialog.windowTitle()), "Le prénom"_cp1252);
     reading = dialog.findChild<QPlainTextEdit*>(QStringLiteral("readingMemo"))->toPlainText();
   });
   trigger("firstNameAction");

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/main_form.h"
+#include "common/cp1252_literal.h"
 #include "editor_fixture.h"
 #include "names/ui/first_names_browser.h"
 #include "ui/qt_text.h"
@@ -61,11 +62,10 @@ class DesktopHabits : public EditorTest {
 
     QFile::remove(path(QStringLiteral("e5.tsr")));
     trigger("recentStudy5");
-    EXPECT_EQ(scripted.messages,
-              QStringList{toQString("L'\xE9tude " + fromQString(QDir::toNativeSeparators(path("e5.tsr"))) +
-                                    " n'existe plus : elle est retir\xE9"
-                                    "e des \xE9tudes r\xE9"
-                                    "centes.")});
+    EXPECT_EQ(
+        scripted.messages,
+        QStringList{toQString("L'étude "_cp1252 + fromQString(QDir::toNativeSeparators(path("e5.tsr"))) +
+                              " n'existe plus : elle est retirée des études récentes."_cp1252)});
     EXPECT_EQ(recentCaptions().size(), 7);
 
     // Opened as "Ouvrir" opens: a changed document is offered for saving first.

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/main_form.h"
+#include "common/cp1252_literal.h"
 #include "editor_fixture.h"
 #include "ui/qt_text.h"
 
@@ -117,14 +118,14 @@ struct CellCase {
 
 // JEAN DUPONT: J 1, E 5, A 1, N 5; D 4, U 3, P 7, O 6, N 5, T 2; every digit but 8 and 9 counted.
 const CellCase cellCases[] = {
-    {"firstNameLettersPanel", "cell1", "Lettres du pr\xE9nom, case 1 : J"},
-    {"firstNameLettersPanel", "cell21", "Lettres du pr\xE9nom, case 21"},
-    {"firstNameDigitsPanel", "cell23", "Chiffres du pr\xE9nom, case 2 : 5"},
+    {"firstNameLettersPanel", "cell1", "Lettres du prénom, case 1 : J"_cp1252},
+    {"firstNameLettersPanel", "cell21", "Lettres du prénom, case 21"_cp1252},
+    {"firstNameDigitsPanel", "cell23", "Chiffres du prénom, case 2 : 5"_cp1252},
     {"lastNameLettersPanel", "cell48", "Lettres du nom, case 6 : T"},
     {"lastNameDigitsPanel", "cell64", "Chiffres du nom, case 1 : 4"},
-    {"starPanel", "cell85", "\xC9toile de V\xE9nus, chiffre 1 : 2"},
-    {"starPanel", "cell89", "\xC9toile de V\xE9nus, chiffre 5 : 3"},
-    {"starPanel", "cell93", "\xC9toile de V\xE9nus, chiffre 9 : 0"},
+    {"starPanel", "cell85", "Étoile de Vénus, chiffre 1 : 2"_cp1252},
+    {"starPanel", "cell89", "Étoile de Vénus, chiffre 5 : 3"_cp1252},
+    {"starPanel", "cell93", "Étoile de Vénus, chiffre 9 : 0"_cp1252},
 };
 
 class CellName : public ProgramTest, public ::testing::WithParamInterface<CellCase> {};

@@ -16,6 +16,7 @@
 #include "app/main_form.h"
 #include "app/study_window.h"
 #include "app_fixture.h"
+#include "common/cp1252_literal.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
 #include "ui/qt_text.h"
@@ -72,9 +73,9 @@ struct HintCase {
 };
 
 const HintCase hintCases[] = {
-    {"newStudyButton", "Nouvelle \xE9rude", "Nouvelle \xE9rude"},
+    {"newStudyButton", "Nouvelle érude"_cp1252, "Nouvelle érude"_cp1252},
     {"saveButton", "Enregistrer", ""},
-    {"underlineButton", "Soulign\xE9", "Soulign\xE9"},
+    {"underlineButton", "Souligné"_cp1252, "Souligné"_cp1252},
 };
 
 class ToolbarHint : public MainWindow, public ::testing::WithParamInterface<HintCase> {};
@@ -96,9 +97,9 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, ToolbarHint, ::testing::ValuesIn(hintCases)
 
 TEST_F(MainWindow, AHighlightedMenuItemShowsItsHint) {
   action("newStudyAction")->hover();
-  EXPECT_EQ(fromQString(panel(0)->text()), "Nouveau th\xE8me, pour commencer une \xE9ude");
+  EXPECT_EQ(fromQString(panel(0)->text()), "Nouveau thème, pour commencer une éude"_cp1252);
   action("venusInterpretationAction")->hover();
-  EXPECT_EQ(fromQString(panel(0)->text()), "Interpr\xE9tation d el'Etoile de V\xE9nus");
+  EXPECT_EQ(fromQString(panel(0)->text()), "Interprétation d el'Etoile de Vénus"_cp1252);
 }
 
 struct WindowCase {

@@ -8,6 +8,7 @@
 #include "app/new_study_dialog.h"
 #include "app/study_window.h"
 #include "app_fixture.h"
+#include "common/cp1252_literal.h"
 #include "ui/qt_text.h"
 
 namespace tessaro::testing {
@@ -46,8 +47,8 @@ const SubjectCase subjectCases[] = {
     {"AccentedLettersKeepTheirCase",
      {"h\u00E9l\u00E8ne", "\u00E9mile"},
      Close::Ok,
-     {"\xE9MILE", "H\xE9L\xE8NE", "05/01/2024", "05/01/2024", "", "", ""},
-     "\xE9MILE H\xE9L\xE8NE"},
+     {"éMILE"_cp1252, "HéLèNE"_cp1252, "05/01/2024", "05/01/2024", "", "", ""},
+     "éMILE HéLèNE"_cp1252},
     {"ThreeBlanksPassTheCheckAndBecomeAnEmptyName",
      {"   ", "Dupont"},
      Close::Ok,
@@ -84,9 +85,9 @@ struct MissingNameCase {
 };
 
 const MissingNameCase missingNameCases[] = {
-    {"FirstName", "", "Dupont", "Il manque le pr\xE9nom"},
+    {"FirstName", "", "Dupont", "Il manque le prénom"_cp1252},
     {"LastName", "Jean", "", "Il manque le nom"},
-    {"BothAskForTheFirstNameFirst", "", "", "Il manque le pr\xE9nom"},
+    {"BothAskForTheFirstNameFirst", "", "", "Il manque le prénom"_cp1252},
 };
 
 class MissingName : public NewStudy, public ::testing::WithParamInterface<MissingNameCase> {};

@@ -7,6 +7,7 @@
 
 #include "app/main_form.h"
 #include "app/main_menu.h"
+#include "common/cp1252_literal.h"
 #include "editor_fixture.h"
 #include "names/ui/first_names_browser.h"
 #include "reports/portrait.h"
@@ -51,9 +52,7 @@ TEST_F(PortraitDisplay, ReplacesTheGridWithTheDocumentInTheEditorsFont) {
   const QStringList shown = shownParagraphs();
   ASSERT_GT(shown.size(), 40);
   EXPECT_EQ(shown, expectedParagraphs());
-  EXPECT_EQ(fromQString(shown.first()),
-            "Analyse effectu\xE9"
-            "e le 05/01/2024");
+  EXPECT_EQ(fromQString(shown.first()), "Analyse effectuée le 05/01/2024"_cp1252);
   EXPECT_EQ(study().digitCounts()[0], 16);
   // No formatting of its own: every character in the editor's font, Times New Roman 17 pixels.
   EXPECT_EQ(editor()->document()->defaultFont(), editor()->font());
@@ -111,7 +110,7 @@ TEST_F(PortraitDisplay, AConversionErrorKeepsWhatWasWrittenAndShowsNoDocument) {
   trigger("openAction");
 
   trigger("portraitAction");
-  EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur enti\xE8re correcte")});
+  EXPECT_EQ(scripted.messages, QStringList{toQString("'' n'est pas une valeur entière correcte"_cp1252)});
   const QStringList shown = shownParagraphs();
   const QStringList expected = expectedParagraphs();
   ASSERT_FALSE(expected.isEmpty());

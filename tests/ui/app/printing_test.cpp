@@ -12,6 +12,7 @@
 #include <array>
 
 #include "app/main_form.h"
+#include "common/cp1252_literal.h"
 #include "editor_fixture.h"
 #include "ui/qt_text.h"
 
@@ -98,9 +99,7 @@ TEST_P(PrintDialog, SendsOneJobPerCopy) {
   // The jobs make the copies: the printer is not to multiply each of them again.
   EXPECT_EQ(mainForm().currentPrinter().copyCount(), 1);
   EXPECT_TRUE(mainForm().currentPrinter().docName().isEmpty());
-  EXPECT_TRUE(
-      pdfText(pdf).contains(toQString("Analyse effectu\xE9"
-                                      "e le 05/01/2024")));
+  EXPECT_TRUE(pdfText(pdf).contains(toQString("Analyse effectuée le 05/01/2024"_cp1252)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Printing, PrintDialog, ::testing::ValuesIn(copiesCases),
@@ -143,8 +142,7 @@ TEST_F(Printing, PrinterSetUpOpensThePlatformsDialog) {
 TEST_F(Printing, APrinterThatCannotStartIsReported) {
   mainForm().currentPrinter().setOutputFileName(folder.filePath(QStringLiteral("absent/portrait.pdf")));
   toolButton("printButton")->click();
-  EXPECT_EQ(scripted.messages, QStringList{toQString("L'imprimante s\xE9lectionn\xE9"
-                                                     "e n'est pas valide")});
+  EXPECT_EQ(scripted.messages, QStringList{toQString("L'imprimante sélectionnée n'est pas valide"_cp1252)});
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTextEdit>
 
 #include "app/main_form.h"
+#include "common/cp1252_literal.h"
 #include "editor_fixture.h"
 #include "names/ui/first_names_browser.h"
 #include "reports/portrait.h"
@@ -21,12 +22,10 @@ namespace {
 const QString StudyFilter = QStringLiteral("save: Fichiers tessaro (*.tsr)|*.tsr");
 const QString ExportFilter = QStringLiteral("save: Format rtf (*.rtf)|*.rtf|Format texte (*.txt)|*.txt");
 const QString KeepWorkFilter = QStringLiteral("save: Format rtf (*.rtf)|*.rtf");
-const QString KeepWorkQuestion = toQString(
-    "save changes: Le document a \xE9t\xE9 modifi\xE9. Voulez-vous enregistrer les modifications ?");
+const QString KeepWorkQuestion =
+    toQString("save changes: Le document a été modifié. Voulez-vous enregistrer les modifications ?"_cp1252);
 const QString OpenFilter = QStringLiteral("open: Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf");
-const QString ReplaceQuestion = toQString(
-    "question: ce fichier existe d\xE9j\xE0, l'\xE9"
-    "craser ?");
+const QString ReplaceQuestion = toQString("question: ce fichier existe déjà, l'écraser ?"_cp1252);
 const QByteArray DupontFile = "JEANPIERRE\r\nDUPONT\r\n07/03/1962\r\n05/01/2024\r\n\r\n\r\n\r\n";
 
 class StudyFiles : public EditorTest {
@@ -182,12 +181,9 @@ struct RefusedCase {
 };
 
 const RefusedCase refusedCases[] = {
-    {"Unreadable",
-     {},
-     "\nerreur d'entr\xE9"
-     "e-sortie"},
-    {"Binary", QByteArray("JEAN\0\x01\x02\xFF", 8), "\nce n'est pas une \xE9tude Tessaro"},
-    {"ControlBytes", "JEAN\r\nDUPONT\x1B[0m\r\n", "\nce n'est pas une \xE9tude Tessaro"},
+    {"Unreadable", {}, "\nerreur d'entrée-sortie"_cp1252},
+    {"Binary", QByteArray("JEAN\0\x01\x02ÿ"_cp1252, 8), "\nce n'est pas une étude Tessaro"_cp1252},
+    {"ControlBytes", "JEAN\r\nDUPONT\x1B[0m\r\n", "\nce n'est pas une étude Tessaro"_cp1252},
     {"TooLarge", QByteArray(64 * 1024 + 1, 'A'), "\nfichier trop volumineux"},
 };
 
@@ -403,8 +399,7 @@ TEST_F(Documents, ExportCancelledWritesNothing) {
 TEST_F(Documents, ExportToAFolderThatCannotTakeItIsReported) {
   saveAsked(QStringLiteral("absent/portrait.rtf"));
   trigger("exportAction");
-  EXPECT_EQ(scripted.messages, QStringList{toQString("Ne peut cr\xE9"
-                                                     "er le fichier ") +
+  EXPECT_EQ(scripted.messages, QStringList{toQString("Ne peut créer le fichier "_cp1252) +
                                            path(QStringLiteral("absent/portrait.rtf")) +
                                            QStringLiteral("\ndossier introuvable")});
 }

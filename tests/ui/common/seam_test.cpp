@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "support/scripted_interaction.h"
 #include "ui/guarded.h"
@@ -13,14 +14,14 @@ namespace tessaro {
 namespace {
 
 TEST(QtText, CrossesTheCodePageBothWays) {
-  EXPECT_EQ(toQString("h\xE9l\xE8ne \x80"), QStringLiteral(u"hélène €"));
+  EXPECT_EQ(toQString("hélène €"_cp1252), QStringLiteral(u"hélène €"));
   EXPECT_EQ(fromQString(QStringLiteral(u"Ж é")), "? \xE9");
 }
 
 TEST(Guarded, ShowsTheFrenchMessageAndGoesOn) {
   testing::ScriptedInteraction scripted;
   bool after = false;
-  runGuarded(nullptr, [] { throw ConversionError("'' n'est pas une valeur enti\xE8re correcte"); });
+  runGuarded(nullptr, [] { throw ConversionError("'' n'est pas une valeur entière correcte"_cp1252); });
   runGuarded(nullptr, [&] { after = true; });
   EXPECT_EQ(scripted.messages, QStringList{QStringLiteral(u"'' n'est pas une valeur entière correcte")});
   EXPECT_TRUE(after);

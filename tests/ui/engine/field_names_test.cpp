@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/cp1252_literal.h"
 #include "engine/ui/entente_dialog.h"
 #include "engine/ui/result_dialogs.h"
 #include "ui/qt_text.h"
@@ -29,28 +30,17 @@ const FieldNameCase fieldNameCases[] = {
     {"TInter", maker<TInter>(), {"Nombre dominant", "Nombre manquant"}},
     {"TGraphique",
      maker<TGraphique>(),
-     {"Nombre intime", "Nombre d'expression",
-      "Nombre de r\xE9"
-      "alisation",
-      "Nombre actif",
-      "Nombre h\xE9r\xE9"
-      "ditaire"}},
+     {"Nombre intime", "Nombre d'expression", "Nombre de réalisation"_cp1252, "Nombre actif",
+      "Nombre héréditaire"_cp1252}},
     {"TLnom",
      maker<TLnom>(),
-     {"Initiales", "Premi\xE8re voyelle du nom",
-      "Lettres c\xE9r\xE9"
-      "brales",
-      "Lettres physiques", "Lettres \xE9motives", "Lettres intuitives"}},
-    {"TChemin",
-     maker<TChemin>(),
-     {"Jour", "Mois",
-      "Ann\xE9"
-      "e",
-      "Chemin de vie"}},
+     {"Initiales", "Première voyelle du nom"_cp1252, "Lettres cérébrales"_cp1252, "Lettres physiques",
+      "Lettres émotives"_cp1252, "Lettres intuitives"}},
+    {"TChemin", maker<TChemin>(), {"Jour", "Mois", "Année"_cp1252, "Chemin de vie"}},
     {"TChance",
      maker<TChance>(),
      {"Nombre Unique", "Chemin de vie", "Jour de naissance", "Nombre intime", "Nombres favorables"}},
-    {"TVie", maker<TVie>(), {"Nombre d'expression", "Ville", "Adresse compl\xE8te", "Soci\xE9t\xE9"}},
+    {"TVie", maker<TVie>(), {"Nombre d'expression", "Ville", "Adresse complète"_cp1252, "Société"_cp1252}},
 };
 
 class FieldName : public ::testing::TestWithParam<FieldNameCase> {};

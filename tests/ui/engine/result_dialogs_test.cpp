@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/cp1252_literal.h"
 #include "engine/ui/memo_lines.h"
 #include "ui/qt_text.h"
 
@@ -107,15 +108,15 @@ TEST(ResultDialogs, LuckDialogHasNoMemoAndAWideListField) {
 
 TEST(ResultDialogs, AccentedTextsCrossIntoTheWidgets) {
   TVie vie;
-  vie.Init("9", "", "3", "", "Soci\xE9t\xE9\r\n9: Croissance r\xE9guli\xE8re.");
-  EXPECT_EQ(fromQString(vie.memo()->toPlainText()), "Soci\xE9t\xE9\n9: Croissance r\xE9guli\xE8re.");
-  EXPECT_EQ(fromQString(vie.label(4)->text()), "Soci\xE9t\xE9");
+  vie.Init("9", "", "3", "", "Société\r\n9: Croissance régulière."_cp1252);
+  EXPECT_EQ(fromQString(vie.memo()->toPlainText()), "Société\n9: Croissance régulière."_cp1252);
+  EXPECT_EQ(fromQString(vie.label(4)->text()), "Société"_cp1252);
 }
 
 TEST(MemoLines, LongParagraphsWrapAtTheMemoWidth) {
   TGraphique dialog;
   const std::string words =
-      "Travail constructif et patient, r\xE9ussite progressive et durable dans le temps. ";
+      "Travail constructif et patient, réussite progressive et durable dans le temps. "_cp1252;
   dialog.Init("1", "2", "3", "4", "5", "court\r\n" + words + words + words + "\r\n\r\nfin");
   const QStringList lines = displayedLines(*dialog.memo());
   ASSERT_GE(lines.size(), 4);

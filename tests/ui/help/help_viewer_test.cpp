@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <fstream>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "support/scripted_interaction.h"
 
@@ -28,15 +29,15 @@ const char* const Sample =
     "# Ouvrir\r\n"
     "@contexte 3\r\n"
     "@index ouvrir; fichier\r\n"
-    "Ouvrir une \xE9tude.\r\n"
+    "Ouvrir une étude.\r\n"
     "# Enregistrer\r\n"
     "@index enregistrer; fichier\r\n"
-    "Garder l'\xE9tude.\r\n"
+    "Garder l'étude.\r\n"
     "= Les utilitaires\r\n"
     "# L'horloge\r\n"
     "@contexte 7\r\n"
-    "@index horloge; \xE9tude de l'heure\r\n"
-    "L'heure.\r\n";
+    "@index horloge; étude de l'heure\r\n"
+    "L'heure.\r\n"_cp1252;
 
 class Viewer : public ::testing::Test {
  protected:

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <fstream>
 
+#include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "names/ui/first_name_viewer.h"
 
@@ -19,11 +20,10 @@ namespace tessaro {
 namespace {
 
 const char* const Sample =
-    "<ANNE\tOrigine h\xE9"
-    "bra\xEFque\r\n Douce et fid\xE8le\r\n>\r\n"
+    "<ANNE\tOrigine hébraïque\r\n Douce et fidèle\r\n>\r\n"
     "<BRUNO\tOrigine germanique\r\nFranc et solide\r\n>\r\n"
     "<LUC\t\r\nCalme\r\n>\r\n"
-    "<ZOE\tOrigine grecque\r\nVive\r\n>\r\n";
+    "<ZOE\tOrigine grecque\r\nVive\r\n>\r\n"_cp1252;
 
 class Browser : public ::testing::Test {
  protected:
@@ -117,7 +117,7 @@ TEST_F(Browser, SelectionIsSharedWithTheStudiesAndKeptBetweenOpenings) {
   browser.Suivant();
 
   // A name that is not in the dictionary leaves the selection where it was.
-  EXPECT_EQ(browser.readingFor("MAELYS"), "MAELYS\r\nCe pr\xE9nom ne figure pas dans le dictionnaire.");
+  EXPECT_EQ(browser.readingFor("MAELYS"), "MAELYS\r\nCe prénom ne figure pas dans le dictionnaire."_cp1252);
   EXPECT_TRUE(memo().startsWith(QStringLiteral("LUC")));
   EXPECT_EQ(browser.readingFor("BRUNO"), "BRUNO\r\nOrigine germanique\r\n Franc et solide");
   EXPECT_TRUE(memo().startsWith(QStringLiteral("BRUNO")));
@@ -173,7 +173,7 @@ TEST(FirstNameViewer, ShowsTheReadingWithoutBlankLines) {
       {"LUC\r\n\r\n\r\n Calme", QStringLiteral("LUC\n Calme")},
       {"\r\nLUC\r\n", QStringLiteral("LUC\n")},  // the last line is never looked at
       {"", QString()},
-      {"NO\xCBL\r\nCe pr\xE9nom ne figure pas dans le dictionnaire.",
+      {"NOËL\r\nCe prénom ne figure pas dans le dictionnaire."_cp1252,
        QStringLiteral(u"NOËL\nCe prénom ne figure pas dans le dictionnaire.")},
   };
   TVPrenom viewer;
