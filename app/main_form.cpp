@@ -358,7 +358,7 @@ void TMainForm::OpenFile(const QString& path) {
 
 void TMainForm::printCopies() {
   QPrinter& target = currentPrinter();
-  const std::optional<int> copies = interaction().askPrintCopies(this, target);
+  const std::optional<int> copies = interaction().runPrintDialog(this, target);
   if (!copies || *copies <= 0) return;
   // Each copy is a job of its own: the printer must not multiply them again.
   target.setCopyCount(1);

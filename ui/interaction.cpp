@@ -61,7 +61,7 @@ class QtInteraction final : public Interaction {
     return choose(parent, filter, QFileDialog::AcceptSave, replace, folder);
   }
 
-  std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override {
+  std::optional<int> runPrintDialog(QWidget* parent, QPrinter& printer) override {
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return printer.copyCount();

@@ -37,8 +37,9 @@ class Interaction {
                                                  const QString& folder) = 0;
   virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
                                                  ReplaceQuestion replace, const QString& folder) = 0;
-  // The print dialog; the number of copies asked for, or empty when cancelled.
-  virtual std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) = 0;
+  // The print dialog, where the printer and the copies are chosen; the copies asked for, or empty
+  // when cancelled.
+  virtual std::optional<int> runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
   // The platform's printer set-up dialog; false when cancelled.
   virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
   // Shows one of the program's own windows modally and returns its result code.

@@ -19,7 +19,7 @@ bool hasDestination(const QPrinter& printer) {
 }  // namespace
 
 bool printerChosen(QWidget* parent, QPrinter& printer) {
-  return hasDestination(printer) || interaction().askPrintCopies(parent, printer).has_value();
+  return hasDestination(printer) || interaction().runPrintDialog(parent, printer).has_value();
 }
 
 void beginPrinting(QPainter& painter, QPrinter& printer) {

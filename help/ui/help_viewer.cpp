@@ -53,7 +53,7 @@ QString topicHtml(const HelpTopic& topic) {
   return page;
 }
 
-QPushButton* toolButton(const QString& caption, const char* name, QWidget* parent) {
+QPushButton* panelButton(const QString& caption, const char* name, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setAutoDefault(false);
@@ -70,11 +70,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("buttonPanel"));
   panel->setFrameShape(QFrame::StyledPanel);
-  ContentsButton = toolButton(QStringLiteral("Sommaire"), "ContentsButton", panel);
-  IndexButton = toolButton(QStringLiteral("Index"), "IndexButton", panel);
-  BackButton = toolButton(QStringLiteral(u"Précédent"), "BackButton", panel);
-  HowToUseButton = toolButton(QStringLiteral("Utiliser l'aide"), "HowToUseButton", panel);
-  CloseButton = toolButton(QStringLiteral("Fermer"), "CloseButton", panel);
+  ContentsButton = panelButton(QStringLiteral("Sommaire"), "ContentsButton", panel);
+  IndexButton = panelButton(QStringLiteral("Index"), "IndexButton", panel);
+  BackButton = panelButton(QStringLiteral(u"Précédent"), "BackButton", panel);
+  HowToUseButton = panelButton(QStringLiteral("Utiliser l'aide"), "HowToUseButton", panel);
+  CloseButton = panelButton(QStringLiteral("Fermer"), "CloseButton", panel);
   auto* panelLayout = new QHBoxLayout(panel);
   panelLayout->setContentsMargins(4, 2, 4, 2);
   for (QPushButton* button : {ContentsButton, IndexButton, BackButton, HowToUseButton}) {

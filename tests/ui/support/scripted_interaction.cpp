@@ -60,7 +60,7 @@ std::optional<FileChoice> ScriptedInteraction::saveFileName(QWidget*, const QStr
   return next(saveChoices, asked.last(), std::optional<FileChoice>{});
 }
 
-std::optional<int> ScriptedInteraction::askPrintCopies(QWidget*, QPrinter& printer) {
+std::optional<int> ScriptedInteraction::runPrintDialog(QWidget*, QPrinter& printer) {
   asked << QStringLiteral("print");
   const std::optional<int> answer = next(copies, asked.last(), std::optional<int>{});
   if (answer) choosePdf(printer, chosenPdf);

@@ -49,7 +49,7 @@ class ScriptedInteraction final : public Interaction {
                                          const QString& folder) override;
   std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter, ReplaceQuestion replace,
                                          const QString& folder) override;
-  std::optional<int> askPrintCopies(QWidget* parent, QPrinter& printer) override;
+  std::optional<int> runPrintDialog(QWidget* parent, QPrinter& printer) override;
   bool printerSetup(QWidget* parent, QPrinter& printer) override;
   int execDialog(QDialog& dialog) override;
 };
