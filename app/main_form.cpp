@@ -346,7 +346,7 @@ void TMainForm::openRecentStudy(const QString& path) {
 }
 
 void TMainForm::OpenFile(const QString& path) {
-  const FileToOpen target = fileToOpen(QFile::encodeName(path).toStdString());
+  const FileToOpen target = fileToOpen(nativePath(path));
   const QString name = QFile::decodeName(QByteArray::fromStdString(target.path));
   if (target.richText) {
     study().Ouvrirrtf(name);

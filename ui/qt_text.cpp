@@ -1,6 +1,8 @@
 // QString <-> Windows-1252 through the core codec.
 #include "ui/qt_text.h"
 
+#include <QFile>
+
 #include "common/cp1252.h"
 
 namespace tessaro {
@@ -14,5 +16,7 @@ Text fromQString(const QString& text) {
   const QByteArray utf8 = text.toUtf8();
   return fromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace tessaro

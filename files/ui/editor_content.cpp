@@ -1,12 +1,12 @@
 // Replacing an editor's whole content without laying it all out first.
 #include "files/ui/editor_content.h"
 
-#include <QFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
 #include "files/ui/rich_text_qt.h"
+#include "ui/qt_text.h"
 
 namespace tessaro {
 namespace {
@@ -54,8 +54,8 @@ void replaceEditorContent(QTextEdit& editor, const std::function<void(QTextDocum
 }
 
 void loadTextDocument(QTextEdit& editor, const QString& path, DocumentFormat mode) {
-  const RichDocument loaded = loadDocumentFile(QFile::encodeName(path).toStdString(), mode,
-                                               charFormatOf(editor.document()->defaultFont()));
+  const RichDocument loaded =
+      loadDocumentFile(nativePath(path), mode, charFormatOf(editor.document()->defaultFont()));
   replaceEditorContent(editor, [&loaded](QTextDocument& document) { setRichDocument(document, loaded); });
 }
 

@@ -1,7 +1,6 @@
 // Conversions between QTextDocument and the rich-text model.
 #include "files/ui/rich_text_qt.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -9,6 +8,8 @@
 #include <cmath>
 #include <utility>
 #include <vector>
+
+#include "ui/qt_text.h"
 
 namespace tessaro {
 namespace {
@@ -197,7 +198,7 @@ RichDocument richDocumentOf(const QTextDocument& source) {
 }
 
 void saveTextDocument(const QTextDocument& source, const QString& path, DocumentFormat format) {
-  saveDocumentFile(QFile::encodeName(path).toStdString(), richDocumentOf(source), format);
+  saveDocumentFile(nativePath(path), richDocumentOf(source), format);
 }
 
 }  // namespace tessaro

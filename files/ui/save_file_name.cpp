@@ -1,7 +1,5 @@
-// The replace question and the names of files about to be written.
+// The replace question, and the name of a PDF file about to be written.
 #include "files/ui/save_file_name.h"
-
-#include <QFile>
 
 #include "common/cp1252_literal.h"
 #include "common/file_io.h"
@@ -17,8 +15,6 @@ namespace {
 constexpr const char* ReplaceQuestionText = "ce fichier existe déjà, l'écraser ?"_cp1252;
 
 }  // namespace
-
-std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 bool mayReplace(QWidget* parent, const std::string& path) {
   return !fileExists(path) ||

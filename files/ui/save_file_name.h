@@ -4,13 +4,9 @@
 #include <optional>
 #include <string>
 
-class QString;
 class QWidget;
 
 namespace tessaro {
-
-// The file system's name of a path the user chose.
-std::string nativePath(const QString& path);
 
 // Whether the file may be written: it does not exist, or the user agreed to replace it ("ce
 // fichier existe déjà, l'écraser ?").
