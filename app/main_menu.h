@@ -6,7 +6,7 @@
 namespace tessaro {
 
 struct MenuCommand {
-  const char* name;      // the component name, e.g. "venusStarAction"
+  const char* name;      // the object name, e.g. "venusStarAction"
   const char* caption;   // Windows-1252, "&" before the access key
   const char* hint;      // Windows-1252: "short|long", or one text serving as both
   const char* shortcut;  // key sequence in portable text, "" for none
@@ -23,7 +23,7 @@ struct MenuDefinition {
 
 const std::vector<MenuDefinition>& mainMenus();
 
-// The two command groups of the main window, by component name.
+// The two command groups of the main window, by object name.
 const std::vector<const char*>& subjectCommandNames();
 const std::vector<const char*>& textCommandNames();
 
