@@ -182,7 +182,7 @@ struct RefusedCase {
 
 const RefusedCase refusedCases[] = {
     {"Unreadable", {}, "\nerreur d'entrée-sortie"_cp1252},
-    {"Binary", QByteArray("JEAN\0\x01\x02ÿ"_cp1252, 8), "\nce n'est pas une étude Tessaro"_cp1252},
+    {"Binary", QByteArray("JEAN\0\x01\x02\xFF", 8), "\nce n'est pas une étude Tessaro"_cp1252},
     {"ControlBytes", "JEAN\r\nDUPONT\x1B[0m\r\n", "\nce n'est pas une étude Tessaro"_cp1252},
     {"TooLarge", QByteArray(64 * 1024 + 1, 'A'), "\nfichier trop volumineux"},
 };
