@@ -9,8 +9,8 @@
 
 #include "app/program_pictures.h"
 #include "common/cp1252_literal.h"
-#include "engine/ui/classic_fonts.h"
-#include "engine/ui/dialog_frame.h"
+#include "ui/classic_fonts.h"
+#include "ui/dialog_frame.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "engine/ui/classic_fonts.h"
+#include "ui/classic_fonts.h"
 
 namespace tessaro {
 

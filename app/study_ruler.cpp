@@ -9,7 +9,7 @@
 #include "app/ruler_geometry.h"
 #include "app/ruler_panel.h"
 #include "app/study_window.h"
-#include "engine/ui/classic_fonts.h"
+#include "ui/classic_fonts.h"
 
 namespace tessaro {
 namespace {

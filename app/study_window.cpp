@@ -12,10 +12,10 @@
 #include "common/cp1252_literal.h"
 #include "common/integer.h"
 #include "engine/name_grid.h"
-#include "engine/ui/classic_fonts.h"
 #include "engine/venus_star.h"
 #include "names/ui/first_name_viewer.h"
 #include "names/ui/first_names_browser.h"
+#include "ui/classic_fonts.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
 

@@ -12,10 +12,10 @@
 
 #include "common/cp1252_literal.h"
 #include "engine/compatibility.h"
-#include "engine/ui/classic_fonts.h"
 #include "engine/ui/memo_lines.h"
 #include "files/ui/pdf_file.h"
 #include "files/ui/save_file_name.h"
+#include "ui/classic_fonts.h"
 #include "ui/guarded.h"
 #include "ui/print_job.h"
 #include "ui/qt_text.h"

@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "engine/ui/classic_fonts.h"
-#include "engine/ui/dialog_frame.h"
 #include "engine/ui/memo_lines.h"
+#include "ui/classic_fonts.h"
+#include "ui/dialog_frame.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {

@@ -7,9 +7,9 @@
 #include <QPushButton>
 
 #include "common/cp1252_literal.h"
-#include "engine/ui/classic_fonts.h"
-#include "engine/ui/dialog_frame.h"
-#include "engine/ui/key_events.h"
+#include "ui/classic_fonts.h"
+#include "ui/dialog_frame.h"
+#include "ui/key_events.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {

@@ -4,8 +4,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "engine/ui/classic_fonts.h"
 #include "reports/portrait.h"
+#include "ui/classic_fonts.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {

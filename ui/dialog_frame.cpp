@@ -1,5 +1,5 @@
 // Fixed-size dialog frames.
-#include "engine/ui/dialog_frame.h"
+#include "ui/dialog_frame.h"
 
 #include <QDialog>
 

@@ -1,5 +1,5 @@
 // Stand-in typefaces for the classic Windows faces.
-#include "engine/ui/classic_fonts.h"
+#include "ui/classic_fonts.h"
 
 #include <QStringList>
 
