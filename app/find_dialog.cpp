@@ -18,49 +18,49 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
   setModal(false);
 
   auto* label = new QLabel(QStringLiteral("&Rechercher :"), this);
-  FindText = new QLineEdit(this);
-  FindText->setObjectName(QStringLiteral("FindText"));
-  label->setBuddy(FindText);
-  WholeWord = new QCheckBox(QStringLiteral("Mot &entier seulement"), this);
-  WholeWord->setObjectName(QStringLiteral("WholeWord"));
-  MatchCase = new QCheckBox(QStringLiteral("Respecter la &casse"), this);
-  MatchCase->setObjectName(QStringLiteral("MatchCase"));
+  findTextEdit = new QLineEdit(this);
+  findTextEdit->setObjectName(QStringLiteral("findTextEdit"));
+  label->setBuddy(findTextEdit);
+  wholeWordBox = new QCheckBox(QStringLiteral("Mot &entier seulement"), this);
+  wholeWordBox->setObjectName(QStringLiteral("wholeWordBox"));
+  matchCaseBox = new QCheckBox(QStringLiteral("Respecter la &casse"), this);
+  matchCaseBox->setObjectName(QStringLiteral("matchCaseBox"));
 
   auto* direction = new QGroupBox(QStringLiteral("Direction"), this);
-  DirectionUp = new QRadioButton(QStringLiteral("&Haut"), direction);
-  DirectionUp->setObjectName(QStringLiteral("DirectionUp"));
+  searchUpButton = new QRadioButton(QStringLiteral("&Haut"), direction);
+  searchUpButton->setObjectName(QStringLiteral("searchUpButton"));
   auto* down = new QRadioButton(QStringLiteral("&Bas"), direction);
-  down->setObjectName(QStringLiteral("DirectionDown"));
+  down->setObjectName(QStringLiteral("searchDownButton"));
   down->setChecked(true);
   auto* directionLayout = new QHBoxLayout(direction);
-  directionLayout->addWidget(DirectionUp);
+  directionLayout->addWidget(searchUpButton);
   directionLayout->addWidget(down);
 
-  FindNext = new QPushButton(QStringLiteral("&Suivant"), this);
-  FindNext->setObjectName(QStringLiteral("FindNext"));
-  FindNext->setDefault(true);
-  FindNext->setEnabled(false);
+  findNextButton = new QPushButton(QStringLiteral("&Suivant"), this);
+  findNextButton->setObjectName(QStringLiteral("findNextButton"));
+  findNextButton->setDefault(true);
+  findNextButton->setEnabled(false);
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
-  cancel->setObjectName(QStringLiteral("Cancel"));
+  cancel->setObjectName(QStringLiteral("cancelButton"));
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(label, 0, 0);
-  grid->addWidget(FindText, 0, 1, 1, 2);
-  grid->addWidget(FindNext, 0, 3);
-  grid->addWidget(WholeWord, 1, 0, 1, 2);
+  grid->addWidget(findTextEdit, 0, 1, 1, 2);
+  grid->addWidget(findNextButton, 0, 3);
+  grid->addWidget(wholeWordBox, 1, 0, 1, 2);
   grid->addWidget(cancel, 1, 3);
-  grid->addWidget(MatchCase, 2, 0, 1, 2);
+  grid->addWidget(matchCaseBox, 2, 0, 1, 2);
   grid->addWidget(direction, 1, 2, 2, 1);
 
-  connect(FindText, &QLineEdit::textChanged, this,
-          [this](const QString& text) { FindNext->setEnabled(!text.isEmpty()); });
-  connect(FindNext, &QPushButton::clicked, this, &FindDialog::find);
+  connect(findTextEdit, &QLineEdit::textChanged, this,
+          [this](const QString& text) { findNextButton->setEnabled(!text.isEmpty()); });
+  connect(findNextButton, &QPushButton::clicked, this, &FindDialog::find);
   connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 }
 
-QString FindDialog::findText() const { return FindText->text(); }
-bool FindDialog::wholeWord() const { return WholeWord->isChecked(); }
-bool FindDialog::matchCase() const { return MatchCase->isChecked(); }
-bool FindDialog::searchUp() const { return DirectionUp->isChecked(); }
+QString FindDialog::findText() const { return findTextEdit->text(); }
+bool FindDialog::wholeWord() const { return wholeWordBox->isChecked(); }
+bool FindDialog::matchCase() const { return matchCaseBox->isChecked(); }
+bool FindDialog::searchUp() const { return searchUpButton->isChecked(); }
 
 }  // namespace tessaro

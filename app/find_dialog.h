@@ -27,11 +27,11 @@ class FindDialog : public QDialog {
   void find();
 
  private:
-  QLineEdit* FindText;
-  QCheckBox* WholeWord;
-  QCheckBox* MatchCase;
-  QRadioButton* DirectionUp;
-  QPushButton* FindNext;
+  QLineEdit* findTextEdit;
+  QCheckBox* wholeWordBox;
+  QCheckBox* matchCaseBox;
+  QRadioButton* searchUpButton;
+  QPushButton* findNextButton;
 };
 
 }  // namespace tessaro

@@ -70,51 +70,51 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("buttonPanel"));
   panel->setFrameShape(QFrame::StyledPanel);
-  ContentsButton = panelButton(QStringLiteral("Sommaire"), "ContentsButton", panel);
-  IndexButton = panelButton(QStringLiteral("Index"), "IndexButton", panel);
-  BackButton = panelButton(QStringLiteral(u"Précédent"), "BackButton", panel);
-  HowToUseButton = panelButton(QStringLiteral("Utiliser l'aide"), "HowToUseButton", panel);
-  CloseButton = panelButton(QStringLiteral("Fermer"), "CloseButton", panel);
+  contentsButton = panelButton(QStringLiteral("Sommaire"), "contentsButton", panel);
+  indexButton = panelButton(QStringLiteral("Index"), "indexButton", panel);
+  backButton = panelButton(QStringLiteral(u"Précédent"), "backButton", panel);
+  howToUseButton = panelButton(QStringLiteral("Utiliser l'aide"), "howToUseButton", panel);
+  closeButton = panelButton(QStringLiteral("Fermer"), "closeButton", panel);
   auto* panelLayout = new QHBoxLayout(panel);
   panelLayout->setContentsMargins(4, 2, 4, 2);
-  for (QPushButton* button : {ContentsButton, IndexButton, BackButton, HowToUseButton}) {
+  for (QPushButton* button : {contentsButton, indexButton, backButton, howToUseButton}) {
     panelLayout->addWidget(button);
   }
   panelLayout->addStretch();
-  panelLayout->addWidget(CloseButton);
+  panelLayout->addWidget(closeButton);
 
-  ContentsTree = new QTreeWidget(this);
-  ContentsTree->setObjectName(QStringLiteral("ContentsTree"));
-  ContentsTree->setHeaderHidden(true);
+  contentsTree = new QTreeWidget(this);
+  contentsTree->setObjectName(QStringLiteral("contentsTree"));
+  contentsTree->setHeaderHidden(true);
 
   auto* indexPage = new QWidget(this);
-  KeyEdit = new QLineEdit(indexPage);
-  KeyEdit->setObjectName(QStringLiteral("KeyEdit"));
-  KeywordList = new QListWidget(indexPage);
-  KeywordList->setObjectName(QStringLiteral("KeywordList"));
-  TopicList = new QListWidget(indexPage);
-  TopicList->setObjectName(QStringLiteral("TopicList"));
+  keywordSearch = new QLineEdit(indexPage);
+  keywordSearch->setObjectName(QStringLiteral("keywordSearch"));
+  keywordList = new QListWidget(indexPage);
+  keywordList->setObjectName(QStringLiteral("keywordList"));
+  topicList = new QListWidget(indexPage);
+  topicList->setObjectName(QStringLiteral("topicList"));
   auto* indexLayout = new QVBoxLayout(indexPage);
   indexLayout->addWidget(
       new QLabel(QStringLiteral(u"Tapez les premières lettres du mot cherché :"), indexPage));
-  indexLayout->addWidget(KeyEdit);
-  indexLayout->addWidget(KeywordList, 2);
+  indexLayout->addWidget(keywordSearch);
+  indexLayout->addWidget(keywordList, 2);
   indexLayout->addWidget(new QLabel(QStringLiteral(u"Sujets trouvés :"), indexPage));
-  indexLayout->addWidget(TopicList, 1);
+  indexLayout->addWidget(topicList, 1);
 
-  Tabs = new QTabWidget(this);
-  Tabs->setObjectName(QStringLiteral("Tabs"));
-  Tabs->addTab(ContentsTree, QStringLiteral("Sommaire"));
-  Tabs->addTab(indexPage, QStringLiteral("Index"));
+  tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("tabs"));
+  tabs->addTab(contentsTree, QStringLiteral("Sommaire"));
+  tabs->addTab(indexPage, QStringLiteral("Index"));
 
-  TopicText = new QTextBrowser(this);
-  TopicText->setObjectName(QStringLiteral("TopicText"));
-  TopicText->setOpenLinks(false);
-  BackButton->setEnabled(false);
+  topicText = new QTextBrowser(this);
+  topicText->setObjectName(QStringLiteral("topicText"));
+  topicText->setOpenLinks(false);
+  backButton->setEnabled(false);
 
   auto* splitter = new QSplitter(this);
-  splitter->addWidget(Tabs);
-  splitter->addWidget(TopicText);
+  splitter->addWidget(tabs);
+  splitter->addWidget(topicText);
   splitter->setSizes({250, 470});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -125,18 +125,18 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
 
   // Qt slots must not let an error escape: a help file that vanished is reported like any other.
   auto guarded = [this](auto action) { return [this, action] { runGuarded(this, [&] { action(); }); }; };
-  connect(ContentsButton, &QPushButton::clicked, this, guarded([this] { showContents(); }));
-  connect(IndexButton, &QPushButton::clicked, this,
-          guarded([this] { showSearch(fromQString(KeyEdit->text())); }));
-  connect(BackButton, &QPushButton::clicked, this, &HelpViewer::goBack);
-  connect(HowToUseButton, &QPushButton::clicked, this, &HelpViewer::showHelpOnHelp);
-  connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(contentsButton, &QPushButton::clicked, this, guarded([this] { showContents(); }));
+  connect(indexButton, &QPushButton::clicked, this,
+          guarded([this] { showSearch(fromQString(keywordSearch->text())); }));
+  connect(backButton, &QPushButton::clicked, this, &HelpViewer::goBack);
+  connect(howToUseButton, &QPushButton::clicked, this, &HelpViewer::showHelpOnHelp);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
   // Clicks as well as keyboard moves open a topic, so a topic can be opened again after others.
   const auto openTreeItem = [this](QTreeWidgetItem* item) {
     if (item && item->data(0, TopicRole).isValid()) showPage({false, item->data(0, TopicRole).toULongLong()});
   };
-  connect(ContentsTree, &QTreeWidget::currentItemChanged, this, openTreeItem);
-  connect(ContentsTree, &QTreeWidget::itemClicked, this, [openTreeItem](QTreeWidgetItem* item) {
+  connect(contentsTree, &QTreeWidget::currentItemChanged, this, openTreeItem);
+  connect(contentsTree, &QTreeWidget::itemClicked, this, [openTreeItem](QTreeWidgetItem* item) {
     if (item->data(0, TopicRole).isValid()) {
       openTreeItem(item);
     } else {
@@ -144,18 +144,18 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
     }
   });
   const auto openFirstTopicFound = [this] {
-    if (TopicList->count() > 0) TopicList->setCurrentRow(0);
+    if (topicList->count() > 0) topicList->setCurrentRow(0);
   };
-  connect(KeyEdit, &QLineEdit::textEdited, this, &HelpViewer::findKeyword);
-  connect(KeyEdit, &QLineEdit::returnPressed, this, openFirstTopicFound);
-  connect(KeywordList, &QListWidget::currentRowChanged, this, &HelpViewer::listTopicsOfKeyword);
-  connect(KeywordList, &QListWidget::itemActivated, this, openFirstTopicFound);
+  connect(keywordSearch, &QLineEdit::textEdited, this, &HelpViewer::findKeyword);
+  connect(keywordSearch, &QLineEdit::returnPressed, this, openFirstTopicFound);
+  connect(keywordList, &QListWidget::currentRowChanged, this, &HelpViewer::listTopicsOfKeyword);
+  connect(keywordList, &QListWidget::itemActivated, this, openFirstTopicFound);
   const auto openListItem = [this](QListWidgetItem* item) {
     if (item) showPage({false, item->data(TopicRole).toULongLong()});
   };
-  connect(TopicList, &QListWidget::currentItemChanged, this, openListItem);
-  connect(TopicList, &QListWidget::itemClicked, this, openListItem);
-  connect(TopicText, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+  connect(topicList, &QListWidget::currentItemChanged, this, openListItem);
+  connect(topicList, &QListWidget::itemClicked, this, openListItem);
+  connect(topicText, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
     if (link.scheme() != LinkScheme || !current) return;
     bool valid = false;
     const qulonglong topic = link.path().toULongLong(&valid);
@@ -170,12 +170,12 @@ void HelpViewer::setHelpFile(const std::string& path) {
   help.reset();
   keywords.clear();
   history.clear();
-  BackButton->setEnabled(false);
+  backButton->setEnabled(false);
   if (current && !current->guide) current.reset();
-  ContentsTree->clear();
+  contentsTree->clear();
   contentsItems.clear();
-  KeywordList->clear();
-  TopicList->clear();
+  keywordList->clear();
+  topicList->clear();
 }
 
 void HelpViewer::ensureLoaded() {
@@ -187,7 +187,7 @@ void HelpViewer::ensureLoaded() {
 }
 
 void HelpViewer::fillContents() {
-  ContentsTree->clear();
+  contentsTree->clear();
   contentsItems.clear();
   QTreeWidgetItem* chapter = nullptr;
   for (size_t i = 0; i < help->topics().size(); ++i) {
@@ -195,20 +195,20 @@ void HelpViewer::fillContents() {
     if (topic.chapter.empty()) {
       chapter = nullptr;
     } else if (!chapter || chapter->text(0) != toQString(topic.chapter)) {
-      chapter = new QTreeWidgetItem(ContentsTree, {toQString(topic.chapter)});
+      chapter = new QTreeWidgetItem(contentsTree, {toQString(topic.chapter)});
     }
     auto* item = chapter ? new QTreeWidgetItem(chapter, {toQString(topic.title)})
-                         : new QTreeWidgetItem(ContentsTree, {toQString(topic.title)});
+                         : new QTreeWidgetItem(contentsTree, {toQString(topic.title)});
     item->setData(0, TopicRole, QVariant::fromValue<qulonglong>(i));
     contentsItems.push_back(item);
   }
 }
 
 void HelpViewer::fillIndex() {
-  const QSignalBlocker quiet(KeywordList);
-  KeywordList->clear();
-  for (const KeywordEntry& entry : keywords) KeywordList->addItem(toQString(entry.keyword));
-  TopicList->clear();
+  const QSignalBlocker quiet(keywordList);
+  keywordList->clear();
+  for (const KeywordEntry& entry : keywords) keywordList->addItem(toQString(entry.keyword));
+  topicList->clear();
 }
 
 const HelpFile& HelpViewer::fileOf(const Page& page) const { return page.guide ? helpOnHelp() : *help; }
@@ -228,31 +228,31 @@ void HelpViewer::goBack() {
 }
 
 void HelpViewer::render() {
-  TopicText->setHtml(topicHtml(fileOf(*current).topics()[current->topic]));
-  BackButton->setEnabled(!history.empty());
+  topicText->setHtml(topicHtml(fileOf(*current).topics()[current->topic]));
+  backButton->setEnabled(!history.empty());
   if (!current->guide && current->topic < contentsItems.size()) {
-    const QSignalBlocker quiet(ContentsTree);
-    ContentsTree->setCurrentItem(contentsItems[current->topic]);
-    ContentsTree->scrollToItem(contentsItems[current->topic]);
+    const QSignalBlocker quiet(contentsTree);
+    contentsTree->setCurrentItem(contentsItems[current->topic]);
+    contentsTree->scrollToItem(contentsItems[current->topic]);
   }
 }
 
 void HelpViewer::findKeyword(const QString& partialKey) {
   const std::optional<size_t> found = findPartialKey(keywords, fromQString(partialKey));
   if (found) {
-    KeywordList->setCurrentRow(static_cast<int>(*found));
-    KeywordList->scrollToItem(KeywordList->currentItem(), QAbstractItemView::PositionAtTop);
+    keywordList->setCurrentRow(static_cast<int>(*found));
+    keywordList->scrollToItem(keywordList->currentItem(), QAbstractItemView::PositionAtTop);
   } else {
-    KeywordList->setCurrentRow(-1);
+    keywordList->setCurrentRow(-1);
   }
 }
 
 void HelpViewer::listTopicsOfKeyword(int row) {
-  const QSignalBlocker quiet(TopicList);
-  TopicList->clear();
+  const QSignalBlocker quiet(topicList);
+  topicList->clear();
   if (row < 0 || static_cast<size_t>(row) >= keywords.size()) return;
   for (size_t topic : keywords[static_cast<size_t>(row)].topics) {
-    auto* item = new QListWidgetItem(toQString(help->topics()[topic].title), TopicList);
+    auto* item = new QListWidgetItem(toQString(help->topics()[topic].title), topicList);
     item->setData(TopicRole, QVariant::fromValue<qulonglong>(topic));
   }
 }
@@ -275,19 +275,19 @@ void HelpViewer::present() {
 
 void HelpViewer::showContents() {
   ensureLoaded();
-  Tabs->setCurrentIndex(0);
+  tabs->setCurrentIndex(0);
   if (!help->empty()) showPage({false, 0});
   present();
 }
 
 void HelpViewer::showSearch(std::string_view partialKey) {
   ensureLoaded();
-  Tabs->setCurrentIndex(1);
-  KeyEdit->setText(toQString(partialKey));
+  tabs->setCurrentIndex(1);
+  keywordSearch->setText(toQString(partialKey));
   present();
   // The list can only scroll to the keyword once it is shown at its real size.
-  findKeyword(KeyEdit->text());
-  KeyEdit->setFocus();
+  findKeyword(keywordSearch->text());
+  keywordSearch->setFocus();
 }
 
 void HelpViewer::showHelpOnHelp() {

@@ -68,17 +68,17 @@ class HelpViewer : public QDialog {
   std::optional<Page> current;
   std::vector<Page> history;
 
-  QPushButton* ContentsButton;
-  QPushButton* IndexButton;
-  QPushButton* BackButton;
-  QPushButton* HowToUseButton;
-  QPushButton* CloseButton;
-  QTabWidget* Tabs;
-  QTreeWidget* ContentsTree;
-  QLineEdit* KeyEdit;
-  QListWidget* KeywordList;
-  QListWidget* TopicList;
-  QTextBrowser* TopicText;
+  QPushButton* contentsButton;
+  QPushButton* indexButton;
+  QPushButton* backButton;
+  QPushButton* howToUseButton;
+  QPushButton* closeButton;
+  QTabWidget* tabs;
+  QTreeWidget* contentsTree;
+  QLineEdit* keywordSearch;
+  QListWidget* keywordList;
+  QListWidget* topicList;
+  QTextBrowser* topicText;
 };
 
 }  // namespace tessaro

@@ -17,14 +17,14 @@ class Find : public EditorTest {
 
   void open(const QString& text, bool matchCase = false, bool wholeWord = false) {
     trigger("findAction");
-    dialog()->findChild<QLineEdit*>(QStringLiteral("FindText"))->setText(text);
-    dialog()->findChild<QCheckBox*>(QStringLiteral("MatchCase"))->setChecked(matchCase);
-    dialog()->findChild<QCheckBox*>(QStringLiteral("WholeWord"))->setChecked(wholeWord);
+    dialog()->findChild<QLineEdit*>(QStringLiteral("findTextEdit"))->setText(text);
+    dialog()->findChild<QCheckBox*>(QStringLiteral("matchCaseBox"))->setChecked(matchCase);
+    dialog()->findChild<QCheckBox*>(QStringLiteral("wholeWordBox"))->setChecked(wholeWord);
   }
 
   // Asks for the next match; the selection it leaves, as start and length.
   std::pair<int, int> next() const {
-    dialog()->findChild<QPushButton*>(QStringLiteral("FindNext"))->click();
+    dialog()->findChild<QPushButton*>(QStringLiteral("findNextButton"))->click();
     const QTextCursor cursor = editor()->textCursor();
     return {cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
   }

@@ -49,7 +49,7 @@ void press(QWidget& window, const char* button) {
   qobject_cast<QAbstractButton*>(child(window, button))->click();
 }
 QString helpShown() {
-  const auto* topic = appWindows().Help->findChild<QTextBrowser*>(QStringLiteral("TopicText"));
+  const auto* topic = appWindows().Help->findChild<QTextBrowser*>(QStringLiteral("topicText"));
   return topic->toPlainText().section(QLatin1Char('\n'), 0, 0);
 }
 // F1 where the person is: the title of the help topic that then shows.
@@ -379,11 +379,12 @@ const Row rows[] = {
        t.document("LE NOM ET LE NOMBRE\nle nom");
        t.run(c);
        QDialog& find = *t.study().findChild<QDialog*>(QStringLiteral("findDialog"));
-       typeInto(child(find, "FindText"), QStringLiteral("nom"));
+       typeInto(child(find, "findTextEdit"), QStringLiteral("nom"));
        QStringList seen;
-       for (const char* button : {"FindNext", "FindNext", "DirectionUp", "FindNext", "FindNext"}) {
+       for (const char* button :
+            {"findNextButton", "findNextButton", "searchUpButton", "findNextButton", "findNextButton"}) {
          press(find, button);
-         if (QByteArray(button) == "FindNext")
+         if (QByteArray(button) == "findNextButton")
            seen << QString::number(t.editor()->textCursor().selectionStart());
        }
        seen << t.statusLine();

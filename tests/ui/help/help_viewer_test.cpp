@@ -51,7 +51,7 @@ class Viewer : public ::testing::Test {
     return viewer.findChild<T*>(QString::fromLatin1(name));
   }
   QString shownTitle() const {
-    return child<QTextBrowser>("TopicText")->toPlainText().section(QLatin1Char('\n'), 0, 0);
+    return child<QTextBrowser>("topicText")->toPlainText().section(QLatin1Char('\n'), 0, 0);
   }
   QStringList rows(const char* list) const {
     QStringList texts;
@@ -68,9 +68,9 @@ class Viewer : public ::testing::Test {
 TEST_F(Viewer, ContentsListsChaptersWithTheirTopics) {
   viewer.showContents();
   EXPECT_TRUE(viewer.isVisible());
-  EXPECT_EQ(child<QTabWidget>("Tabs")->currentIndex(), 0);
+  EXPECT_EQ(child<QTabWidget>("tabs")->currentIndex(), 0);
   EXPECT_EQ(shownTitle(), QStringLiteral("Sommaire"));
-  const QTreeWidget* tree = child<QTreeWidget>("ContentsTree");
+  const QTreeWidget* tree = child<QTreeWidget>("contentsTree");
   ASSERT_EQ(tree->topLevelItemCount(), 3);
   const struct {
     QString book;
@@ -85,14 +85,14 @@ TEST_F(Viewer, ContentsListsChaptersWithTheirTopics) {
     for (int t = 0; t < book->childCount(); ++t) topics << book->child(t)->text(0);
     EXPECT_EQ(topics, expected[i].topics);
   }
-  child<QTreeWidget>("ContentsTree")->setCurrentItem(tree->topLevelItem(2)->child(0));
+  child<QTreeWidget>("contentsTree")->setCurrentItem(tree->topLevelItem(2)->child(0));
   EXPECT_EQ(shownTitle(), QStringLiteral("L'horloge"));
 
   // A click on a chapter opens or closes it and leaves the topic in place.
   QTreeWidgetItem* files = tree->topLevelItem(1);
   const bool wasOpen = files->isExpanded();
   for (bool open : {!wasOpen, wasOpen}) {
-    emit child<QTreeWidget>("ContentsTree")->itemClicked(files, 0);
+    emit child<QTreeWidget>("contentsTree")->itemClicked(files, 0);
     EXPECT_EQ(files->isExpanded(), open);
     EXPECT_EQ(shownTitle(), QStringLiteral("L'horloge"));
   }
@@ -100,8 +100,8 @@ TEST_F(Viewer, ContentsListsChaptersWithTheirTopics) {
 
 TEST_F(Viewer, IndexFollowsThePartialKeyAsItIsTyped) {
   viewer.showSearch();
-  EXPECT_EQ(child<QTabWidget>("Tabs")->currentIndex(), 1);
-  EXPECT_EQ(rows("KeywordList"),
+  EXPECT_EQ(child<QTabWidget>("tabs")->currentIndex(), 1);
+  EXPECT_EQ(rows("keywordList"),
             (QStringList{QStringLiteral("enregistrer"), QStringLiteral(u"étude de l'heure"),
                          QStringLiteral("fichier"), QStringLiteral("horloge"), QStringLiteral("ouvrir"),
                          QStringLiteral("sommaire")}));
@@ -116,7 +116,7 @@ TEST_F(Viewer, IndexFollowsThePartialKeyAsItIsTyped) {
       {"x", -1, {}},
       {"", 0, {QStringLiteral("Enregistrer")}},
   };
-  QLineEdit* edit = child<QLineEdit>("KeyEdit");
+  QLineEdit* edit = child<QLineEdit>("keywordSearch");
   for (const auto& c : cases) {
     edit->clear();
     if (*c.typed) {
@@ -125,14 +125,14 @@ TEST_F(Viewer, IndexFollowsThePartialKeyAsItIsTyped) {
       QTest::keyClick(edit, Qt::Key_Z);
       QTest::keyClick(edit, Qt::Key_Backspace);
     }
-    EXPECT_EQ(child<QListWidget>("KeywordList")->currentRow(), c.row) << c.typed;
-    EXPECT_EQ(rows("TopicList"), c.topics) << c.typed;
+    EXPECT_EQ(child<QListWidget>("keywordList")->currentRow(), c.row) << c.typed;
+    EXPECT_EQ(rows("topicList"), c.topics) << c.typed;
   }
   viewer.showSearch("fich");
-  EXPECT_EQ(child<QListWidget>("KeywordList")->currentItem()->text(), QStringLiteral("fichier"));
+  EXPECT_EQ(child<QListWidget>("keywordList")->currentItem()->text(), QStringLiteral("fichier"));
   QTest::keyClick(edit, Qt::Key_Return);
   EXPECT_EQ(shownTitle(), QStringLiteral("Ouvrir"));
-  child<QListWidget>("TopicList")->setCurrentRow(1);
+  child<QListWidget>("topicList")->setCurrentRow(1);
   EXPECT_EQ(shownTitle(), QStringLiteral("Enregistrer"));
 }
 
@@ -145,18 +145,18 @@ TEST_F(Viewer, ContextNumbersOpenTheirTopic) {
   for (const auto& c : cases) {
     viewer.showContext(c.context);
     EXPECT_EQ(shownTitle(), c.title) << c.context;
-    EXPECT_EQ(child<QTreeWidget>("ContentsTree")->currentItem()->text(0), c.title) << c.context;
+    EXPECT_EQ(child<QTreeWidget>("contentsTree")->currentItem()->text(0), c.title) << c.context;
   }
 }
 
 TEST_F(Viewer, LinksLeadToTopicsAndBackReturns) {
-  QPushButton* back = child<QPushButton>("BackButton");
+  QPushButton* back = child<QPushButton>("backButton");
   viewer.showContents();
   EXPECT_FALSE(back->isEnabled());
-  EXPECT_TRUE(child<QTextBrowser>("TopicText")->toHtml().contains(QStringLiteral("href=\"topic:3\"")));
-  emit child<QTextBrowser>("TopicText")->anchorClicked(QUrl(QStringLiteral("topic:3")));
+  EXPECT_TRUE(child<QTextBrowser>("topicText")->toHtml().contains(QStringLiteral("href=\"topic:3\"")));
+  emit child<QTextBrowser>("topicText")->anchorClicked(QUrl(QStringLiteral("topic:3")));
   EXPECT_EQ(shownTitle(), QStringLiteral("L'horloge"));
-  emit child<QTextBrowser>("TopicText")->anchorClicked(QUrl(QStringLiteral("topic:99")));
+  emit child<QTextBrowser>("topicText")->anchorClicked(QUrl(QStringLiteral("topic:99")));
   EXPECT_EQ(shownTitle(), QStringLiteral("L'horloge"));
   viewer.showHelpOnHelp();
   EXPECT_EQ(shownTitle(), QStringLiteral("Utiliser l'aide"));
@@ -182,7 +182,7 @@ TEST_F(Viewer, MissingFileIsReportedAndHelpOnHelpStillWorks) {
   viewer.showHelpOnHelp();
   EXPECT_TRUE(viewer.isVisible());
   EXPECT_EQ(shownTitle(), QStringLiteral("Utiliser l'aide"));
-  QTest::mouseClick(child<QPushButton>("ContentsButton"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>("contentsButton"), Qt::LeftButton);
   EXPECT_EQ(scripted.messages, QStringList{QString::fromStdString("Ne peut ouvrir le fichier " + missing +
                                                                   "\nfichier introuvable")});
 
@@ -192,7 +192,7 @@ TEST_F(Viewer, MissingFileIsReportedAndHelpOnHelpStillWorks) {
 }
 
 TEST_F(Viewer, EscapeAndFermerHideIt) {
-  for (const char* closer : {"escape", "CloseButton"}) {
+  for (const char* closer : {"escape", "closeButton"}) {
     viewer.showContents();
     if (QString::fromLatin1(closer) == QStringLiteral("escape")) {
       QTest::keyClick(&viewer, Qt::Key_Escape);
