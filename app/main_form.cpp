@@ -1,4 +1,5 @@
-// The main window: frame, menus, status bar, command groups and the commands themselves.
+// The main window: frame, menus, status bar, command groups and the commands themselves; the
+// toolbar and the recent studies have files of their own.
 #include "app/main_form.h"
 
 #include <QAbstractButton>
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMdiArea>
@@ -29,7 +29,6 @@
 #include "app/hint_text.h"
 #include "app/main_menu.h"
 #include "app/program_pictures.h"
-#include "app/recent_studies.h"
 #include "app/study_window.h"
 #include "common/clock.h"
 #include "common/cp1252_literal.h"
@@ -56,9 +55,6 @@ constexpr int DesignHeight = 401;
 constexpr int TimePanelWidth = 50;
 constexpr const char* StatusHintProperty = "StatusHint";
 constexpr const char* OpenFilter = "Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf";
-constexpr const char* RecentStudiesCaption = "Études &récentes"_cp1252;
-constexpr const char* StudyGoneText =
-    "L'étude %s n'existe plus : elle est retirée des études récentes."_cp1252;
 const QString WindowPlaceKey = QStringLiteral("mainWindow/place");
 
 TTessaro& study() { return *appWindows().Tessaro; }
@@ -225,41 +221,6 @@ void TMainForm::createMenus() {
   createRecentStudiesMenu();
 }
 
-void TMainForm::createRecentStudiesMenu() {
-  auto* fileMenu = findChild<QMenu*>(QStringLiteral("fileMenu"));
-  recentStudiesMenu = new QMenu(toQString(RecentStudiesCaption), fileMenu);
-  recentStudiesMenu->setObjectName(QStringLiteral("recentStudiesMenu"));
-  recentStudiesMenu->menuAction()->setObjectName(QStringLiteral("recentStudiesAction"));
-  fileMenu->insertMenu(findChild<QAction*>(QStringLiteral("quitAction")), recentStudiesMenu);
-  fileMenu->insertSeparator(findChild<QAction*>(QStringLiteral("quitAction")));
-  // The entries stay for the whole run and only change their study, so none is deleted while its
-  // own command runs.
-  for (int i = 1; i <= MaxRecentStudies; ++i) {
-    QAction* entry = recentStudiesMenu->addAction(QString());
-    entry->setObjectName(QStringLiteral("recentStudy%1").arg(i));
-    connect(entry, &QAction::hovered, this,
-            [this, entry] { ShowHint(QDir::toNativeSeparators(entry->data().toString())); });
-    connect(entry, &QAction::triggered, this, [this, entry] {
-      runGuarded(this, [this, entry] { openRecentStudy(entry->data().toString()); });
-    });
-  }
-  connect(fileMenu, &QMenu::aboutToShow, this, &TMainForm::fillRecentStudiesMenu);
-  fillRecentStudiesMenu();
-}
-
-void TMainForm::fillRecentStudiesMenu() {
-  const QStringList studies = recentStudies();
-  const QList<QAction*> entries = recentStudiesMenu->actions();
-  for (qsizetype i = 0; i < entries.size(); ++i) {
-    const QString path = i < studies.size() ? studies[i] : QString();
-    const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
-    entries[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-    entries[i]->setData(path);
-    entries[i]->setVisible(!path.isEmpty());
-  }
-  recentStudiesMenu->menuAction()->setEnabled(!studies.isEmpty());
-}
-
 void TMainForm::createStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar"));
@@ -331,18 +292,6 @@ void TMainForm::OpenItemClick() {
   if (!study().documentMayGo()) return;
   const std::optional<FileChoice> choice = chooseFileToOpen(this, toQString(OpenFilter));
   if (choice) OpenFile(choice->path);
-}
-
-// A study gone from its folder is said at once, before asking to save the document for nothing.
-void TMainForm::openRecentStudy(const QString& path) {
-  if (!QFileInfo::exists(path)) {
-    forgetRecentStudy(path);
-    // The path as it is, even in letters that Windows-1252 lacks.
-    interaction().message(
-        this, toQString(StudyGoneText).replace(QStringLiteral("%s"), QDir::toNativeSeparators(path)));
-    return;
-  }
-  if (study().documentMayGo()) OpenFile(path);
 }
 
 void TMainForm::OpenFile(const QString& path) {
