@@ -63,7 +63,8 @@ function(tessaro_test name dir)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
-  target_compile_definitions(${name} PRIVATE TESSARO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  target_compile_definitions(${name} PRIVATE TESSARO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+                                             ${TESSARO_DATA_DEFINITIONS})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
