@@ -165,8 +165,8 @@ std::string batchInputFormat() {
          "Sortie : un objet JSON par ligne, dans l'ordre des lignes.";
 }
 
-int reportFailure(const Text& message) {
-  std::cerr << toUtf8(message) << '\n';
+int reportFailure(const TessaroError& error) {
+  std::cerr << error.utf8Message() << '\n';
   return Failure;
 }
 
@@ -177,7 +177,7 @@ int writeHelp(const CLI::App& app, const CLI::ParseError& request) {
   try {
     writeStandardOutput(help.str());
   } catch (const TessaroError& error) {
-    return reportFailure(error.message());
+    return reportFailure(error);
   }
   return code;
 }
@@ -239,8 +239,8 @@ int main(int argc, char* argv[]) {
     }
     return runBatch(o);
   } catch (const TessaroError& error) {
-    return reportFailure(error.message());
+    return reportFailure(error);
   } catch (const std::bad_alloc&) {
-    return reportFailure("Mémoire insuffisante"_cp1252);
+    return reportFailure(TessaroError("Mémoire insuffisante"_cp1252));
   }
 }

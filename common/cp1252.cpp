@@ -1,6 +1,9 @@
 // Windows-1252 <-> UTF-8 conversion.
 #include "common/cp1252.h"
 
+#include "common/cp1252_literal.h"
+#include "common/errors.h"
+
 namespace tessaro {
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -36,6 +39,24 @@ Text fromUtf8(std::string_view utf8) {
     const Utf8Character character = readUtf8Character(utf8, at);
     const int byte = character.valid ? unicodeToCp1252(character.codePoint) : -1;
     out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+    at += character.length;
+  }
+  return out;
+}
+
+Text storableText(std::string_view utf8) {
+  Text out;
+  out.reserve(utf8.size());
+  for (size_t at = 0; at < utf8.size();) {
+    const Utf8Character character = readUtf8Character(utf8, at);
+    const int byte = character.valid ? unicodeToCp1252(character.codePoint) : -1;
+    if (byte < 0) {
+      std::string named;
+      appendUtf8(named, character.valid ? character.codePoint : U'\uFFFD');
+      const std::string_view rest = " » ne peut pas être enregistré dans une étude : tapez une autre lettre.";
+      throw UserMessage("« "_cp1252 + fromUtf8(named) + fromUtf8(rest), "« " + named + std::string(rest));
+    }
+    out.push_back(static_cast<char>(byte));
     at += character.length;
   }
   return out;

@@ -78,6 +78,11 @@ std::string toUtf8(std::string_view cp1252);
 // Characters that Windows-1252 cannot hold, and malformed UTF-8 sequences, become "?".
 Text fromUtf8(std::string_view utf8);
 
+// Typed text as a study stores it. A character that Windows-1252 cannot hold is refused with a
+// UserMessage naming it (« Ł » ne peut pas être enregistré dans une étude : tapez une autre lettre.),
+// never replaced: a "?" saved in a study would be permanent. Malformed UTF-8 is named as U+FFFD.
+Text storableText(std::string_view utf8);
+
 // Whether the bytes are well-formed UTF-8 (ASCII included).
 bool isValidUtf8(std::string_view bytes);
 

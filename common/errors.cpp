@@ -9,6 +9,8 @@
 
 namespace tessaro {
 
+std::string TessaroError::utf8Message() const { return exactUtf8.empty() ? toUtf8(wholeMessage) : exactUtf8; }
+
 Text systemErrorReason(int errorNumber) {
   switch (errorNumber) {
     case EACCES:

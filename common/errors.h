@@ -2,6 +2,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "common/cp1252_literal.h"
@@ -14,10 +15,16 @@ namespace tessaro {
 class TessaroError : public std::runtime_error {
  public:
   explicit TessaroError(const Text& message) : std::runtime_error(message), wholeMessage(message) {}
+  // A message that names a character Windows-1252 cannot hold carries its exact UTF-8 form too.
+  TessaroError(const Text& message, std::string utf8)
+      : std::runtime_error(message), wholeMessage(message), exactUtf8(std::move(utf8)) {}
   Text message() const { return wholeMessage; }
+  // What the user reads: the windows and the command line show this one.
+  std::string utf8Message() const;
 
  private:
   Text wholeMessage;
+  std::string exactUtf8;
 };
 
 // A failure the user can correct ("Date de naissance manquante", "Il manque le nom"...).

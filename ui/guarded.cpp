@@ -3,7 +3,6 @@
 
 #include "common/errors.h"
 #include "ui/interaction.h"
-#include "ui/qt_text.h"
 
 namespace tessaro {
 
@@ -11,7 +10,7 @@ void runGuarded(QWidget* parent, const std::function<void()>& command) {
   try {
     command();
   } catch (const TessaroError& error) {
-    interaction().message(parent, toQString(error.message()));
+    interaction().message(parent, QString::fromStdString(error.utf8Message()));
   }
 }
 
