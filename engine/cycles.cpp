@@ -76,16 +76,26 @@ int32_t value(std::string_view number) { return toInteger(number); }
 
 NumberText difference(int32_t a, int32_t b) { return integerText(std::abs(a - b)); }
 
-Text withReading(Text heading, std::string_view reading) {
-  if (!reading.empty()) {
-    heading += ' ';
-    heading += reading;
-  }
-  return heading;
+// A line is the number, ": ", a heading that says what the number is and when, then the reading
+// of the number after a space (nothing when its table has no row for it).
+void startLine(Text& out, std::string_view number, std::string_view heading) {
+  out += number;
+  out += ": ";
+  out += heading;
 }
 
-Text lineOf(std::string_view number, const Text& heading, std::string_view reading) {
-  return readingLine(number, withReading(heading, reading));
+void appendReading(Text& out, std::string_view reading) {
+  if (reading.empty()) return;
+  out += ' ';
+  out += reading;
+}
+
+void endLine(Text& out, const AgeSpan& ages, std::string_view reading) {
+  out += " (";
+  appendAges(out, ages);
+  out += ").";
+  appendReading(out, reading);
+  out += CrLf;
 }
 
 }  // namespace
@@ -95,9 +105,17 @@ NumberText cycleSum(long long sum) {
   return ReduceKeepMasters(integerText(sum));
 }
 
-Text agesText(const AgeSpan& ages) {
-  if (!ages.to) return "à partir de "_cp1252 + integerText(ages.from) + " ans";
-  return "de " + integerText(ages.from) + " à "_cp1252 + integerText(*ages.to) + " ans";
+void appendAges(Text& out, const AgeSpan& ages) {
+  if (ages.to) {
+    out += "de ";
+    out += integerText(ages.from);
+    out += " à "_cp1252;
+    out += integerText(*ages.to);
+  } else {
+    out += "à partir de "_cp1252;
+    out += integerText(ages.from);
+  }
+  out += " ans";
 }
 
 CyclesResult computeCycles(const StudySubject& subject) {
@@ -148,61 +166,71 @@ CyclesResult computeCycles(const StudySubject& subject) {
   Text& reading = result.reading;
   reading.reserve(ReadingReserve);
   if (result.currentPeriod) {
-    reading += periodReadingLine(result, *result.currentPeriod);
-    reading += challengeReadingLine(result, *result.currentPeriod);
-    reading += lifeCycleReadingLine(result, *result.currentCycle);
+    appendPeriodReading(reading, result, *result.currentPeriod);
+    appendChallengeReading(reading, result, *result.currentPeriod);
+    appendLifeCycleReading(reading, result, *result.currentCycle);
   } else {
     reading += "Aucune période en cours : l'année de l'étude précède celle de la naissance."_cp1252;
     reading += CrLf;
   }
-  reading += maturityReadingLine(result);
-  reading += karmicDebtsReading(result);
+  appendMaturityReading(reading, result);
+  appendKarmicDebtsReading(reading, result);
   return result;
 }
 
-Text periodReadingLine(const CyclesResult& result, size_t period) {
+void appendPeriodReading(Text& out, const CyclesResult& result, size_t period) {
   const RealisationPeriod& p = result.periods.at(period);
-  const Text heading =
-      "Période de réalisation "_cp1252 + integerText(long(period) + 1) + " (" + agesText(p.ages) + ").";
-  return lineOf(p.realisation, heading, tableRow(RealisationPeriodTexts, p.realisation));
+  startLine(out, p.realisation, "Période de réalisation "_cp1252);
+  out += char('1' + period);
+  endLine(out, p.ages, tableRow(RealisationPeriodTexts, p.realisation));
 }
 
-Text challengeReadingLine(const CyclesResult& result, size_t period) {
+void appendChallengeReading(Text& out, const CyclesResult& result, size_t period) {
   const RealisationPeriod& p = result.periods.at(period);
+  startLine(out, p.challenge, "Défi "_cp1252);
+  out += char('1' + period);
   // The third challenge, the difference of the first two, weighs on the whole life.
-  const Text heading = "Défi "_cp1252 + integerText(long(period) + 1) +
-                       (period == 2 ? ", défi principal"_cp1252 : "") + " (" + agesText(p.ages) + ").";
-  return lineOf(p.challenge, heading, tableRow(ChallengeTexts, p.challenge));
+  if (period == 2) out += ", défi principal"_cp1252;
+  endLine(out, p.ages, tableRow(ChallengeTexts, p.challenge));
 }
 
-Text lifeCycleReadingLine(const CyclesResult& result, size_t cycle) {
+void appendLifeCycleReading(Text& out, const CyclesResult& result, size_t cycle) {
   const LifeCycle& c = result.lifeCycles.at(cycle);
-  const Text heading = "Cycle " + Text(c.name) + " (" + agesText(c.ages) + ").";
-  return lineOf(c.number, heading, tableRow(LifeCycleTexts, c.number));
+  startLine(out, c.number, "Cycle ");
+  out += c.name;
+  endLine(out, c.ages, tableRow(LifeCycleTexts, c.number));
 }
 
-Text maturityReadingLine(const CyclesResult& result) {
+void appendMaturityReading(Text& out, const CyclesResult& result) {
   if (result.maturity.empty()) {
-    return Text("Pas de nombre de maturité : le nom n'a aucune lettre qui compte."_cp1252) + Text(CrLf);
+    out += "Pas de nombre de maturité : le nom n'a aucune lettre qui compte."_cp1252;
+  } else {
+    startLine(out, result.maturity, "Nombre de maturité."_cp1252);
+    appendReading(out, tableRow(MaturityTexts, result.maturity));
   }
-  return lineOf(result.maturity, "Nombre de maturité."_cp1252, tableRow(MaturityTexts, result.maturity));
+  out += CrLf;
 }
 
-Text karmicDebtsReading(const CyclesResult& result) {
-  if (result.karmicDebts.empty()) return Text("Aucune dette karmique.") + Text(CrLf);
-  Text reading;
-  for (int32_t debt : KarmicDebtValues) {
-    Text sources;
-    for (const KarmicDebt& found : result.karmicDebts) {
-      if (found.debt != debt) continue;
-      if (!sources.empty()) sources += ", ";
-      sources += DebtSourceNames[static_cast<size_t>(found.source)];
-    }
-    if (sources.empty()) continue;
-    reading +=
-        lineOf(integerText(debt), "Dette karmique (" + sources + ").", tableRow(KarmicDebtTexts, debt));
+void appendKarmicDebtsReading(Text& out, const CyclesResult& result) {
+  if (result.karmicDebts.empty()) {
+    out += "Aucune dette karmique.";
+    out += CrLf;
+    return;
   }
-  return reading;
+  for (int32_t debt : KarmicDebtValues) {
+    bool found = false;
+    for (const KarmicDebt& d : result.karmicDebts) {
+      if (d.debt != debt) continue;
+      if (!found) startLine(out, integerText(debt), "Dette karmique (");
+      out += found ? ", " : "";
+      out += DebtSourceNames[static_cast<size_t>(d.source)];
+      found = true;
+    }
+    if (!found) continue;
+    out += ").";
+    appendReading(out, tableRow(KarmicDebtTexts, debt));
+    out += CrLf;
+  }
 }
 
 }  // namespace tessaro

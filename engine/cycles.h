@@ -70,16 +70,16 @@ struct CyclesResult {
 // date.
 CyclesResult computeCycles(const StudySubject& subject);
 
-// The reading lines of the timeline's parts, as the memo and the window show them: the number,
-// ": ", what the part is and when it runs, then the part's reading.
-Text periodReadingLine(const CyclesResult& result, size_t period);
-Text challengeReadingLine(const CyclesResult& result, size_t period);
-Text lifeCycleReadingLine(const CyclesResult& result, size_t cycle);
-Text maturityReadingLine(const CyclesResult& result);
+// The reading lines of the timeline's parts, as the memo and the window show them, appended to
+// out: the number, ": ", what the part is and when it runs, then the part's reading.
+void appendPeriodReading(Text& out, const CyclesResult& result, size_t period);
+void appendChallengeReading(Text& out, const CyclesResult& result, size_t period);
+void appendLifeCycleReading(Text& out, const CyclesResult& result, size_t cycle);
+void appendMaturityReading(Text& out, const CyclesResult& result);
 // One line for each debt found, with all the sources it was found in; one line when there is none.
-Text karmicDebtsReading(const CyclesResult& result);
+void appendKarmicDebtsReading(Text& out, const CyclesResult& result);
 
-// The ages as the window and the readings write them: "de 34 à 43 ans", "à partir de 61 ans".
-Text agesText(const AgeSpan& ages);
+// The ages as the readings write them: "de 34 à 43 ans", "à partir de 61 ans".
+void appendAges(Text& out, const AgeSpan& ages);
 
 }  // namespace tessaro
