@@ -75,6 +75,7 @@ TEST(ShippedHelp, KeywordsLeadToTheTopicsThatExplainThem) {
       {"export", "Exporter le portrait"},
       {"horl", "L'horloge"},
       {"nombre intime", "Le graphique complet"},
+      {"dettes karm", "Les cycles de vie"},
   };
   for (const auto& c : cases) {
     const auto entry = findPartialKey(index, c.partial);
