@@ -1,7 +1,9 @@
 // The personal calendar, built on the current year analysis's own functions.
 #include "engine/forecast.h"
 
+#include "common/errors.h"
 #include "common/integer.h"
+#include "engine/date_numbers.h"
 
 namespace tessaro {
 namespace {
@@ -12,11 +14,16 @@ constexpr int AnyYear = 2000;
 // The tables are indexed by a number 1-9 of ReduceToDigit.
 size_t indexOf(const NumberText& number) { return static_cast<size_t>(toInteger(number)); }
 
+CivilDate readBirthDate(std::string_view text) {
+  if (text.empty()) throw UserMessage(MissingBirthDateMessage);
+  return readCivilDate(text, "Date de naissance");
+}
+
 }  // namespace
 
 PersonalForecast::PersonalForecast(const StudySubject& subject)
     : birthText(subject.BirthDate),
-      birthDate(readCivilDate(subject.BirthDate, "Date de naissance")),
+      birthDate(readBirthDate(subject.BirthDate)),
       nameLetters(NameLetters(subject)) {
   for (int number = 1; number <= 9; ++number) {
     const NumberText numberText = integerText(number);

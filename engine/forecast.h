@@ -41,8 +41,8 @@ struct ForecastFilter {
 
 class PersonalForecast {
  public:
-  // The birth date must be a day of the calendar: throws UserMessage "Date de naissance ..."
-  // otherwise (readCivilDate's messages). The study date of the subject is not used.
+  // The birth date must be a day of the calendar: throws UserMessage "Date de naissance
+  // manquante" when it is empty, readCivilDate's refusal otherwise. The study date is not used.
   explicit PersonalForecast(const StudySubject& subject);
 
   const CivilDate& birth() const { return birthDate; }
