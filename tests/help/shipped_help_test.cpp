@@ -75,6 +75,7 @@ TEST(ShippedHelp, KeywordsLeadToTheTopicsThatExplainThem) {
       {"export", "Exporter le portrait"},
       {"horl", "L'horloge"},
       {"nombre intime", "Le graphique complet"},
+      {"trouver des", "Le calendrier personnel"},
   };
   for (const auto& c : cases) {
     const auto entry = findPartialKey(index, c.partial);
