@@ -4,6 +4,8 @@
 #include "common/errors.h"
 #include "common/integer.h"
 #include "engine/date_numbers.h"
+#include "engine/text_table.h"
+#include "engine/texts/current_year_texts.h"
 
 namespace tessaro {
 namespace {
@@ -20,6 +22,13 @@ CivilDate readBirthDate(std::string_view text) {
 }
 
 }  // namespace
+
+Text personalYearHeadline(std::string_view personalYear) {
+  const std::string_view row = tableRow(PersonalYearTexts, personalYear);
+  return trim(row.substr(0, row.find("Travail : ")));
+}
+
+Text periodReading(std::string_view number) { return tableText(PeriodNumberTexts, number); }
 
 PersonalForecast::PersonalForecast(const StudySubject& subject)
     : birthText(subject.BirthDate),

@@ -39,6 +39,11 @@ struct ForecastFilter {
   std::array<bool, 7> weekdays{true, true, true, true, true, true, true};
 };
 
+// The opening sentences of a personal year's reading, before its three themes ("Travail : "...).
+Text personalYearHeadline(std::string_view personalYear);
+// The reading of a month or a day number, as the current year analysis gives it.
+Text periodReading(std::string_view number);
+
 class PersonalForecast {
  public:
   // The birth date must be a day of the calendar: throws UserMessage "Date de naissance

@@ -144,6 +144,25 @@ TEST(Forecast, WalkStopsWhenAskedAndNeverGoesBackwards) {
   EXPECT_TRUE(walked(forecast, {2026, 1, 2}, {2026, 1, 1}).empty());
 }
 
+TEST(Forecast, HeadlinesOfThePersonalYears) {
+  const char* const headlines[] = {
+      "Avancement personnel.",
+      "Relations avec autrui au premier plan.",
+      "Année agréable. Succès. Relations publiques. Créativité."_cp1252,
+      "Année de travail et d'efforts. Quelques restrictions."_cp1252,
+      "Changement, épanouissement. Progrès ou chute."_cp1252,
+      "Année de responsabilité. Le foyer et la famille."_cp1252,
+      "Année propice à la réflexion et au calme. Ralentissement."_cp1252,
+      "Année d'engagement et d'accomplissement. Vie matérielle."_cp1252,
+      "Année de bilan et de préparation. Fin d'un cycle."_cp1252,
+  };
+  for (int number = 1; number <= 9; ++number) {
+    EXPECT_EQ(personalYearHeadline(std::to_string(number)), headlines[number - 1]) << number;
+    EXPECT_TRUE(periodReading(std::to_string(number)).starts_with("Idéal pour"_cp1252)) << number;
+  }
+  EXPECT_EQ(personalYearHeadline("10"), "");
+}
+
 TEST(Forecast, BirthdaysIncludingTheLeapDay) {
   const struct {
     const char* birth;
