@@ -418,8 +418,9 @@ void PersonalCalendarWindow::showReadings() {
   const ForecastDay day = forecast.day(chosen);
   QString html = QStringLiteral("<h3>%1</h3>").arg(longDate(chosen).toHtmlEscaped());
   if (forecast.isBirthday(chosen)) html += QStringLiteral("<p><b>Anniversaire</b></p>");
+  // The readings as "Année en cours" shows them, blanks kept.
   const auto reading = [](const QString& name, const NumberText& number) {
-    return QStringLiteral("<p><b>%1 %2</b> : %3</p>")
+    return QStringLiteral("<p><b>%1 %2</b> : <span style=\"white-space: pre-wrap\">%3</span></p>")
         .arg(name, toQString(number), toQString(periodReading(number)).toHtmlEscaped());
   };
   html += reading(QStringLiteral("Nombre des mois"), day.monthNumber);
