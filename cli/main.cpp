@@ -13,6 +13,7 @@
 #include "cli/analysis_json.h"
 #include "cli/batch_input.h"
 #include "cli/document_output.h"
+#include "cli/forecast_command.h"
 #include "cli/french_usage.h"
 #include "cli/standard_output.h"
 #include "cli/subject_input.h"
@@ -220,6 +221,7 @@ int main(int argc, char* argv[]) {
   convert->add_option("INPUT", convertInput, "Fichier à lire")->required();
   convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
 
+  addForecastCommand(app);
   useFrenchUsage(app);
   try {
     app.parse(argc, argv);

@@ -76,6 +76,7 @@ TEST(ShippedHelp, KeywordsLeadToTheTopicsThatExplainThem) {
       {"horl", "L'horloge"},
       {"nombre intime", "Le graphique complet"},
       {"dettes karm", "Les cycles de vie"},
+      {"trouver des", "Le calendrier personnel"},
   };
   for (const auto& c : cases) {
     const auto entry = findPartialKey(index, c.partial);
