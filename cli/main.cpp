@@ -12,6 +12,7 @@
 #include "cli/analysis_json.h"
 #include "cli/batch_input.h"
 #include "cli/document_output.h"
+#include "cli/names_command.h"
 #include "cli/standard_output.h"
 #include "cli/subject_input.h"
 #include "common/cp1252.h"
@@ -213,6 +214,7 @@ int main(int argc, char* argv[]) {
       "Lit un fichier RTF ou texte comme l'éditeur et l'écrit en RTF, ou en texte pour un nom en .txt");
   convert->add_option("INPUT", convertInput, "Fichier à lire")->required();
   convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
+  addNamesCommand(app);
 
   try {
     app.parse(argc, argv);
