@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1252_literal.h"
+#include "names/workshop_table.h"
 
 namespace tessaro {
 namespace {
@@ -139,6 +140,25 @@ TEST(NameWorkshop, TypedNamesStoredAsTheNewStudyDialogStoresThem) {
   EXPECT_EQ(storedFirstName("  jean-pierre "), "JEAN-PIERRE");
   EXPECT_EQ(storedFirstName("noël"_cp1252), "NOëL"_cp1252);
   EXPECT_EQ(storedFirstName("marie claire"), "MARIE CLAIRE");
+}
+
+}  // namespace
+}  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+TEST(WorkshopTable, CsvAsAFrenchSpreadsheetReadsIt) {
+  const NameWorkshop workshop(nameOf("", "DUPONT"));
+  const WorkshopRow anne{workshop.numbersFor("ANNE"), "Origine hébraïque"_cp1252, "fête le 26 juillet"_cp1252,
+                         true};
+  const WorkshopRow odd{workshop.numbersFor("NOëL"_cp1252), "a;b", "dit \"Noé\""_cp1252, false};
+  const std::string csv = workshopCsv({&anne, &odd});
+  EXPECT_EQ(csv,
+            "\xEF\xBB\xBF"
+            "Prénom;Intime;Expression;Réalisation;Actif;Manquants;Comble;Origine;Fête\r\n"
+            "ANNE;6;7;1;7;8 9;1;Origine hébraïque;fête le 26 juillet\r\n"
+            "NOëL;2;5;8;5;1 8 9;;\"a;b\";\"dit \"\"Noé\"\"\"\r\n");
 }
 
 }  // namespace
