@@ -12,6 +12,7 @@
 #include "cli/analysis_json.h"
 #include "cli/batch_input.h"
 #include "cli/document_output.h"
+#include "cli/french_usage.h"
 #include "cli/names_command.h"
 #include "cli/standard_output.h"
 #include "cli/subject_input.h"
@@ -216,11 +217,13 @@ int main(int argc, char* argv[]) {
   convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
   addNamesCommand(app);
 
+  useFrenchUsage(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == 0) return writeHelp(app, error);
-    std::cerr << "tessaro-cli: " << error.what() << "\n" << app.help("", CLI::AppFormatMode::Normal);
+    std::cerr << "tessaro-cli: " << frenchParseError(app, error) << "\n"
+              << app.help("", CLI::AppFormatMode::Normal);
     return BadUsage;
   }
   if (!o.studyFile.empty() && hasSubjectOptions(o.subject)) {

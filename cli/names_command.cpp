@@ -138,10 +138,16 @@ void addNamesCommand(CLI::App& app) {
       ->expected(1)
       ->take_all();
   const auto number = CLI::IsMember({"1", "2", "3", "4", "5", "6", "7", "8", "9", "11", "22"});
-  names->add_option("--intimate", options->intimate, "Nombre intime voulu")->check(number);
-  names->add_option("--expression", options->expression, "Nombre d'expression voulu")->check(number);
-  names->add_option("--realisation", options->realisation, "Nombre de réalisation voulu")->check(number);
-  names->add_option("--active", options->active, "Nombre actif voulu")->check(number);
+  names->add_option("--intimate", options->intimate, "Nombre intime voulu")
+      ->type_name("NOMBRE")
+      ->check(number);
+  names->add_option("--expression", options->expression, "Nombre d'expression voulu")
+      ->type_name("NOMBRE")
+      ->check(number);
+  names->add_option("--realisation", options->realisation, "Nombre de réalisation voulu")
+      ->type_name("NOMBRE")
+      ->check(number);
+  names->add_option("--active", options->active, "Nombre actif voulu")->type_name("NOMBRE")->check(number);
   names->add_option("--fills", options->fills,
                     "Chiffres manquants que le prénom doit apporter, par exemple \"2 7\"");
   names->footer(

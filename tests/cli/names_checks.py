@@ -133,14 +133,16 @@ def check_refusals(folder):
         (["--last", "Łukasz"], 1, "« Ł » ne peut pas être enregistré dans une étude : tapez une autre lettre.\n"),
         (["--last", "dupont", "--candidate", "Kasia Łęcka"], 1, "« Ł » ne peut pas être enregistré"),
         (["--last", "dupont", "--candidate", "  "], 1, "Il manque le prénom\n"),
-        (["--last", "dupont", "--intimate", "10"], 2, "Usage"),
-        (["--last", "dupont", "--active", "07"], 2, "Usage"),
+        (["--last", "dupont", "--intimate", "10"], 2, "tessaro-cli: --intimate : valeur refusée"),
+        (["--last", "dupont", "--active", "07"], 2, "tessaro-cli: --active : valeur refusée"),
         (["--last", "dupont", "--fills", "0 2"], 2, "tessaro-cli: --fills attend des chiffres de 1 à 9"),
         (["--last", "dupont", "--fills", "2,7"], 2, "tessaro-cli: --fills attend des chiffres de 1 à 9"),
         ([study, "--last", "dupont"], 2, "tessaro-cli: donner soit un fichier d'étude, soit --last"),
         ([missing], 1, f"Ne peut ouvrir le fichier {missing}\nfichier introuvable\n"),
         (["--last", "dupont", "--dictionary", missing], 1, f"Ne peut ouvrir le fichier {missing}\n"),
     ]
+    _, usage, _ = run(["names", "--help"])
+    check("help in French", "Utilisation" in usage and "TEXT:" not in usage and "NOMBRE:{1," in usage, usage)
     for args, code, error in cases:
         got_code, out, got_error = run(["names"] + args)
         check(f"names {args}: exit code", got_code == code, f"{got_code}, expected {code}")

@@ -51,10 +51,11 @@ def check_exit_codes(folder):
     # (arguments, exit code, text standard error must hold, or whole standard error when exact)
     cases = [
         (["--help"], 0, "", False),
-        ([], 2, "Usage", False),
-        (["analyse", "--bogus"], 2, "Usage", False),
-        (["batch", "extra"], 2, "Usage", False),
-        (["frobnicate"], 2, "Usage", False),
+        ([], 2, "tessaro-cli: indiquer une commande : analyse, portrait, ", False),
+        (["analyse", "--bogus"], 2, "tessaro-cli: argument inattendu : --bogus\n", False),
+        (["batch", "extra"], 2, "tessaro-cli: argument inattendu : extra\n", False),
+        (["frobnicate"], 2, "Utilisation : tessaro-cli", False),
+        (["portrait", "--format", "docx"], 2, "tessaro-cli: --format : valeur refusée\n", False),
         (["portrait", "--format", "pdf"] + named, 2, "tessaro-cli: un PDF s'écrit dans un fichier", False),
         (["analyse", study, "--first", "X"], 2, "tessaro-cli: ", False),
         (["analyse", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
@@ -78,6 +79,13 @@ def check_exit_codes(folder):
     # The PDF is made without a display, and holds the portrait and its footer.
     pages = subprocess.run(["pdftotext", pdf, "-"], stdout=subprocess.PIPE).stdout.decode()
     check("PDF portrait", pages.startswith("Analyse effectuée le 08/12/2026\nGraphique de JEAN DUPONT\n") and "JEAN DUPONT page 1 / " in " ".join(pages.split()), pages[:200])
+
+    # Usage, help and refusals speak French only.
+    english = ("Usage", "Options:", "Print this", "not expected", "required", "SUBCOMMAND", " TEXT ")
+    for args in ([], ["--help"], ["analyse", "--bogus"], ["analyse", "--help"]):
+        _, out, err = run(args)
+        said = out.decode() + err
+        check(f"French only in {args}", not any(word in said for word in english), said)
 
     _, out, _ = run(["--help"])
     check("help lists the commands", all(c in out for c in (b"analyse", b"portrait", b"batch")), out)
