@@ -64,7 +64,7 @@ CandidateFilter filterOf(const NamesOptions& o) {
 }
 
 void appendCandidate(const CandidateNumbers& n, std::string& out) {
-  {
+  {  // the writer gives back the room it ran ahead with when it goes, before the line ends
     JsonWriter json(out);
     json.beginObject();
     const std::pair<std::string_view, const Text*> members[] = {{"first_name", &n.firstName},

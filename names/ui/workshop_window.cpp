@@ -16,9 +16,6 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextTable>
 #include <QVBoxLayout>
 
 #include "common/cp1252.h"
@@ -26,13 +23,13 @@
 #include "common/errors.h"
 #include "common/file_io.h"
 #include "files/study_file.h"
-#include "files/ui/document_pdf.h"
 #include "files/ui/pdf_file.h"
 #include "names/dictionary.h"
 #include "names/folded_name.h"
 #include "names/ui/first_name_viewer.h"
 #include "names/ui/name_card.h"
 #include "names/ui/workshop_model.h"
+#include "names/ui/workshop_pdf.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
 
@@ -403,41 +400,8 @@ void WorkshopWindow::exportPdf() {
   try {
     const std::optional<std::string> path = askExportFile(PdfFilter, PdfExtension);
     if (!path) return;
-    QTextDocument document;
-    document.setDefaultFont(
-        QFont(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 7));
-    QTextCursor cursor(&document);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    cursor.insertText(windowTitle() + QStringLiteral(" : ") + toQString(trim(firstName + ' ' + lastName)),
-                      bold);
-    cursor.insertBlock();
-    cursor.insertText(countLabel->text());
-    cursor.insertBlock();
-    const std::vector<const WorkshopRow*> rows = shown->shownRows();
-    QTextTableFormat format;
-    format.setHeaderRowCount(1);
-    format.setCellPadding(2);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorder(0.5);
-    format.setCellSpacing(0);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    // Room for the longest title of each column, and most for the feast's dates.
-    const int percents[WorkshopColumnCount] = {13, 7, 11, 11, 6, 11, 8, 14, 19};
-    QList<QTextLength> widths;
-    for (const int percent : percents) widths << QTextLength(QTextLength::PercentageLength, percent);
-    format.setColumnWidthConstraints(widths);
-    QTextTable* table = cursor.insertTable(static_cast<int>(rows.size()) + 1, WorkshopColumnCount, format);
-    for (int column = 0; column < WorkshopColumnCount; ++column) {
-      table->cellAt(0, column).firstCursorPosition().insertText(
-          toQString(WorkshopColumnTitles[static_cast<size_t>(column)]), bold);
-      for (size_t r = 0; r < rows.size(); ++r) {
-        table->cellAt(static_cast<int>(r) + 1, column)
-            .firstCursorPosition()
-            .insertText(toQString(workshopCell(*rows[r], column)));
-      }
-    }
-    saveDocumentPdf(document, windowTitle(), *path);
+    saveWorkshopPdf(windowTitle() + QStringLiteral(" : ") + toQString(trim(firstName + ' ' + lastName)),
+                    countLabel->text(), shown->shownRows(), *path);
   } catch (const TessaroError& error) {
     services.interaction.message(this, QString::fromStdString(error.utf8Message()));
   }

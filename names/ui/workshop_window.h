@@ -34,6 +34,8 @@ struct WorkshopRow;
 inline constexpr int32_t WorkshopHelpContext = 40;
 
 struct WorkshopServices {
+  // The program's dictionary: a record opened from the list becomes its selection, as a record
+  // read by the study does.
   FirstNameDictionary& dictionary;
   Interaction& interaction;
   // The open study's subject, read each time the window opens (empty names when there is none).
