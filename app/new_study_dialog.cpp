@@ -8,11 +8,13 @@
 #include "app/date_field.h"
 #include "common/clock.h"
 #include "common/cp1252_literal.h"
+#include "common/text.h"
 #include "ui/classic_fonts.h"
 #include "ui/dialog_frame.h"
 #include "ui/interaction.h"
 #include "ui/key_events.h"
 #include "ui/qt_text.h"
+#include "ui/storable_fields.h"
 
 namespace tessaro {
 namespace {
@@ -97,8 +99,9 @@ NewStudyInput TNouveau::input() const {
           fromQString(companyEdit->text())};
 }
 
-void TNouveau::Result(StudySubject& subject) const {
-  if (Accepted) subject = subjectFromNewStudy(input());
+std::optional<StudySubject> TNouveau::Result() const {
+  if (!Accepted) return std::nullopt;
+  return subjectFromNewStudy(input());
 }
 
 void TNouveau::cancelStudy() {
@@ -115,10 +118,14 @@ void TNouveau::acceptStudy() {
 }
 
 bool TNouveau::inputsAccepted() {
-  const NewStudyInput typed = input();
+  // A name of blanks only would reach every analysis as an empty name: it is missing.
+  NewStudyInput typed = input();
+  typed.firstName = trim(typed.firstName);
+  typed.lastName = trim(typed.lastName);
   const Text problem = newStudyOkProblem(typed);
   if (!problem.empty())
     return refuse(toQString(problem), typed.firstName.empty() ? firstNameEdit : lastNameEdit);
+  if (!fieldsStorable(this, {firstNameEdit, lastNameEdit, addressEdit, cityEdit, companyEdit})) return false;
   if (!birthDateField->date()) {
     return refuse(
         QStringLiteral(

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "common/study_subject.h"
 
@@ -20,9 +21,8 @@ class TNouveau : public QDialog {
   // Prepares the dialog before each showing: empty fields, today's date in both pickers, focus
   // on the first name, nothing accepted.
   void FormShow();
-  // Stores the dialog's subject, upper-cased and trimmed, when it was accepted; leaves the
-  // subject untouched otherwise.
-  void Result(StudySubject& subject) const;
+  // The dialog's subject, upper-cased and trimmed, when it was accepted.
+  std::optional<StudySubject> Result() const;
 
   void cancelStudy();  // "Annuler"
   void acceptStudy();  // "OK"

@@ -190,6 +190,8 @@ void TTessaro::Imprimer() { printDocument(*editor->document(), appWindows().Main
 void TTessaro::Fermer() {
   hideDocument();
   editor->clear();
+  editor->document()->setModified(false);
+  DocumentClient.clear();
 }
 
 }  // namespace tessaro

@@ -49,6 +49,8 @@ void TTessaro::Ouvrir(const QString& path) {
 // of the grid, as the portrait is.
 void TTessaro::Ouvrirrtf(const QString& path) {
   loadTextDocument(*editor, path, DocumentFormat::Rtf);
+  // A file's text is no client's portrait: its pages carry no client's name.
+  DocumentClient.clear();
   hidePanels();
   showDocument();
 }
@@ -90,15 +92,16 @@ bool TTessaro::exportDocument(const char* filter) {
   if (!mayReplace(this, target.path)) return false;
   saveTextDocument(*editor->document(), QFile::decodeName(QByteArray::fromStdString(target.path)),
                    target.format);
-  editor->document()->setModified(false);
+  // Only rich text can be opened again as it was edited: plain text keeps the work unsaved.
+  if (target.format == DocumentFormat::Rtf) editor->document()->setModified(false);
   return true;
 }
 
 void TTessaro::ExporterPdf() {
   const std::optional<std::string> path = askPdfFileName(this);
   if (!path) return;
-  saveDocumentPdf(*editor->document(), footerName(Subject), *path);
-  editor->document()->setModified(false);
+  // A PDF cannot be opened again for editing: the work is still unsaved.
+  saveDocumentPdf(*editor->document(), DocumentClient, *path);
 }
 
 bool TTessaro::documentMayGo() {
@@ -107,6 +110,8 @@ bool TTessaro::documentMayGo() {
     case Answer::Yes:
       return exportDocument(KeepWorkFilter);
     case Answer::No:
+      // The edits are given up: no later command asks about them again.
+      editor->document()->setModified(false);
       return true;
     case Answer::Cancel:
       break;

@@ -5,6 +5,7 @@
 #include "app/app_windows.h"
 #include "app/study_window.h"
 #include "common/errors.h"
+#include "files/ui/document_pdf.h"
 #include "files/ui/editor_content.h"
 #include "files/ui/portrait_document.h"
 #include "names/ui/first_names_browser.h"
@@ -17,6 +18,7 @@ void TTessaro::Portrait() {
   const tessaro::Portrait portrait =
       buildPortrait(Subject, IncludeFirstName, &appWindows().Prenoms->firstNames());
   DigitCounts = portrait.digitCounts;
+  DocumentClient = footerName(Subject);
   replaceEditorContent(*editor,
                        [&portrait](QTextDocument& document) { writePortraitDocument(document, portrait); });
 

@@ -85,15 +85,21 @@ void TTessaro::Etude() {
   TNouveau& dialog = *appWindows().Nouveau;
   dialog.FormShow();
   interaction().execDialog(dialog);
-  dialog.Result(Subject);
+  // A cancelled dialog leaves the study as it was: its subject, its file and its document.
+  const std::optional<StudySubject> typed = dialog.Result();
+  if (!typed || !documentMayGo()) return;
+  Subject = *typed;
   FileName.clear();
   showNewSubject();
 }
 
+// The document and the star square were the earlier subject's: neither stays for the new one.
 void TTessaro::showNewSubject() {
   setWindowTitle(toQString(studyCaption(Subject)));
   VenusDone = false;
-  hideDocument();
+  DigitCounts = {};
+  Fermer();
+  starPanel->hide();
   if (!Subject.LastName.empty()) appWindows().MainForm->Valide();
   appWindows().Prenoms->CherchePrenom(Subject.FirstName);
   Codage();
@@ -139,14 +145,17 @@ void TTessaro::hidePanels() {
   starPanel->hide();
 }
 
+// The text commands act on the document shown: a hidden one is out of their reach.
 void TTessaro::hideDocument() {
   Ruler->hide();
   editor->hide();
+  appWindows().MainForm->Invalidtxt();
 }
 
 void TTessaro::showDocument() {
   Ruler->show();
   editor->show();
+  appWindows().MainForm->Validtxt();
 }
 
 }  // namespace tessaro

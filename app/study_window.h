@@ -85,7 +85,8 @@ class TTessaro : public QWidget {
   void Rechercher();
   // One job on the main window's printer.
   void Imprimer();
-  // Closes the document: hides the ruler and the editor and removes the text.
+  // Closes the document: hides the ruler and the editor and removes the text, which no question
+  // will offer to save.
   void Fermer();
 
   const StudySubject& subject() const { return Subject; }
@@ -143,6 +144,8 @@ class TTessaro : public QWidget {
   StudySubject Subject;
   DigitCountArray DigitCounts{};
   QString FileName;
+  // The page footer's name of the client whose portrait the document is; empty for a file's text.
+  QString DocumentClient;
   bool VenusDone = false;
   bool IncludeFirstName = false;
   bool UpdatingStyles = false;

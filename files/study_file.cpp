@@ -60,7 +60,7 @@ std::optional<StudySubject> readStudyFile(const std::string& path) {
   if (!fileExists(path)) return std::nullopt;
   const std::string bytes = readWholeFile(path, LargestStudyFile);
   if (const std::optional<Text> reason = notAStudyReason(bytes)) {
-    throw FileError(formatMessage(CannotOpenFilePattern, path) + '\n' + *reason);
+    throwCannotOpen(path, *reason);
   }
   return trimmedSubject(decodeStudyFile(bytes));
 }

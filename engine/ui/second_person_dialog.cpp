@@ -11,6 +11,7 @@
 #include "ui/dialog_frame.h"
 #include "ui/key_events.h"
 #include "ui/qt_text.h"
+#include "ui/storable_fields.h"
 
 namespace tessaro {
 
@@ -75,15 +76,19 @@ void TDeux::cancelPair() {
 }
 
 void TDeux::acceptPair() {
+  if (!namesStorable()) return;
   Accepted = true;
   accept();
 }
 
 void TDeux::acceptOnEnter() {
   for (QLineEdit* edit : {edits[2], edits[3]}) edit->setText(edit->text().remove(QLatin1Char(' ')));
+  if (!namesStorable()) return;
   Accepted = true;
   accept();
 }
+
+bool TDeux::namesStorable() { return fieldsStorable(this, {edits[0], edits[1], edits[2], edits[3]}); }
 
 bool TDeux::eventFilter(QObject* watched, QEvent* event) {
   if (isEnterKeyPress(event)) {

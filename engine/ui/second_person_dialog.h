@@ -32,6 +32,8 @@ class TDeux : public QDialog {
 
  private:
   void acceptOnEnter();
+  // The letter tables read Windows-1252: a name they cannot read keeps the dialog open.
+  bool namesStorable();
 
   QLineEdit* edits[4] = {};
   bool Accepted = false;

@@ -80,7 +80,25 @@ class DesktopHabits : public EditorTest {
     scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("martin")), 0});
     trigger("saveAction");
     restart();
-    EXPECT_EQ(recentCaptions().mid(0, 3), (QStringList{"&1 martin.tsr", "&2 e7.tsr", "&3 e9.tsr"}));
+    // Reopened, a study moves to the top and stays there once.
+    EXPECT_EQ(recentCaptions(), (QStringList{"&1 martin.tsr", "&2 e7.tsr", "&3 e9.tsr", "&4 e8.tsr",
+                                             "&5 e6.tsr", "&6 e4.tsr", "&7 e3.tsr", "&8 e2.tsr"}));
+  }
+
+  // A study opened by a path relative to the folder the program runs in is still found from
+  // another folder.
+  void relativePaths() {
+    const QString study = writeStudy(QStringLiteral("proche.tsr"));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    open(QStringLiteral("proche"));
+    QDir::setCurrent(before);
+    restart();
+    recentCaptions();
+    EXPECT_EQ(mainForm().findChild<QAction*>(QStringLiteral("recentStudy1"))->data().toString(), study);
+    trigger("recentStudy1");
+    EXPECT_TRUE(scripted.messages.isEmpty());
+    EXPECT_EQ(this->study().subject().LastName, "DUPONT");
   }
 
   void typeToFind() {
@@ -139,6 +157,7 @@ class KeptHabits : public DesktopHabits, public ::testing::WithParamInterface<Ha
 
 const HabitCase habitCases[] = {
     {"RecentStudiesNewestFirstPrunedAndKept", &DesktopHabits::recentStudies},
+    {"RecentStudiesKeepAbsolutePaths", &DesktopHabits::relativePaths},
     {"TypingFindsTheFirstNameAndEnterTheNext", &DesktopHabits::typeToFind},
     {"FileDialogsStartWhereThatKindWasLastChosen", &DesktopHabits::rememberedFolders},
 };

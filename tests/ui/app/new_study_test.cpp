@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -49,11 +50,11 @@ const SubjectCase subjectCases[] = {
      Close::Ok,
      {"éMILE"_cp1252, "HéLèNE"_cp1252, "05/01/2024", "05/01/2024", "", "", ""},
      "éMILE HéLèNE"_cp1252},
-    {"ThreeBlanksPassTheCheckAndBecomeAnEmptyName",
-     {"   ", "Dupont"},
+    {"DatesWithDotsOrDashes",
+     {"jean", "dupont", "19.04.1950", "19-04-1950"},
      Close::Ok,
-     {"DUPONT", "", "05/01/2024", "05/01/2024", "", "", ""},
-     "DUPONT "},
+     {"DUPONT", "JEAN", "19/04/1950", "19/04/1950", "", "", ""},
+     "DUPONT JEAN"},
 };
 
 class StoringTheSubject : public NewStudy, public ::testing::WithParamInterface<SubjectCase> {};
@@ -77,17 +78,32 @@ TEST_F(NewStudy, OkPutsTheNamesBackWithoutBlanks) {
   EXPECT_EQ(text(dialog, "lastNameEdit"), QStringLiteral("delatour"));
 }
 
+// Texts in UTF-8: what the user types, and what the message says.
 struct MissingNameCase {
   const char* name;
   const char* firstName;
   const char* lastName;
   const char* message;
+  const char* birthDate = "";  // empty keeps today's
+  const char* company = "";
+  const char* fieldAtFault = "firstNameEdit";
 };
 
 const MissingNameCase missingNameCases[] = {
-    {"FirstName", "", "Dupont", "Il manque le prénom"_cp1252},
-    {"LastName", "Jean", "", "Il manque le nom"},
-    {"BothAskForTheFirstNameFirst", "", "", "Il manque le prénom"_cp1252},
+    {"FirstName", "", "Dupont", "Il manque le prénom"},
+    {"LastName", "Jean", "", "Il manque le nom", "", "", "lastNameEdit"},
+    {"BothAskForTheFirstNameFirst", "", "", "Il manque le prénom"},
+    {"BlanksOnlyAreNoFirstName", "   ", "Dupont", "Il manque le prénom"},
+    {"YearBefore1000", "Jean", "Dupont",
+     "Date de naissance incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 19/04/1950", "19/04/0999",
+     "", "birthDateField"},
+    {"LetterAStudyCannotHold", "Łukasz", "Nowak",
+     "« Ł » ne peut pas être enregistré dans une étude : tapez une autre lettre."},
+    {"NameOfSignsAStudyCannotHold", "Jean", "李",
+     "« 李 » ne peut pas être enregistré dans une étude : tapez une autre lettre.", "", "", "lastNameEdit"},
+    {"CompanyAStudyCannotHold", "Jean", "Dupont",
+     "« Ł » ne peut pas être enregistré dans une étude : tapez une autre lettre.", "", "Łódź SA",
+     "companyEdit"},
 };
 
 class MissingName : public NewStudy, public ::testing::WithParamInterface<MissingNameCase> {};
@@ -95,18 +111,29 @@ class MissingName : public NewStudy, public ::testing::WithParamInterface<Missin
 TEST_P(MissingName, OkShowsTheMessageAndTheDialogStaysOpen) {
   const MissingNameCase& c = GetParam();
   bool stillOpen = false;
+  QString focus;
+  QString company;
   scripted.dialogs.push_back([&](QDialog& dialog) {
     dialog.show();
-    dialog.findChild<QLineEdit*>(QStringLiteral("firstNameEdit"))->setText(QString::fromLatin1(c.firstName));
-    dialog.findChild<QLineEdit*>(QStringLiteral("lastNameEdit"))->setText(QString::fromLatin1(c.lastName));
+    const auto edit = [&dialog](const char* name) {
+      return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    edit("firstNameEdit")->setText(QString::fromUtf8(c.firstName));
+    edit("lastNameEdit")->setText(QString::fromUtf8(c.lastName));
+    edit("companyEdit")->setText(QString::fromUtf8(c.company));
+    if (*c.birthDate != '\0') edit("birthDateField")->setText(QString::fromUtf8(c.birthDate));
     dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     stillOpen = dialog.isVisible();
+    focus = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+    company = edit("companyEdit")->text();
     dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     return dialog.result();
   });
   trigger("newStudyAction");
   EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(scripted.messages, QStringList{toQString(c.message)});
+  EXPECT_EQ(scripted.messages, QStringList{QString::fromUtf8(c.message)});
+  EXPECT_EQ(focus, QString::fromLatin1(c.fieldAtFault));
+  EXPECT_EQ(company, QString::fromUtf8(c.company));
   EXPECT_EQ(study().subject().LastName, "");
 }
 
@@ -145,20 +172,32 @@ TEST_F(NewStudy, EachShowingStartsEmptyWithTodaysDate) {
   trigger("newStudyAction");
 }
 
-TEST_F(NewStudy, CancelKeepsTheSubjectButResetsTheStudy) {
+TEST_F(NewStudy, CancelChangesNothing) {
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("dupont.tsr"));
   newStudy({"Jean", "Dupont", "19/04/1950"});
+  scripted.saveChoices.push_back(FileChoice{file, 0});
+  trigger("saveAction");
   trigger("venusStarAction");
-  ASSERT_TRUE(study().venusDone());
+  trigger("portraitAction");
   auto* editor = study().findChild<QTextEdit*>(QStringLiteral("editor"));
-  editor->show();
+  QTest::keyClicks(editor, QStringLiteral("Notes"));
+  const QString portrait = editor->toPlainText();
   const StudySubject before = study().subject();
 
   newStudy({"Paul", "Martin"}, Close::Cancel);
   EXPECT_EQ(study().subject(), before);
-  EXPECT_FALSE(study().venusDone());
-  EXPECT_TRUE(study().fileName().isEmpty());
-  EXPECT_TRUE(editor->isHidden());
+  EXPECT_TRUE(study().venusDone());
+  EXPECT_EQ(study().fileName(), file);
+  EXPECT_FALSE(editor->isHidden());
+  EXPECT_EQ(editor->toPlainText(), portrait);
+  EXPECT_TRUE(editor->document()->isModified());
+  EXPECT_TRUE(action("exportPdfAction")->isEnabled());
   EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEAN");
+  // Still the study's own file: saving asks no name.
+  trigger("saveAction");
+  EXPECT_TRUE(scripted.saveChoices.empty());
+  EXPECT_EQ(scripted.asked.filter(QStringLiteral("save: ")).size(), 1);
 }
 
 }  // namespace

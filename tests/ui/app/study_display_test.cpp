@@ -107,12 +107,13 @@ TEST_F(StudyDisplay, TheStarCountsLettersBeyondTheGrid) {
   EXPECT_EQ(star(), QStringLiteral("3 3 3 3 3 3 3 3 2"));
 }
 
-TEST_F(StudyDisplay, ANewStudyLeavesTheEarlierStarOnView) {
+TEST_F(StudyDisplay, ANewStudyClearsTheEarlierStar) {
   newStudy({"jean-pierre", "dupont"});
   trigger("venusStarAction");
   newStudy({"ann", "lee"});
-  EXPECT_TRUE(visible("starPanel"));
-  EXPECT_EQ(star(), QStringLiteral("2 1 1 1 5 1 2 0 3"));
+  EXPECT_FALSE(visible("starPanel"));
+  EXPECT_TRUE(visible("firstNameLettersPanel"));
+  EXPECT_EQ(study().digitCounts(), DigitCountArray{});
   EXPECT_FALSE(study().venusDone());
 }
 

@@ -1,6 +1,7 @@
 // Study files saved and opened, documents exported and rich-text files opened, from the menus.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -178,6 +179,7 @@ struct RefusedCase {
   const char* name;
   QByteArray bytes;  // empty: a file that no one can read, not even the superuser
   const char* reason;
+  const char* file = "refus.tsr";  // UTF-8
 };
 
 const RefusedCase refusedCases[] = {
@@ -185,6 +187,8 @@ const RefusedCase refusedCases[] = {
     {"Binary", QByteArray("JEAN\0\x01\x02\xFF", 8), "\nce n'est pas une étude Tessaro"_cp1252},
     {"ControlBytes", "JEAN\r\nDUPONT\x1B[0m\r\n", "\nce n'est pas une étude Tessaro"_cp1252},
     {"TooLarge", QByteArray(64 * 1024 + 1, 'A'), "\nfichier trop volumineux"},
+    {"InAFolderWithAnAccent", QByteArray("JEAN\0", 5), "\nce n'est pas une étude Tessaro"_cp1252,
+     "étude/binaire.tsr"},
 };
 
 class RefusedStudyFile : public StudyFiles, public ::testing::WithParamInterface<RefusedCase> {};
@@ -194,20 +198,22 @@ TEST_P(RefusedStudyFile, IsReportedByNameAndNeverWrittenOver) {
   newDupont();
   saveAsked(QStringLiteral("dupont"));
   trigger("saveAction");
-  const QString refused = path(QStringLiteral("refus.tsr"));
+  const QString file = QString::fromUtf8(c.file);
+  const QString refused = path(file);
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(refused).path()));
   if (c.bytes.isEmpty()) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), refused));
   } else {
-    write(QStringLiteral("refus.tsr"), c.bytes);
+    write(file, c.bytes);
   }
-  open(QStringLiteral("refus.tsr"));
+  open(file);
   EXPECT_EQ(scripted.messages,
             QStringList{QStringLiteral("Ne peut ouvrir le fichier ") + refused + toQString(c.reason)});
   EXPECT_EQ(study().subject().LastName, "DUPONT");
   EXPECT_EQ(study().fileName(), path(QStringLiteral("dupont.tsr")));
   trigger("saveAction");
   if (!c.bytes.isEmpty()) {
-    EXPECT_EQ(read(QStringLiteral("refus.tsr")), c.bytes);
+    EXPECT_EQ(read(file), c.bytes);
   }
   EXPECT_EQ(read(QStringLiteral("dupont.tsr")), DupontFile);
 }
@@ -255,8 +261,12 @@ TEST_P(Export, WritesWhatTheNameSaysAndAsksBeforeReplacing) {
     write(QString::fromLatin1(c.written), "ancien");
     scripted.answers.push_back(*c.replace);
   }
+  // Bold with nothing selected restyles the whole text: work to keep, and the same plain text.
+  toolButton("boldButton")->click();
   saveAsked(QString::fromLatin1(c.chosen), c.filter);
   trigger("exportAction");
+  // Only rich text opens again as it was edited: a text file leaves the work to save.
+  EXPECT_EQ(editor()->document()->isModified(), c.plainText || c.replace == Answer::No);
   const QStringList asked =
       c.replace ? QStringList{ExportFilter, ReplaceQuestion} : QStringList{ExportFilter};
   EXPECT_EQ(scripted.asked.mid(1), asked);
@@ -281,19 +291,27 @@ struct PdfCase {
   const char* name;
   const char* chosen;
   const char* written;
-  std::optional<Answer> replace;  // the answer to the replace question, when the file exists
+  std::optional<Answer> replace;     // the answer to the replace question, when the file exists
+  const char* openedFile = nullptr;  // rich text opened in place of the portrait
 };
 
 const PdfCase pdfCases[] = {
     {"AddsItsExtension", "portrait", "portrait.pdf", {}},
     {"CompletedNameReplacedWhenAgreed", "portrait", "portrait.pdf", Answer::Yes},
     {"ExistingFileKeptWhenRefused", "portrait.pdf", "portrait.pdf", Answer::No},
+    {"AnOpenedFileIsNoClientsPortrait", "lettre", "lettre.pdf", {}, "{\\rtf1\\ansi Bonjour\\par}"},
 };
 
 class PdfExport : public Documents, public ::testing::WithParamInterface<PdfCase> {};
 
 TEST_P(PdfExport, WritesThePortraitWithItsFooterAndAsksBeforeReplacing) {
   const PdfCase& c = GetParam();
+  if (c.openedFile) {
+    write(QStringLiteral("lettre.rtf"), c.openedFile);
+    open(QStringLiteral("lettre.rtf"));
+    QFile::remove(path(QStringLiteral("lettre.rtf")));
+    scripted.asked.removeAll(OpenFilter);
+  }
   QTextEdit& editor = *study().findChild<QTextEdit*>(QStringLiteral("editor"));
   QTextCursor end(editor.document());
   end.movePosition(QTextCursor::End);
@@ -316,6 +334,13 @@ TEST_P(PdfExport, WritesThePortraitWithItsFooterAndAsksBeforeReplacing) {
   pdftotext.start(QStringLiteral("pdftotext"), {path(QString::fromLatin1(c.written)), QStringLiteral("-")});
   ASSERT_TRUE(pdftotext.waitForFinished(30000));
   const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+  // The work is not written in a form that opens again: leaving it still asks.
+  EXPECT_TRUE(editor.document()->isModified());
+  if (c.openedFile) {
+    // The file's pages carry no client's name, though a study is open.
+    EXPECT_EQ(text, QStringLiteral("Bonjour fin page 1 / 1"));
+    return;
+  }
   const QStringList lines =
       toQString(portraitText().toStdString()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
   ASSERT_GE(lines.size(), 2);
@@ -323,8 +348,6 @@ TEST_P(PdfExport, WritesThePortraitWithItsFooterAndAsksBeforeReplacing) {
       << text.left(200).toStdString();
   EXPECT_TRUE(QRegularExpression(QStringLiteral("JEANPIERRE DUPONT page 1 / [2-9]")).match(text).hasMatch())
       << text.toStdString();
-  // The work is written: leaving it asks nothing.
-  EXPECT_FALSE(editor.document()->isModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(StudyFiles, PdfExport, ::testing::ValuesIn(pdfCases),
@@ -347,7 +370,12 @@ const KeepWorkCase keepWorkCases[] = {
     {"QuitterAfterSaving", "quitAction", Edit::Typing, Answer::Yes, "travail", true},
     {"PortraitWithoutSaving", "portraitAction", Edit::Typing, Answer::No, nullptr, true},
     {"OuvrirCancelled", "openAction", Edit::Typing, Answer::Cancel, nullptr, false},
+    {"OuvrirWithoutSaving", "openAction", Edit::Typing, Answer::No, nullptr, true},
     {"QuitterAnUntouchedPortrait", "quitAction", Edit::None, {}, nullptr, true},
+    {"NouveauThemeWithoutSaving", "newStudyAction", Edit::Typing, Answer::No, nullptr, true},
+    {"NouveauThemeAfterSaving", "newStudyAction", Edit::Typing, Answer::Yes, "travail", true},
+    {"NouveauThemeKeptWhenTheQuestionIsCancelled", "newStudyAction", Edit::Typing, Answer::Cancel, nullptr,
+     false},
 };
 
 class KeepWork : public Documents, public ::testing::WithParamInterface<KeepWorkCase> {
@@ -356,6 +384,17 @@ class KeepWork : public Documents, public ::testing::WithParamInterface<KeepWork
 
   bool wentOn(const std::string& command) const {
     if (command == "closeAction") return !visible("editor");
+    // The new client's study, without the earlier client's document, hidden or not.
+    if (command == "newStudyAction") {
+      const bool newClient = study().subject().LastName == "MARTIN";
+      const bool noDocument = !visible("editor") && editor()->toPlainText().isEmpty();
+      EXPECT_EQ(newClient, noDocument);
+      if (noDocument) {
+        for (const char* name : {"exportAction", "exportPdfAction", "printAction", "closeAction"})
+          EXPECT_FALSE(action(name)->isEnabled()) << name;
+      }
+      return newClient;
+    }
     if (command == "quitAction") return !mainForm().isVisible();
     if (command == "portraitAction") return !editor()->toPlainText().contains(Notes);
     return scripted.asked.contains(OpenFilter);
@@ -368,6 +407,10 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
   if (c.edit == Edit::Typing) QTest::keyClicks(editor(), Notes);
   if (c.edit == Edit::boldButton) toolButton("boldButton")->click();
   QStringList expected;
+  if (std::string(c.command) == "newStudyAction") {
+    answerNewStudy({"Paul", "Martin"});
+    expected << toQString("dialog: Nouveau thème"_cp1252);
+  }
   if (c.answer) {
     scripted.answers.push_back(*c.answer);
     expected << KeepWorkQuestion;
@@ -377,6 +420,10 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
         c.savedAs ? std::optional(FileChoice{path(QString::fromLatin1(c.savedAs)), 0}) : std::nullopt);
     expected << KeepWorkFilter;
   }
+  if (std::string(c.command) == "openAction" && c.goesOn) {
+    scripted.openChoices.push_back(std::nullopt);
+    expected << OpenFilter;
+  }
   trigger(c.command);
   EXPECT_EQ(scripted.asked.mid(1), expected);
   EXPECT_EQ(wentOn(c.command), c.goesOn);
@@ -384,6 +431,12 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
     const QByteArray saved = read(QString::fromLatin1(c.savedAs) + QStringLiteral(".rtf"));
     EXPECT_TRUE(saved.startsWith("{\\rtf") && saved.contains("Notes du consultant"))
         << saved.left(40).toStdString();
+  }
+  if (c.answer == Answer::No) {
+    // The edits were given up: the next portrait asks nothing about them.
+    const qsizetype asked = scripted.asked.size();
+    trigger("portraitAction");
+    EXPECT_EQ(scripted.asked.size(), asked);
   }
 }
 
@@ -456,15 +509,15 @@ TEST_F(StudyFiles, ARichTextFileThatCannotBeOpenedChangesNothing) {
   EXPECT_FALSE(action("closeAction")->isEnabled());
 }
 
-TEST_F(Documents, OpeningAStudyHidesTheDocumentAndKeepsItsText) {
-  const QString text = editor()->toPlainText();
+TEST_F(Documents, OpeningAStudyClosesTheDocumentOfTheEarlierClient) {
   write(QStringLiteral("dupont.tsr"), DupontFile);
   open(QStringLiteral("dupont.tsr"));
   EXPECT_FALSE(visible("editor"));
   EXPECT_FALSE(visible("Ruler"));
   EXPECT_TRUE(visible("firstNameLettersPanel"));
-  EXPECT_EQ(editor()->toPlainText(), text);
-  EXPECT_TRUE(action("closeAction")->isEnabled());
+  EXPECT_TRUE(editor()->toPlainText().isEmpty());
+  EXPECT_FALSE(action("closeAction")->isEnabled());
+  EXPECT_FALSE(action("exportPdfAction")->isEnabled());
 }
 
 }  // namespace

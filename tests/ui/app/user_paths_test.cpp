@@ -266,6 +266,18 @@ const Row rows[] = {
          said();
          seen.last() += " " + text(dialog, "birthDateField");
          typeInto(child(dialog, "birthDateField"), QStringLiteral("1/4/1950"));
+         // Leaving the field writes the date understood; F4 drops the calendar, a day picked
+         // closes it.
+         dialog.activateWindow();
+         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+         QTest::keyClick(child(dialog, "birthDateField"), Qt::Key_Tab);
+         seen << text(dialog, "birthDateField") + " @" + focusIn(dialog);
+         QTest::keyClick(child(dialog, "studyDateField"), Qt::Key_F4);
+         QWidget* calendar = child(dialog, "calendar");
+         seen << QString::number(calendar->isVisible());
+         QTest::keyClick(calendar->focusProxy() ? calendar->focusProxy() : calendar, Qt::Key_Down);
+         QTest::keyClick(calendar->focusProxy() ? calendar->focusProxy() : calendar, Qt::Key_Return);
+         seen.last() += QStringLiteral(" %1 ").arg(calendar->isVisible()) + text(dialog, "studyDateField");
          QTest::mouseClick(child(dialog, "okButton"), Qt::LeftButton);
          return dialog.result();
        });
@@ -274,7 +286,8 @@ const Row rows[] = {
      },
      "Il manque le prénom @firstNameEdit | Il manque le nom @lastNameEdit | Date de naissance incorrecte : "
      "tapez-la sous la "
-     "forme jj/mm/aaaa, par exemple 19/04/1950 @birthDateField 31/02/1950 | DUPONT JEAN 01/04/1950"},
+     "forme jj/mm/aaaa, par exemple 19/04/1950 @birthDateField 31/02/1950 | 01/04/1950 @studyDateField | "
+     "1 0 12/01/2024 | DUPONT JEAN 01/04/1950"},
     {"F2", windowAndHelp, "Nouveau thème | Commencer une étude"},
     {"openAction",
      [](UserPaths& t, const char* c) {

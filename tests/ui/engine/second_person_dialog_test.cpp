@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/scripted_interaction.h"
+
 namespace tessaro {
 namespace {
 
@@ -16,8 +18,8 @@ QLineEdit* field(TDeux& dialog, int number) {
 }
 
 void type(TDeux& dialog, const char* secondFirstName, const char* secondLastName) {
-  field(dialog, 3)->setText(QString::fromLatin1(secondFirstName));
-  field(dialog, 4)->setText(QString::fromLatin1(secondLastName));
+  field(dialog, 3)->setText(QString::fromUtf8(secondFirstName));
+  field(dialog, 4)->setText(QString::fromUtf8(secondLastName));
 }
 
 enum class Leave { Ok, Cancel, Escape, EnterInFirstField, EnterInLastField };
@@ -29,6 +31,7 @@ struct LeaveCase {
   const char* secondLastName;
   bool accepted;
   const char* expectedSecondFirstName;
+  const char* refusal = nullptr;  // UTF-8: the message of a dialog that stays open
 };
 
 const LeaveCase leaveCases[] = {
@@ -40,12 +43,17 @@ const LeaveCase leaveCases[] = {
     {"EscapeGivesNothing", Leave::Escape, "JEAN", "DUPONT", false, ""},
     {"OkWithoutSecondLastName", Leave::Ok, "JEAN", "", false, ""},
     {"EnterWithOnlySpacesAsSecondFirstName", Leave::EnterInFirstField, "   ", "DUPONT", false, ""},
+    {"OkRefusesALetterTheTablesCannotRead", Leave::Ok, "Łukasz", "NOWAK", false, "",
+     "« Ł » ne peut pas être enregistré dans une étude : tapez une autre lettre."},
+    {"EnterRefusesALetterTheTablesCannotRead", Leave::EnterInLastField, "JEAN", "Wałęsa", false, "",
+     "« ł » ne peut pas être enregistré dans une étude : tapez une autre lettre."},
 };
 
 class LeavingTheDialog : public ::testing::TestWithParam<LeaveCase> {};
 
 TEST_P(LeavingTheDialog, GivesTheNamesOnlyWhenAcceptedWithASecondPerson) {
   const LeaveCase& c = GetParam();
+  testing::ScriptedInteraction scripted;
   TDeux dialog;
   dialog.Init("MARIE", "DURAND");
   dialog.show();
@@ -67,7 +75,8 @@ TEST_P(LeavingTheDialog, GivesTheNamesOnlyWhenAcceptedWithASecondPerson) {
       QTest::keyClick(field(dialog, 4), Qt::Key_Enter);
       break;
   }
-  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.isVisible(), c.refusal != nullptr);
+  EXPECT_EQ(scripted.messages, c.refusal ? QStringList{QString::fromUtf8(c.refusal)} : QStringList{});
   const auto people = dialog.Result();
   ASSERT_EQ(people.has_value(), c.accepted);
   if (people) {
