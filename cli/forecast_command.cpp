@@ -1,8 +1,9 @@
 // The forecast command: the current year's numbers of every date of a range.
 #include "cli/forecast_command.h"
 
+#include <memory>
+
 #include <CLI/CLI.hpp>
-#include <cstdlib>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -118,7 +119,7 @@ int runForecast(const ForecastOptions& o) {
   return 0;
 }
 
-[[noreturn]] void runAndExit(const ForecastOptions& o) {
+int runReported(const ForecastOptions& o) {
   int status = 0;
   try {
     status = runForecast(o);
@@ -132,15 +133,16 @@ int runForecast(const ForecastOptions& o) {
     std::cerr << TessaroError("Mémoire insuffisante"_cp1252).utf8Message() << '\n';
     status = Failure;
   }
-  std::exit(status);
+  return status;
 }
 
 }  // namespace
 
-void addForecastCommand(CLI::App& app) {
-  // The options live as long as the program: the command runs after main has read them. Its
+Command addForecastCommand(CLI::App& app) {
+  // The options outlive this function: the command runs after main has read them. Its
   // descriptions are for the terminal, in UTF-8.
-  static ForecastOptions o;
+  auto options = std::make_shared<ForecastOptions>();
+  ForecastOptions& o = *options;
   CLI::App* forecast = app.add_subcommand(
       "forecast",
       "Le calendrier personnel : les nombres de l'année en cours de chaque date, un objet JSON par date");
@@ -155,7 +157,7 @@ void addForecastCommand(CLI::App& app) {
   forecast->add_option("--month-number", o.monthNumber, "Seulement les dates dont le nombre des mois est N");
   forecast->add_option("--personal-year", o.personalYear,
                        "Seulement les dates dont l'année personnelle est N");
-  forecast->callback([] { runAndExit(o); });
+  return {forecast, [options] { return runReported(*options); }};
 }
 
 }  // namespace tessaro::cli
