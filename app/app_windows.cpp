@@ -37,37 +37,41 @@ void tieHelpTopics(const AppWindows& w) {
   for (const auto& [window, context] : topics) setHelpContext(window, context);
 }
 
+// The main window owns every other window, so they all go with it.
+Workbench createWindows(TMainForm& owner) {
+  windows.MainForm = &owner;
+  windows.AboutBox = new TAboutBox(&owner);
+  windows.Nouveau = new TNouveau(&owner);
+  windows.Tessaro = new TTessaro();
+  owner.adoptStudyWindow(windows.Tessaro);
+  windows.Inter = new TInter(&owner);
+  windows.Chance = new TChance(&owner);
+  windows.Lnom = new TLnom(&owner);
+  windows.Chemin = new TChemin(&owner);
+  windows.Unique = new TUnique(&owner);
+  windows.Annee = new TAnnee(&owner);
+  windows.Graphique = new TGraphique(&owner);
+  windows.Vie = new TVie(&owner);
+  windows.Entente = new TEntente([&owner]() -> QPrinter& { return owner.currentPrinter(); }, &owner);
+  windows.Deux = new TDeux(&owner);
+  windows.Prenoms = new TPrenoms(&owner);
+  windows.VPrenom = new TVPrenom(&owner);
+  windows.Calendrier = new TCalendrier(&owner);
+  windows.Horloge = new THorloge(&owner);
+  windows.Pocket = new TPocket(&owner);
+  windows.Help = new HelpViewer(&owner);
+  tieHelpTopics(windows);
+  installHelpKey(&owner);
+  return {owner,         *windows.Tessaro,  *windows.Calendrier, *windows.Pocket, *windows.Horloge,
+          *windows.Help, *windows.AboutBox, *windows.Prenoms};
+}
+
 }  // namespace
 
 const AppWindows& appWindows() { return windows; }
 
-ProgramWindows::ProgramWindows() : main(std::make_unique<TMainForm>()) {
-  // The main window owns every other window, so they all go with it.
-  TMainForm* owner = main.get();
-  windows.MainForm = owner;
-  windows.AboutBox = new TAboutBox(owner);
-  windows.Nouveau = new TNouveau(owner);
-  windows.Tessaro = new TTessaro();
-  owner->adoptStudyWindow(windows.Tessaro);
-  windows.Inter = new TInter(owner);
-  windows.Chance = new TChance(owner);
-  windows.Lnom = new TLnom(owner);
-  windows.Chemin = new TChemin(owner);
-  windows.Unique = new TUnique(owner);
-  windows.Annee = new TAnnee(owner);
-  windows.Graphique = new TGraphique(owner);
-  windows.Vie = new TVie(owner);
-  windows.Entente = new TEntente([owner]() -> QPrinter& { return owner->currentPrinter(); }, owner);
-  windows.Deux = new TDeux(owner);
-  windows.Prenoms = new TPrenoms(owner);
-  windows.VPrenom = new TVPrenom(owner);
-  windows.Calendrier = new TCalendrier(owner);
-  windows.Horloge = new THorloge(owner);
-  windows.Pocket = new TPocket(owner);
-  windows.Help = new HelpViewer(owner);
-  tieHelpTopics(windows);
-  installHelpKey(owner);
-}
+ProgramWindows::ProgramWindows()
+    : main(std::make_unique<TMainForm>([](TMainForm& owner) { return createWindows(owner); })) {}
 
 ProgramWindows::~ProgramWindows() {
   main.reset();

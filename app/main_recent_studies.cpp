@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "app/app_windows.h"
 #include "app/main_form.h"
 #include "app/recent_studies.h"
 #include "app/study_window.h"
@@ -66,7 +65,7 @@ void TMainForm::openRecentStudy(const QString& path) {
         this, toQString(StudyGoneText).replace(QStringLiteral("%s"), QDir::toNativeSeparators(path)));
     return;
   }
-  if (appWindows().Tessaro->documentMayGo()) OpenFile(path);
+  if (parts->study.documentMayGo()) OpenFile(path);
 }
 
 }  // namespace tessaro

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "app/main_menu.h"
+#include "app/commands.h"
 #include "app/study_window.h"
 #include "app_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <QTextDocument>
 
 #include "app/main_form.h"
-#include "app/main_menu.h"
+#include "app/commands.h"
 #include "common/cp1252_literal.h"
 #include "editor_fixture.h"
 #include "names/ui/first_names_browser.h"
