@@ -5,10 +5,10 @@
 
 #include "app/about_box.h"
 #include "app/main_form.h"
-#include "app/study_window.h"
 #include "app/workbench.h"
 #include "common/cp1252_literal.h"
 #include "help/ui/help_viewer.h"
+#include "study/ui/study_window.h"
 #include "ui/interaction.h"
 #include "ui/print_job.h"
 #include "utilities/ui/calendar_window.h"
@@ -51,8 +51,8 @@ constexpr Command rows[] = {
      .separatorAfter = true,
      .handler =
          [](Workbench& w, bool) {
-           if (!w.study.documentMayGo()) return;
-           w.study.Fermer();
+           if (!w.study.document().documentMayGo()) return;
+           w.study.document().Fermer();
            w.mainForm.Invalidtxt();
          }},
     {.id = Save,
@@ -80,7 +80,7 @@ constexpr Command rows[] = {
      .caption = "E&xporter...",
      .hint = "Exporter le portrait",
      .group = Group::Text,
-     .handler = [](Workbench& w, bool) { w.study.Exporter(); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Exporter(); }},
     {.id = ExportPdf,
      .name = "exportPdfAction",
      .menu = Menu::File,
@@ -88,7 +88,7 @@ constexpr Command rows[] = {
      .hint = "Exporter le portrait en PDF",
      .group = Group::Text,
      .separatorAfter = true,
-     .handler = [](Workbench& w, bool) { w.study.ExporterPdf(); }},
+     .handler = [](Workbench& w, bool) { w.study.document().ExporterPdf(); }},
     {.id = Print,
      .name = "printAction",
      .menu = Menu::File,
@@ -121,7 +121,7 @@ constexpr Command rows[] = {
      .keys = "Ctrl+C",
      .group = Group::Text,
      .toolbar = {"copyButton", 114, "Copier", Look::Button, "edit-copy", Group::Text},
-     .handler = [](Workbench& w, bool) { w.study.Copier(); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Copier(); }},
     {.id = Paste,
      .name = "pasteAction",
      .menu = Menu::Edit,
@@ -131,7 +131,7 @@ constexpr Command rows[] = {
      .group = Group::Text,
      .toolbar = {"pasteButton", 139, "Coller", Look::Button, "edit-paste", Group::Text},
      .separatorAfter = true,
-     .handler = [](Workbench& w, bool) { w.study.Coller(); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Coller(); }},
     {.id = Find,
      .name = "findAction",
      .menu = Menu::Edit,
@@ -139,7 +139,7 @@ constexpr Command rows[] = {
      .hint = "Rechercher",
      .group = Group::Text,
      .separatorAfter = true,
-     .handler = [](Workbench& w, bool) { w.study.Rechercher(); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Rechercher(); }},
     {.id = SelectAll,
      .name = "selectAllAction",
      .menu = Menu::Edit,
@@ -147,7 +147,7 @@ constexpr Command rows[] = {
      .hint = "Sélectionner tout"_cp1252,
      .group = Group::Text,
      .separatorAfter = true,
-     .handler = [](Workbench& w, bool) { w.study.Selection(); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Selection(); }},
     {.id = Bullets,
      .name = "bulletsAction",
      .menu = Menu::Edit,
@@ -155,7 +155,7 @@ constexpr Command rows[] = {
      .hint = "Puces",
      .group = Group::Text,
      .checkable = true,
-     .handler = [](Workbench& w, bool checked) { w.study.Bullets(checked); }},
+     .handler = [](Workbench& w, bool checked) { w.study.document().Bullets(checked); }},
 
     {.id = Etude,
      .name = "etudeAction",
@@ -253,7 +253,7 @@ constexpr Command rows[] = {
      .group = Group::Subject,
      .handler =
          [](Workbench& w, bool) {
-           if (!w.study.documentMayGo()) return;
+           if (!w.study.document().documentMayGo()) return;
            w.mainForm.Validtxt();
            w.study.Portrait();
          }},
@@ -325,45 +325,45 @@ constexpr Command rows[] = {
      .toolbar = {"printButton", 84, "Imprimer", Look::Button, "document-print", Group::Text},
      .handler =
          [](Workbench& w, bool) {
-           if (printerChosen(&w.mainForm, w.mainForm.currentPrinter())) w.study.Imprimer();
+           if (printerChosen(&w.mainForm, w.mainForm.currentPrinter())) w.study.document().Imprimer();
          }},
     {.id = Bold,
      .name = "boldButton",
      .keys = "Ctrl+G",
      .group = Group::Text,
      .toolbar = {"boldButton", 430, "Gras", Look::Toggle, "format-text-bold", Group::Text},
-     .handler = [](Workbench& w, bool checked) { w.study.Bold(checked); }},
+     .handler = [](Workbench& w, bool checked) { w.study.document().Bold(checked); }},
     {.id = Italic,
      .name = "italicButton",
      .keys = "Ctrl+I",
      .group = Group::Text,
      .toolbar = {"italicButton", 455, "Italique", Look::Toggle, "format-text-italic", Group::Text},
-     .handler = [](Workbench& w, bool checked) { w.study.Ital(checked); }},
+     .handler = [](Workbench& w, bool checked) { w.study.document().Ital(checked); }},
     {.id = Underline,
      .name = "underlineButton",
      .keys = "Ctrl+U",
      .group = Group::Text,
      .toolbar = {"underlineButton", 480, "Souligné"_cp1252, Look::Toggle, "format-text-underline",
                  Group::Text},
-     .handler = [](Workbench& w, bool checked) { w.study.Under(checked); }},
+     .handler = [](Workbench& w, bool checked) { w.study.document().Under(checked); }},
     {.id = AlignLeft,
      .name = "alignLeftButton",
      .keys = "Ctrl+Shift+G",
      .group = Group::Text,
      .toolbar = {"alignLeftButton", 510, "Gauche", Look::Alignment, "format-justify-left", Group::Text},
-     .handler = [](Workbench& w, bool) { w.study.Justif(Qt::AlignLeft); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Justif(Qt::AlignLeft); }},
     {.id = Center,
      .name = "centerButton",
      .keys = "Ctrl+E",
      .group = Group::Text,
      .toolbar = {"centerButton", 535, "Centre", Look::Alignment, "format-justify-center", Group::Text},
-     .handler = [](Workbench& w, bool) { w.study.Justif(Qt::AlignHCenter); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Justif(Qt::AlignHCenter); }},
     {.id = AlignRight,
      .name = "alignRightButton",
      .keys = "Ctrl+Shift+D",
      .group = Group::Text,
      .toolbar = {"alignRightButton", 560, "Droite", Look::Alignment, "format-justify-right", Group::Text},
-     .handler = [](Workbench& w, bool) { w.study.Justif(Qt::AlignRight); }},
+     .handler = [](Workbench& w, bool) { w.study.document().Justif(Qt::AlignRight); }},
 };
 
 constexpr MenuRow menuRows[] = {

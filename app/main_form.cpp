@@ -24,10 +24,9 @@
 #include <set>
 
 #include "app/about_box.h"
-#include "app/help_key.h"
+#include "help/ui/help_key.h"
 #include "app/hint_text.h"
 #include "app/program_pictures.h"
-#include "app/study_window.h"
 #include "common/clock.h"
 #include "common/cp1252_literal.h"
 #include "common/data_paths.h"
@@ -35,6 +34,7 @@
 #include "files/study_file.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
+#include "study/ui/study_window.h"
 #include "ui/guarded.h"
 #include "ui/interaction.h"
 #include "ui/print_job.h"
@@ -207,11 +207,12 @@ void TMainForm::SetStyles(const SelectionStyles& styles) {
 }
 
 void TMainForm::applyFontName() {
-  if (!SettingStyles) runGuarded(this, [this] { parts->study.Police(fontNameBox->currentText()); });
+  if (!SettingStyles)
+    runGuarded(this, [this] { parts->study.document().Police(fontNameBox->currentText()); });
 }
 
 void TMainForm::applyFontSize() {
-  if (!SettingStyles) runGuarded(this, [this] { parts->study.Taille(fontSizeBox->value()); });
+  if (!SettingStyles) runGuarded(this, [this] { parts->study.document().Taille(fontSizeBox->value()); });
 }
 
 QPrinter& TMainForm::currentPrinter() {
@@ -220,7 +221,7 @@ QPrinter& TMainForm::currentPrinter() {
 }
 
 void TMainForm::OpenItemClick() {
-  if (!parts->study.documentMayGo()) return;
+  if (!parts->study.document().documentMayGo()) return;
   const std::optional<FileChoice> choice = chooseFileToOpen(this, toQString(OpenFilter));
   if (choice) OpenFile(choice->path);
 }
@@ -229,7 +230,7 @@ void TMainForm::OpenFile(const QString& path) {
   const FileToOpen target = fileToOpen(nativePath(path));
   const QString name = QFile::decodeName(QByteArray::fromStdString(target.path));
   if (target.richText) {
-    parts->study.Ouvrirrtf(name);
+    parts->study.document().openFile(name);
     Validtxt();
   } else {
     parts->study.Ouvrir(name);
@@ -242,7 +243,7 @@ void TMainForm::printCopies() {
   if (!copies || *copies <= 0) return;
   // Each copy is a job of its own: the printer must not multiply them again.
   target.setCopyCount(1);
-  for (int copy = 0; copy < *copies; ++copy) parts->study.Imprimer();
+  for (int copy = 0; copy < *copies; ++copy) parts->study.document().Imprimer();
 }
 
 void TMainForm::Valide() { setGroupEnabled(Group::Subject, true); }
@@ -273,7 +274,7 @@ void TMainForm::FormShow() {
 // Quitting, from the menu or from the window's frame, first offers to save the document.
 void TMainForm::closeEvent(QCloseEvent* event) {
   bool leave = false;
-  runGuarded(this, [this, &leave] { leave = parts->study.documentMayGo(); });
+  runGuarded(this, [this, &leave] { leave = parts->study.document().documentMayGo(); });
   if (!leave) {
     event->ignore();
     return;

@@ -10,6 +10,7 @@
 
 #include "app/commands.h"
 #include "app/workbench.h"
+#include "study/ui/selection_styles.h"
 
 class QAbstractButton;
 class QAction;
@@ -25,19 +26,6 @@ class QTimer;
 namespace tessaro {
 
 class TTessaro;
-
-// The attributes of the editor's selection that the toolbar shows.
-struct SelectionStyles {
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool bullets = false;
-  bool alignLeft = true;
-  bool alignRight = false;
-  bool alignCenter = false;
-  int size = 10;
-  QString fontName;
-};
 
 class TMainForm : public QMainWindow {
   Q_OBJECT

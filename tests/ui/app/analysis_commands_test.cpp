@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 #include "app_fixture.h"
 #include "common/cp1252_literal.h"
 #include "engine/ui/entente_dialog.h"

@@ -6,7 +6,7 @@
 
 #include "app/main_form.h"
 #include "app/commands.h"
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 #include "app_fixture.h"
 
 namespace tessaro::testing {

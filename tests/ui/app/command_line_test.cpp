@@ -10,7 +10,7 @@
 #include "app/app_windows.h"
 #include "app/main_form.h"
 #include "app/start_up.h"
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 #include "app_fixture.h"
 #include "ui/qt_text.h"
 

@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <ostream>
 
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 #include "app_fixture.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -14,7 +14,7 @@
 
 #include "app/about_box.h"
 #include "app/main_form.h"
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 #include "app_fixture.h"
 #include "common/cp1252_literal.h"
 #include "help/ui/help_viewer.h"

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "app/main_form.h"
-#include "app/ruler_geometry.h"
+#include "study/ui/ruler_geometry.h"
 #include "editor_fixture.h"
 
 namespace tessaro::testing {

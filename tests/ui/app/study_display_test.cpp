@@ -3,7 +3,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 #include "app_fixture.h"
 #include "ui/qt_text.h"
 

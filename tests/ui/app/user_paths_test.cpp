@@ -25,7 +25,7 @@
 
 #include "app/commands.h"
 #include "app/main_form.h"
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 #include "app_fixture.h"
 #include "engine/ui/result_dialog.h"
 #include "help/ui/help_viewer.h"
