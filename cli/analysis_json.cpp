@@ -222,11 +222,9 @@ void appendAnalysisJson(const CliSubject& input, FirstNameDictionary* firstNameD
   writeAnalyses(json, input, firstNameDictionary);
 }
 
-void appendErrorJson(std::string_view cp1252Message, std::string& out) {
-  JsonWriter json(out);
-  json.beginObject();
-  member(json, "error", cp1252Message);
-  json.endObject();
+void appendErrorJson(const TessaroError& error, std::string& out) {
+  // The message in its exact UTF-8, which may name a character Windows-1252 cannot hold.
+  out += nlohmann::ordered_json{{"error", error.utf8Message()}}.dump();
 }
 
 nlohmann::ordered_json analysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary) {

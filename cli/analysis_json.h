@@ -8,7 +8,8 @@
 
 namespace tessaro {
 class FirstNameDictionary;
-}
+class TessaroError;
+}  // namespace tessaro
 
 namespace tessaro::cli {
 
@@ -17,7 +18,7 @@ namespace tessaro::cli {
 void appendAnalysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary, std::string& out);
 
 // Appends an object holding only an error, for a line that cannot be analysed at all.
-void appendErrorJson(std::string_view cp1252Message, std::string& out);
+void appendErrorJson(const TessaroError& error, std::string& out);
 
 // The same object as a JSON value.
 nlohmann::ordered_json analysisJson(const CliSubject& input, FirstNameDictionary* firstNameDictionary);

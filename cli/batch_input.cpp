@@ -20,6 +20,7 @@ bool BatchInput::fill() {
   if (ended) return false;
   buffer.resize(size_t{1} << 16);
   position = 0;
+  beforeReading();
   while (true) {
     const ssize_t n = ::read(descriptor, buffer.data(), buffer.size());
     if (n > 0) {
@@ -42,6 +43,15 @@ bool BatchInput::fill() {
 }
 
 std::optional<BatchLine> BatchInput::next() {
+  std::optional<BatchLine> line = nextWithMark();
+  // Editors that save UTF-8 with a mark would otherwise make it part of the first name.
+  constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+  if (firstLine && line && line->bytes.starts_with(ByteOrderMark)) line->bytes.erase(0, ByteOrderMark.size());
+  firstLine = false;
+  return line;
+}
+
+std::optional<BatchLine> BatchInput::nextWithMark() {
   BatchLine line;
   bool started = false;
   while (position < buffer.size() || fill()) {

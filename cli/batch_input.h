@@ -1,6 +1,7 @@
 // The lines of batch input, read from a descriptor with a cap on each line.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,18 +18,24 @@ struct BatchLine {
 
 class BatchInput {
  public:
-  explicit BatchInput(int descriptor) : descriptor(descriptor) {}
+  // beforeReading runs before each read of the descriptor, which may wait for more input.
+  BatchInput(int descriptor, std::function<void()> beforeReading)
+      : descriptor(descriptor), beforeReading(std::move(beforeReading)) {}
 
-  // The next line: CR LF, LF or a lone CR ends one, and a last line needs no end. Empty at the
-  // end of the input. Throws FileError "Ne peut lire l'entrée standard" with the reason when the
-  // input cannot be read.
+  // The next line: CR LF, LF or a lone CR ends one, and a last line needs no end; a UTF-8
+  // byte-order mark that starts the input is not part of the first line. Empty at the end of the
+  // input. Throws FileError "Ne peut lire l'entrée standard" with the reason when the input cannot
+  // be read.
   std::optional<BatchLine> next();
 
  private:
+  std::optional<BatchLine> nextWithMark();
   // Reads more input into the buffer; false at its end.
   bool fill();
 
   int descriptor;
+  std::function<void()> beforeReading;
+  bool firstLine = true;
   std::string buffer;
   size_t position = 0;
   bool ended = false;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "cli/analysis_json.h"
 #include "cli/batch_input.h"
 #include "cli/document_output.h"
+#include "cli/french_usage.h"
 #include "cli/standard_output.h"
 #include "cli/subject_input.h"
 #include "common/cp1252.h"
@@ -89,15 +91,14 @@ void writeOutput(const std::string& path, const std::string& bytes) {
   }
 }
 
-int runAnalyse(const Options& o) {
+int runAnalyse(const Options& o, const CliSubject& input) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
-  writeStandardOutput(analysisJson(readSubject(o), pointerTo(dictionary)).dump(2) + '\n');
+  writeStandardOutput(analysisJson(input, pointerTo(dictionary)).dump(2) + '\n');
   return 0;
 }
 
-int runPortrait(const Options& o) {
+int runPortrait(const Options& o, const StudySubject& subject) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
-  const StudySubject subject = readSubject(o).subject;
   const Portrait portrait = buildPortrait(subject, o.includeFirstName, pointerTo(dictionary));
   if (portrait.error) throw ConversionError(*portrait.error);
   if (o.format == "pdf") {
@@ -115,40 +116,37 @@ void appendBatchResult(const BatchLine& line, FirstNameDictionary* dictionary, s
   const size_t start = out.size();
   try {
     if (line.tooLong) {
-      appendErrorJson("Ligne de plus de " + std::to_string(MaxBatchLineBytes) + " octets", out);
+      appendErrorJson(TessaroError("Ligne de plus de " + std::to_string(MaxBatchLineBytes) + " octets"), out);
     } else {
       appendAnalysisJson(subjectFromBatchLine(line.bytes), dictionary, out);
     }
+  } catch (const UserMessage& refusal) {
+    out.resize(start);
+    appendErrorJson(refusal, out);
   } catch (const std::bad_alloc&) {
     out.resize(start);
-    appendErrorJson("Mémoire insuffisante pour cette ligne"_cp1252, out);
+    appendErrorJson(TessaroError("Mémoire insuffisante pour cette ligne"_cp1252), out);
   }
   out += '\n';
 }
 
 int runBatch(const Options& o) {
   std::optional<FirstNameDictionary> dictionary = loadDictionary(o);
-  BatchInput input(STDIN_FILENO);
-  // Results are gathered and written in large blocks.
-  constexpr size_t BlockSize = 1 << 16;
   std::string block;
-  // When the input fails, what was finished before is written, then the failure reported.
-  const auto nextLine = [&] {
-    try {
-      return input.next();
-    } catch (const FileError&) {
-      writeStandardOutput(block);
-      throw;
-    }
+  // The results finished are written before the input is waited on, so that a reader sees each
+  // result as soon as its line is in, and a failing input loses none of them; a large input is
+  // written in blocks.
+  constexpr size_t BlockSize = 1 << 16;
+  const auto writeBlock = [&block] {
+    writeStandardOutput(block);
+    block.clear();
   };
-  while (const std::optional<BatchLine> line = nextLine()) {
+  BatchInput input(STDIN_FILENO, writeBlock);
+  while (const std::optional<BatchLine> line = input.next()) {
     appendBatchResult(*line, pointerTo(dictionary), block);
-    if (block.size() >= BlockSize) {
-      writeStandardOutput(block);
-      block.clear();
-    }
+    if (block.size() >= BlockSize) writeBlock();
   }
-  writeStandardOutput(block);
+  writeBlock();
   return 0;
 }
 
@@ -158,7 +156,11 @@ std::string batchInputFormat() {
          "Champs séparés par des tabulations : prénom, nom, date de naissance, date de l'étude,\n"
          "adresse, code postal et ville, société, prénom et nom de la seconde personne ;\n"
          "les champs absents sont vides.\n"
-         "Une ligne en UTF-8 valide est lue en UTF-8, toute autre en Windows-1252.\n"
+         "Une ligne en UTF-8 valide est lue en UTF-8, toute autre en Windows-1252 ; une marque\n"
+         "d'ordre des octets (BOM) en tête de la première ligne est ignorée.\n"
+         "Les noms, l'adresse, la ville et la société sont mis en majuscules (a-z) et sans blancs\n"
+         "autour, comme dans « Nouveau thème » ; un caractère que Windows-1252 ne peut pas\n"
+         "enregistrer donne {\"error\": ...}.\n"
          "Une ligne de plus de " +
          std::to_string(MaxBatchLineBytes) +
          " octets donne {\"error\": ...} et la suite est lue.\n"
@@ -185,6 +187,10 @@ int writeHelp(const CLI::App& app, const CLI::ParseError& request) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // A reader that has gone and a file-size limit are failures to report in French, as every other
+  // failed write is, rather than signals that end the program without a word.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
   CLI::App app{"Orv Tessaro en ligne de commande : analyses numérologiques d'un sujet.", "tessaro-cli"};
   app.require_subcommand(1);
   Options o;
@@ -214,11 +220,13 @@ int main(int argc, char* argv[]) {
   convert->add_option("INPUT", convertInput, "Fichier à lire")->required();
   convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
 
+  useFrenchUsage(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == 0) return writeHelp(app, error);
-    std::cerr << "tessaro-cli: " << error.what() << "\n" << app.help("", CLI::AppFormatMode::Normal);
+    std::cerr << "tessaro-cli: " << frenchParseError(app, error) << "\n"
+              << app.help("", CLI::AppFormatMode::Normal);
     return BadUsage;
   }
   if (!o.studyFile.empty() && hasSubjectOptions(o.subject)) {
@@ -231,8 +239,17 @@ int main(int argc, char* argv[]) {
   }
 
   try {
-    if (analyse->parsed()) return runAnalyse(o);
-    if (portrait->parsed()) return runPortrait(o);
+    if (analyse->parsed() || portrait->parsed()) {
+      std::optional<CliSubject> input;
+      try {
+        input = readSubject(o);
+      } catch (const UserMessage& refusal) {
+        // Typed text that a study could not hold is bad usage, like a bad option.
+        std::cerr << refusal.utf8Message() << '\n';
+        return BadUsage;
+      }
+      return analyse->parsed() ? runAnalyse(o, *input) : runPortrait(o, input->subject);
+    }
     if (convert->parsed()) {
       convertDocumentFile(convertInput, o.output);
       return 0;

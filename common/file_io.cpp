@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
@@ -61,22 +62,25 @@ class SignalsHeld {
 // They are held in the saving thread only: a program with other threads that leave them open may
 // still die there.
 constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-constexpr int BrokenPipeSignal[] = {SIGPIPE};
+// A FIFO whose reader has gone, and a write past the file-size limit, send a signal that would end
+// the program (the whole workbench) where the write's error is enough to report the failure.
+constexpr int WriteFailureSignals[] = {SIGPIPE, SIGXFSZ};
 
-// A FIFO whose reader has gone answers EPIPE and sends SIGPIPE, which would end the program: the
-// signal is taken back, so the failure is reported instead.
-int writeAllWithoutSigpipe(int fd, std::string_view bytes) {
-  sigset_t pipeOnly;
-  sigemptyset(&pipeOnly);
-  sigaddset(&pipeOnly, SIGPIPE);
+// writeAll with the write-failure signals taken back, so that the failure is reported instead.
+int writeAllQuietly(int fd, std::string_view bytes) {
   sigset_t pending;
   sigpending(&pending);
-  const bool alreadyPending = sigismember(&pending, SIGPIPE) == 1;
-  const SignalsHeld held(BrokenPipeSignal);
+  sigset_t raisedHere;
+  sigemptyset(&raisedHere);
+  for (int s : WriteFailureSignals) {
+    if (sigismember(&pending, s) != 1) sigaddset(&raisedHere, s);
+  }
+  const SignalsHeld held(WriteFailureSignals);
   const int error = writeAll(fd, bytes);
-  if (error == EPIPE && !alreadyPending) {
+  if (error == EPIPE || error == EFBIG) {
     const timespec noWait{};
-    sigtimedwait(&pipeOnly, nullptr, &noWait);
+    while (sigtimedwait(&raisedHere, nullptr, &noWait) > 0) {
+    }
   }
   return error;
 }
@@ -104,41 +108,108 @@ std::optional<Text> refusalToWrite(const std::string& path, const struct stat& i
   return std::nullopt;
 }
 
-void writeIntoDevice(const std::string& path, const std::string& device, std::string_view bytes) {
+// Opened by the name given, so that /dev/stdout and /dev/fd/N reach the pipe they stand for.
+void writeIntoDevice(const std::string& path, std::string_view bytes) {
   // Without waiting for a reader of a FIFO; the writes themselves wait as usual.
-  Descriptor fd(::open(device.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (fd.get() < 0) throwCannotCreate(path, systemErrorReason(errno));
   int error = ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK) == 0 ? 0 : errno;
-  if (error == 0) error = writeAllWithoutSigpipe(fd.get(), bytes);
+  if (error == 0) error = writeAllQuietly(fd.get(), bytes);
   if (error == 0) error = fd.close();
   if (error != 0) throwCannotCreate(path, systemErrorReason(error));
 }
 
-// Rewrites a file in place, for a file known by other hard links too. The room is claimed first,
-// so that a full disk is found before a byte changes.
-void rewriteInPlace(const std::string& path, const std::string& file, std::string_view bytes) {
-  const SignalsHeld held(EndingSignals);
-  Descriptor fd(::open(file.c_str(), O_WRONLY | O_CLOEXEC));
-  if (fd.get() < 0) throwCannotCreate(path, systemErrorReason(errno));
-  int error = 0;
-  if (!bytes.empty() &&
-      ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+// A file of the folder that no name reaches, gone with its descriptor.
+int unnamedFileIn(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+  if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR)) return fd;
+  // Where the file system has no unnamed files, a named one loses its name at once.
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    const std::string name =
+        (folder / (".tessaro-" + std::to_string(::getpid()) + "-" + std::to_string(attempt))).string();
+    const int named = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (named >= 0) {
+      ::unlink(name.c_str());
+      return named;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Copies the whole content of one descriptor over another's, from the start: 0 or the errno.
+int copyContent(int from, int to) {
+  if (::lseek(from, 0, SEEK_SET) < 0 || ::lseek(to, 0, SEEK_SET) < 0) return errno;
+  char buffer[65536];
+  off_t copied = 0;
+  while (true) {
+    const ssize_t n = ::read(from, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (const int error = writeAllQuietly(to, std::string_view(buffer, static_cast<size_t>(n)))) return error;
+    copied += n;
+  }
+  return ::ftruncate(to, copied) == 0 ? 0 : errno;
+}
+
+// Rewrites a file in place, for a file known by other hard links too, or one whose owner a new file
+// could not keep. Nothing of the file changes until the new content has been written whole into a
+// file of the same folder (a full disk, a file-size limit are met there) and the old content kept
+// in another; should the copy into the file still fail, the old content is put back.
+void rewriteInPlace(const std::string& path, const std::string& file, std::string_view bytes,
+                    const struct stat& previous) {
+  const fs::path folder = fs::path(file).parent_path().empty() ? fs::path(".") : fs::path(file).parent_path();
+  Descriptor target(::open(file.c_str(), O_RDWR | O_CLOEXEC));
+  if (target.get() < 0) throwCannotCreate(path, systemErrorReason(errno));
+  Descriptor fresh(unnamedFileIn(folder));
+  if (fresh.get() < 0) throwCannotCreate(path, systemErrorReason(errno));
+  int error = writeAllQuietly(fresh.get(), bytes);
+  Descriptor kept(error == 0 ? unnamedFileIn(folder) : -1);
+  if (error == 0 && kept.get() < 0) error = errno;
+  if (error == 0) error = copyContent(target.get(), kept.get());
+  // The room is claimed too, so that a full disk is found before a byte changes.
+  if (error == 0 && !bytes.empty() &&
+      ::fallocate(target.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
       errno != EOPNOTSUPP) {
     error = errno;
   }
-  if (error == 0) error = writeAll(fd.get(), bytes);
-  if (error == 0 && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) error = errno;
-  if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
-  if (error == 0) error = fd.close();
+  if (error != 0) throwCannotCreate(path, systemErrorReason(error));
+
+  const SignalsHeld held(EndingSignals);
+  error = copyContent(fresh.get(), target.get());
+  if (error == 0 && ::fsync(target.get()) != 0) error = errno;
+  if (error != 0) {
+    if (copyContent(kept.get(), target.get()) == 0) ::fsync(target.get());
+  } else if ((previous.st_mode & (S_ISUID | S_ISGID)) != 0) {
+    // The system drops these bits from a file written by another than the superuser.
+    ::fchmod(target.get(), previous.st_mode & 07777);
+  }
+  if (error == 0) error = target.close();
   if (error != 0) throwCannotCreate(path, systemErrorReason(error));
 }
 
-// Gives the new file the owner, group and mode of the one it replaces. Only the superuser may give
-// a file away, and only a member may give it a group: short of that, the new file keeps its own.
+bool isMemberOf(gid_t group) {
+  if (group == ::getegid()) return true;
+  gid_t groups[NGROUPS_MAX];
+  const int count = ::getgroups(NGROUPS_MAX, groups);
+  return std::find(groups, groups + std::max(count, 0), group) != groups + std::max(count, 0);
+}
+
+// A new file belongs to whoever writes it: only the superuser may give it away, and only to a group
+// it is a member of may anyone else.
+bool ownerWouldChange(const struct stat& previous) {
+  if (::geteuid() == 0) return false;
+  return previous.st_uid != ::geteuid() || !isMemberOf(previous.st_gid);
+}
+
+// Gives the new file the owner, group and mode of the one it replaces (where the owner could not be
+// kept, the file is rewritten in place instead).
 int keepOwnerAndMode(int fd, const struct stat& previous) {
-  if (::fchown(fd, previous.st_uid, previous.st_gid) != 0) {
-    [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), previous.st_gid);
-  }
+  if (::fchown(fd, previous.st_uid, previous.st_gid) != 0) return errno;
   return ::fchmod(fd, previous.st_mode & 07777) == 0 ? 0 : errno;
 }
 
@@ -148,7 +219,8 @@ std::string temporaryName(const fs::path& target, unsigned attempt) {
       .string();
 }
 
-// Gives the unnamed file a temporary name beside the target, then renames it over the target.
+// Gives the unnamed file a temporary name beside the target, then renames it over the target. The
+// name comes through /proc; without it, ENOENT.
 int linkAndRename(int fd, const fs::path& target) {
   const std::string self = "/proc/self/fd/" + std::to_string(fd);
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
@@ -165,9 +237,10 @@ int linkAndRename(int fd, const fs::path& target) {
   return EEXIST;
 }
 
-// Where the unnamed file cannot be made (some file systems have none), a named one is, and the
-// ending signals are held for the whole save.
+// Where the unnamed file cannot be made or named (some file systems have none, a system without
+// /proc cannot name one), a named one is, and the ending signals are held for the whole save.
 int writeThroughNamedFile(const fs::path& target, std::string_view bytes, const struct stat* previous) {
+  const SignalsHeld held(EndingSignals);
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const std::string name = temporaryName(target, attempt);
     Descriptor fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
@@ -175,7 +248,7 @@ int writeThroughNamedFile(const fs::path& target, std::string_view bytes, const 
       if (errno == EEXIST) continue;
       return errno;
     }
-    int error = writeAll(fd.get(), bytes);
+    int error = writeAllQuietly(fd.get(), bytes);
     if (error == 0 && previous != nullptr) error = keepOwnerAndMode(fd.get(), *previous);
     if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
     if (error == 0) error = fd.close();
@@ -193,18 +266,18 @@ void replaceAtomically(const std::string& path, const fs::path& target, std::str
   {
     Descriptor fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (fd.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
-      const SignalsHeld held(EndingSignals);
       error = writeThroughNamedFile(target, bytes, previous);
     } else if (fd.get() < 0) {
       error = errno;
     } else {
-      error = writeAll(fd.get(), bytes);
+      error = writeAllQuietly(fd.get(), bytes);
       if (error == 0 && previous != nullptr) error = keepOwnerAndMode(fd.get(), *previous);
       if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
       if (error == 0) {
         const SignalsHeld held(EndingSignals);
         error = linkAndRename(fd.get(), target);
       }
+      if (error == ENOENT) error = writeThroughNamedFile(target, bytes, previous);
     }
   }
   if (error != 0) throwCannotCreate(path, systemErrorReason(error));
@@ -259,9 +332,16 @@ std::string readWholeFile(const std::string& path, size_t maxBytes) {
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
+  // Whatever the name leads to that is not a file is written into as the system finds it: a link
+  // under /proc leads to a pipe no path names.
+  struct stat previous {};
+  if (::stat(path.c_str(), &previous) == 0 && !S_ISREG(previous.st_mode)) {
+    if (const std::optional<Text> refusal = refusalToWrite(path, previous)) throwCannotCreate(path, *refusal);
+    writeIntoDevice(path, bytes);
+    return;
+  }
   const fs::path target = followLinks(path);
   if (target.filename().empty()) throwCannotCreate(path, NotAFileReason);
-  struct stat previous {};
   if (::stat(target.c_str(), &previous) != 0) {
     if (errno != ENOENT) throwCannotCreate(path, systemErrorReason(errno));
     replaceAtomically(path, target, bytes, nullptr);
@@ -269,10 +349,8 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
   }
   if (const std::optional<Text> refusal = refusalToWrite(target.string(), previous))
     throwCannotCreate(path, *refusal);
-  if (!S_ISREG(previous.st_mode)) {
-    writeIntoDevice(path, target.string(), bytes);
-  } else if (previous.st_nlink > 1) {
-    rewriteInPlace(path, target.string(), bytes);
+  if (previous.st_nlink > 1 || ownerWouldChange(previous)) {
+    rewriteInPlace(path, target.string(), bytes, previous);
   } else {
     replaceAtomically(path, target, bytes, &previous);
   }

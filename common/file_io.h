@@ -39,11 +39,16 @@ Text missingFileReason(const std::string& path);
 //   folder that gets a name only to be renamed over the target, so that a failure or an
 //   interruption leaves the previous file whole and no temporary file behind;
 // - a symbolic link is followed: its target is replaced, the link stays;
-// - a file with other hard links is rewritten in place, so that all its names still share it;
-// - a device or a FIFO is written into;
+// - a file with other hard links is rewritten in place, so that all its names still share it, and
+//   so is a file whose owner or group a new file could not keep; the new content is first written
+//   whole into a file of the same folder and the old one kept in another, so that a failure leaves
+//   the old content (put back should the copy itself fail);
+// - a device or a FIFO is written into, /dev/stdout and /dev/fd/N too;
 // - a read-only file is refused, as a folder is;
-// - a replaced file keeps its owner, group and mode where the system allows; a new one gets 0666
-//   less the umask.
+// - a replaced file keeps its owner, group and mode, setuid, setgid and sticky bits included; a new
+//   one gets 0666 less the umask;
+// - a FIFO whose reader has gone, and a file-size limit, are failures reported, never SIGPIPE or
+//   SIGXFSZ ending the program.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Writes every byte to the descriptor, going on after interruptions and waiting on a

@@ -11,6 +11,20 @@ bool isHeader(const Text& line) { return !line.empty() && line[0] == '<'; }
 
 constexpr size_t MaxHeaderLength = 1024;
 
+// The header line whose name equals the name, else the first header holding it, both as `seen`
+// shows them; -1 for none.
+template <class Seen>
+int32_t findHeader(const std::vector<Text>& lines, std::string_view name, Seen seen) {
+  int32_t containing = -1;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const Text& line = lines[i];
+    if (!isHeader(line) || std::string_view(seen(line)).find(name) == std::string_view::npos) continue;
+    if (containing < 0) containing = static_cast<int32_t>(i);
+    if (seen(headerName(line)) == name) return static_cast<int32_t>(i);
+  }
+  return containing;
+}
+
 }  // namespace
 
 Text headerName(std::string_view headerLine) {
@@ -52,15 +66,10 @@ bool FirstNameDictionary::CherchePrenom(std::string_view name) {
     LitPrenom();
     return false;
   }
-  int32_t containing = -1;
-  int32_t exact = -1;
-  for (size_t i = 0; i < dictionaryLines.size() && exact < 0; ++i) {
-    const Text& line = dictionaryLines[i];
-    if (!isHeader(line) || line.find(name) == Text::npos) continue;
-    if (containing < 0) containing = static_cast<int32_t>(i);
-    if (headerName(line) == name) exact = static_cast<int32_t>(i);
-  }
-  const int32_t found = exact >= 0 ? exact : containing;
+  int32_t found = findHeader(dictionaryLines, name, [](std::string_view text) { return text; });
+  // A name typed with its accents ("HéLèNE") is found as the browser's search field finds it, where
+  // the dictionary writes it without them; a name found as typed keeps the record it always had.
+  if (found < 0) found = findHeader(dictionaryLines, foldedName(name), foldedName);
   if (found >= 0) currentRecordIndex = found;
   LitPrenom();
   return found >= 0;

@@ -31,8 +31,9 @@ class FirstNameDictionary {
   void LitPrenom();
 
   // Selects the record whose name equals the given name, else the first header that contains it;
-  // keeps the selection when there is none (or the name is empty), then reads the record.
-  // Returns whether a record was found.
+  // when neither is found, the same two steps again with case and accents folded on both sides
+  // (foldedName). Keeps the selection when there is none (or the name is empty), then reads the
+  // record. Returns whether a record was found.
   bool CherchePrenom(std::string_view name);
 
   const Text& GetPrenom() const { return currentReading; }

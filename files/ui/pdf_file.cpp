@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <cmath>
+#include <memory>
+#include <new>
 
 #include "common/errors.h"
 #include "common/file_io.h"
@@ -19,16 +21,25 @@ void writePdfFile(const std::string& path, const QString& title,
   // it is reported like any other.
   QBuffer bytes;
   bytes.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&bytes);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Orv Tessaro"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&writer)) throwCannotCreate(path);
-    draw(writer, painter);
-    painter.end();
+  auto writer = std::make_unique<QPdfWriter>(&bytes);
+  auto painter = std::make_unique<QPainter>();
+  try {
+    writer->setTitle(title);
+    writer->setCreator(QStringLiteral("Orv Tessaro"));
+    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    if (!painter->begin(writer.get())) throwCannotCreate(path);
+    draw(*writer, *painter);
+    painter->end();
+  } catch (const std::bad_alloc&) {
+    // A painter still drawing ends in its destructor by writing the page, which needs the memory
+    // there is not, and a throw from a destructor ends the program: the painter and its writer are
+    // left as they are, never destroyed.
+    painter.release();
+    writer.release();
+    throwCannotCreate(path, OutOfMemoryReason);
   }
+  painter.reset();
+  writer.reset();
   writeFileAtomically(path, std::string_view(bytes.data().constData(), size_t(bytes.data().size())));
 }
 

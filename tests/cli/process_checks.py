@@ -6,15 +6,22 @@ Usage: process_checks.py PATH/TO/tessaro-cli
 import json
 import os
 import resource
+import select
+import socket
 import stat
 import subprocess
 import sys
 import tempfile
+import threading
+import time
 
 import reference_numbers as R
 from batch_against_reference import compare
 
 CLI = sys.argv[1] if __name__ == "__main__" else None
+# A build without the Qt layer refuses the PDF portrait, saying so.
+WITH_PDF = os.environ.get("TESSARO_CLI_PDF", "1") == "1"
+NO_PDF = "Cette version de tessaro-cli ne sait pas écrire de PDF\n"
 NOT_AN_INTEGER = "'' n'est pas une valeur entière correcte\n"
 
 failures = []
@@ -51,10 +58,11 @@ def check_exit_codes(folder):
     # (arguments, exit code, text standard error must hold, or whole standard error when exact)
     cases = [
         (["--help"], 0, "", False),
-        ([], 2, "Usage", False),
-        (["analyse", "--bogus"], 2, "Usage", False),
-        (["batch", "extra"], 2, "Usage", False),
-        (["frobnicate"], 2, "Usage", False),
+        ([], 2, "tessaro-cli: indiquer une commande : analyse, portrait, ", False),
+        (["analyse", "--bogus"], 2, "tessaro-cli: argument inattendu : --bogus\n", False),
+        (["batch", "extra"], 2, "tessaro-cli: argument inattendu : extra\n", False),
+        (["frobnicate"], 2, "Utilisation : tessaro-cli", False),
+        (["portrait", "--format", "docx"], 2, "tessaro-cli: --format : valeur refusée\n", False),
         (["portrait", "--format", "pdf"] + named, 2, "tessaro-cli: un PDF s'écrit dans un fichier", False),
         (["analyse", study, "--first", "X"], 2, "tessaro-cli: ", False),
         (["analyse", missing], 1, f"Ne peut ouvrir le fichier {missing}\ndossier introuvable\n", True),
@@ -68,7 +76,7 @@ def check_exit_codes(folder):
         (["batch"], 0, "", True),
         (["analyse", study], 0, "", True),
         (["portrait"] + named, 0, "", True),
-        (["portrait", "--format", "pdf", "-o", pdf] + named, 0, "", True),
+        (["portrait", "--format", "pdf", "-o", pdf] + named, *((0, "") if WITH_PDF else (1, NO_PDF)), True),
     ]
     for args, code, error, exact in cases:
         got_code, _, got_error = run(args)
@@ -76,8 +84,15 @@ def check_exit_codes(folder):
         check(f"standard error of {args}", got_error == error if exact else error in got_error, repr(got_error))
 
     # The PDF is made without a display, and holds the portrait and its footer.
-    pages = subprocess.run(["pdftotext", pdf, "-"], stdout=subprocess.PIPE).stdout.decode()
-    check("PDF portrait", pages.startswith("Analyse effectuée le 08/12/2026\nGraphique de JEAN DUPONT\n") and "JEAN DUPONT page 1 / " in " ".join(pages.split()), pages[:200])
+    pages = subprocess.run(["pdftotext", pdf, "-"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout.decode()
+    check("PDF portrait", not WITH_PDF or pages.startswith("Analyse effectuée le 08/12/2026\nGraphique de JEAN DUPONT\n") and "JEAN DUPONT page 1 / " in " ".join(pages.split()), pages[:200])
+
+    # Usage, help and refusals speak French only.
+    english = ("Usage", "Options:", "Print this", "not expected", "required", "SUBCOMMAND", " TEXT ")
+    for args in ([], ["--help"], ["analyse", "--bogus"], ["analyse", "--help"]):
+        _, out, err = run(args)
+        said = out.decode() + err
+        check(f"French only in {args}", not any(word in said for word in english), said)
 
     _, out, _ = run(["--help"])
     check("help lists the commands", all(c in out for c in (b"analyse", b"portrait", b"batch")), out)
@@ -149,6 +164,67 @@ def capped_memory():
     resource.setrlimit(resource.RLIMIT_AS, (MEMORY_CAP, MEMORY_CAP))
 
 
+def capped_file_size():
+    resource.setrlimit(resource.RLIMIT_FSIZE, (2048, 2048))
+
+
+REFUSED_L = "« Ł » ne peut pas être enregistré dans une étude : tapez une autre lettre."
+
+
+def batch_line_of(size, end=b"\n"):
+    """A good subject whose ignored tenth field makes the line exactly size bytes long."""
+    start = b"JEAN\tDUPONT\t19/04/1950\t08/12/2026\t\t\t\t\t\t"
+    return start + b"x" * (size - len(start)) + end
+
+
+class InBackground:
+    """A thread that does one side of a conversation with the process while it runs, from start()."""
+
+    def __init__(self, work):
+        self.result = None
+        self.thread = threading.Thread(target=lambda: setattr(self, "result", work()), daemon=True)
+
+    def start(self):
+        self.thread.start()
+
+    def outcome(self):
+        self.thread.join(60)
+        return self.result
+
+
+def slow_reader(fd):
+    """Reads the whole output, taking its time, as a busy consumer would."""
+    def work():
+        got = b""
+        while True:
+            select.select([fd], [], [], 60)
+            chunk = os.read(fd, 4096)
+            if not chunk:
+                return got
+            got += chunk
+            time.sleep(0.002)
+    return InBackground(work)
+
+
+def leaving_reader(fd):
+    """Reads nothing, and leaves once the writing has begun."""
+    def work():
+        select.select([fd], [], [], 60)
+        os.close(fd)
+        return True
+    return InBackground(work)
+
+
+def answered_before_input_ends(write_end, read_end):
+    """Gives one line and waits for its result while the input stays open; True when it came."""
+    def work():
+        os.write(write_end, GOOD_LINE)
+        ready, _, _ = select.select([read_end], [], [], 20)
+        os.close(write_end)
+        return bool(ready) and os.read(read_end, 1 << 16).startswith(b'{"subject"')
+    return InBackground(work)
+
+
 def read(path):
     with open(path, "rb") as f:
         return f.read()
@@ -186,6 +262,31 @@ def check_files_and_streams(folder):
         os.chown(p("kept"), 1234, 1234)
         os.mknod(p("null"), 0o666 | stat.S_IFCHR, os.makedev(1, 3))
     fifo_reader = os.open(p("fifo"), os.O_RDONLY | os.O_NONBLOCK)
+    analysed = json.loads(run(["analyse"] + NAMED)[1])
+    study_head = b"JEAN\r\nDUPONT\r\n19/04/1950\r\n08/12/2026\r\n\r\n\r\n\r\n"
+    write(p("64k.tsr"), study_head + b"x" * (65536 - len(study_head)))
+    write(p("64k+1.tsr"), study_head + b"x" * (65537 - len(study_head)))
+    # A CR that ends the first 64 KiB read, the LF of its line end starting the next one.
+    write(p("straddle"), batch_line_of(65536, b"") [:-1] + b"\r\n" + GOOD_LINE)
+    straddle = open(p("straddle"), "rb")
+    write(p("medium.txt"), b"Une ligne de texte assez ordinaire.\n" * 30000)
+    os.mkfifo(p("lonely"))
+    lonely_reader = os.open(p("lonely"), os.O_RDONLY | os.O_NONBLOCK)
+    write(p("limited"), b"old")
+    limited_out = open(p("limited output"), "wb")
+    os.link(p("limited"), p("limited too"))
+    # Lines queued, then the other end closed with input of its own unread: a read error follows them.
+    failing_input, peer = socket.socketpair()
+    peer.sendall(GOOD_LINE * 3)
+    failing_input.sendall(b"unread")
+    peer.close()
+    slow_out, nonblocking_out = os.pipe()
+    os.set_blocking(nonblocking_out, False)
+    slow = slow_reader(slow_out)
+    leaving = leaving_reader(lonely_reader)
+    talk_in, talk_in_write = os.pipe()
+    talk_out_read, talk_out = os.pipe()
+    talk = answered_before_input_ends(talk_in_write, talk_out_read)
 
     def lines_out(out):
         return [json.loads(line) for line in out.split(b"\n")[:-1]]
@@ -202,7 +303,7 @@ def check_files_and_streams(folder):
         ("batch input that cannot be read", ["batch"], {"stdin": folder_fd}, 1,
          "Ne peut lire l'entrée standard\nce n'est pas un fichier\n", None),
         ("batch line ends and a Windows-1252 line", ["batch"], {"stdin": b"A\tB\r\nC\tD\rNo\xebl\tE\nF\tG"}, 0, "",
-         lambda out: [o["subject"]["first_name"] for o in lines_out(out)] == ["A", "C", "Noël", "F"]),
+         lambda out: [o["subject"]["first_name"] for o in lines_out(out)] == ["A", "C", "NOëL", "F"]),
         ("study from a FIFO", ["analyse", p("fifo")], {}, 1, cannot_open(p("fifo"), NOT_A_FILE), None),
         ("document from a FIFO", ["convert", p("fifo"), "-o", p("c.rtf")], {}, 1,
          cannot_open(p("fifo"), NOT_A_FILE), None),
@@ -226,9 +327,59 @@ def check_files_and_streams(folder):
         ("-o of a new file under umask 077", ["portrait", "-o", p("new")] + NAMED,
          {"preexec_fn": lambda: os.umask(0o077)}, 0, "", lambda _: stat.S_IMODE(os.stat(p("new")).st_mode) == 0o600),
     ]
+    cases += [
+        ("batch takes names as analyse does", ["batch"],
+         {"stdin": b"jean\tdupont\t19/04/1950\t08/12/2026\n" + GOOD_LINE}, 0, "",
+         lambda out: lines_out(out) == [analysed, analysed]),
+        ("a byte-order mark on the first batch line", ["batch"], {"stdin": b"\xef\xbb\xbf" + GOOD_LINE}, 0, "",
+         lambda out: lines_out(out) == [analysed]),
+        ("analyse of a name a study cannot hold", ["analyse", "--first", "Łukasz", "--last", "nowak"], {}, 2,
+         REFUSED_L + "\n", None),
+        ("portrait of a company a study cannot hold", ["portrait", "--company", "Łódź SA"] + NAMED, {}, 2,
+         REFUSED_L + "\n", None),
+        ("batch line a study cannot hold", ["batch"], {"stdin": b"\xc5\x81ukasz\tnowak\n" + GOOD_LINE}, 0, "",
+         lambda out: lines_out(out) == [{"error": REFUSED_L}, analysed]),
+        ("study of 65,536 bytes", ["analyse", p("64k.tsr")], {}, 0, "", lambda out: json.loads(out) == analysed),
+        ("study of 65,537 bytes", ["analyse", p("64k+1.tsr")], {}, 1,
+         cannot_open(p("64k+1.tsr"), "fichier trop volumineux"), None),
+        ("study that is a folder", ["analyse", folder], {}, 1, cannot_open(folder, NOT_A_FILE), None),
+        ("batch lines of 65,536 and 65,537 bytes", ["batch"],
+         {"stdin": batch_line_of(65536) + batch_line_of(65537)}, 0, "",
+         lambda out: [o.get("error") for o in lines_out(out)] == [None, "Ligne de plus de 65536 octets"]),
+        ("CR LF across two reads of the input", ["batch"], {"stdin": straddle}, 0, "",
+         lambda out: len(lines_out(out)) == 2),
+        ("results before a read error of the input", ["batch"], {"stdin": failing_input.fileno()}, 1,
+         "Ne peut lire l'entrée standard\nerreur du système ECONNRESET\n", lambda out: lines_out(out) == [analysed] * 3),
+        ("batch output written as it goes", ["batch"],
+         {"stdin": talk_in, "stdout": talk_out, "meanwhile": talk.start}, 0, "", lambda _: talk.outcome()),
+        ("batch output to a slow reader of a non-blocking pipe", ["batch"],
+         {"stdin": GOOD_LINE * 2000, "stdout": nonblocking_out, "meanwhile": slow.start}, 0, "",
+         lambda _: os.close(nonblocking_out) or lines_out(slow.outcome()) == [analysed] * 2000),
+        ("batch output to a reader gone, SIGPIPE as it was", ["batch"],
+         {"stdin": GOOD_LINE * 100000, "stdout": gone}, 1,
+         CANNOT_WRITE_OUTPUT + "plus personne ne lit à l'autre bout\n", None),
+        ("batch output to a file over the file-size limit", ["batch"],
+         {"stdin": GOOD_LINE * 100, "stdout": limited_out, "preexec_fn": capped_file_size}, 1,
+         CANNOT_WRITE_OUTPUT + "fichier trop volumineux\n", None),
+        ("help to a full disk", ["--help"], {"stdout": full}, 1, CANNOT_WRITE_OUTPUT + "disque plein\n", None),
+        ("-o into a FIFO whose reader leaves", ["convert", p("medium.txt"), "-o", p("lonely")],
+         {"meanwhile": leaving.start}, 1,
+         cannot_create(p("lonely"), "plus personne ne lit à l'autre bout"), lambda _: leaving.outcome()),
+        ("-o /dev/stdout into a pipe", ["portrait", "-o", "/dev/stdout"] + NAMED, {}, 0, "",
+         lambda out: out == portrait),
+        ("-o /dev/fd/1 into a pipe", ["portrait", "-o", "/dev/fd/1"] + NAMED, {}, 0, "", lambda out: out == portrait),
+        ("-o over the file-size limit, SIGXFSZ as it was", ["portrait", "-o", p("limited")] + NAMED,
+         {"preexec_fn": capped_file_size}, 1, cannot_create(p("limited"), "fichier trop volumineux"),
+         lambda _: read(p("limited")) == read(p("limited too")) == b"old"),
+    ]
     if root:
         cases.append(("-o into a device", ["portrait", "-o", p("null")] + NAMED, {}, 0, "",
                       lambda _: stat.S_ISCHR(os.stat(p("null")).st_mode)))
+    if not sanitized and WITH_PDF:
+        cases.append(
+            ("PDF portrait under a memory cap", ["portrait", "--format", "pdf", "-o", p("poor.pdf")] + NAMED,
+             {"preexec_fn": lambda: resource.setrlimit(resource.RLIMIT_AS, (90 << 20, 90 << 20))}, 1,
+             cannot_create(p("poor.pdf"), "mémoire insuffisante"), lambda _: not os.path.exists(p("poor.pdf"))))
     if not sanitized:
         cases += [
             ("study from /dev/zero under a memory cap", ["analyse", "/dev/zero"], {"preexec_fn": capped_memory}, 1,
@@ -245,12 +396,18 @@ def check_files_and_streams(folder):
         ]
     try:
         for what, args, options, code, error, after in cases:
+            meanwhile = options.pop("meanwhile", None)
+            if meanwhile:
+                meanwhile()
             got_code, out, got_error = run(args, **options)
             check(what, (got_code, got_error) == (code, error), f"{got_code} {got_error!r}")
             check(f"{what}: outcome", after is None or after(out), out[:80] if out else "")
     finally:
-        for fd in (full, gone, folder_fd, fifo_reader):
+        for fd in (full, gone, folder_fd, fifo_reader, slow_out, talk_in, talk_out, talk_out_read):
             os.close(fd)
+        straddle.close()
+        limited_out.close()
+        failing_input.close()
 
 
 def main():

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "common/clock.h"
 #include "common/cp1252_literal.h"
 #include "common/integer.h"
@@ -34,6 +36,36 @@ TEST(Errors, MessagesQuoteTheOffendingTextWhole) {
       EXPECT_EQ(error.message(), c.message);
     }
   }
+}
+
+// Every reason a file error can give, from the system's number of it.
+TEST(Errors, SystemErrorsHaveTheirFrenchReasons) {
+  const struct {
+    int number;
+    std::string reason;
+  } cases[] = {
+      {EACCES, "permission refusée"_cp1252},
+      {EPERM, "permission refusée"_cp1252},
+      {ENOSPC, "disque plein"},
+      {EDQUOT, "disque plein"},
+      {ENOENT, "dossier introuvable"},
+      {ENOTDIR, "dossier introuvable"},
+      {EFBIG, "fichier trop volumineux"},
+      {EISDIR, "ce n'est pas un fichier"},
+      {ENOMEM, "mémoire insuffisante"_cp1252},
+      {EROFS, "disque en lecture seule"},
+      {EIO, "erreur d'entrée-sortie"_cp1252},
+      {EPIPE, "plus personne ne lit à l'autre bout"_cp1252},
+      {ENXIO, "personne ne lit à l'autre bout"_cp1252},
+      {ENAMETOOLONG, "nom trop long"},
+      {ELOOP, "trop de liens symboliques"},
+      {ETXTBSY, "fichier en cours d'utilisation"},
+      {EBUSY, "fichier en cours d'utilisation"},
+      {EMFILE, "trop de fichiers ouverts"},
+      {ENFILE, "trop de fichiers ouverts"},
+      {ECONNRESET, "erreur du système ECONNRESET"_cp1252},
+  };
+  for (const auto& c : cases) EXPECT_EQ(systemErrorReason(c.number), c.reason) << c.number;
 }
 
 // The system says "Operation not permitted"; the user reads why in French. Tried by a process

@@ -2,7 +2,9 @@
 #include "common/file_io.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -50,9 +52,9 @@ Text failureOf(const std::function<void()>& action) {
   }
 }
 
-// Runs the action in a child process, which exits with 0 when the action returns true; the
-// signal, when given, is sent a few milliseconds after the action began. The child's wait status.
-int inChild(const std::function<bool()>& action, int signal = 0) {
+// Runs the action in a child process, which exits with 0 when the action returns true; meanwhile,
+// when given, runs in this process once the action began. The child's wait status.
+int inChild(const std::function<bool()>& action, const std::function<void(pid_t)>& meanwhile = {}) {
   int started[2];
   if (::pipe(started) != 0) return -1;
   const pid_t child = ::fork();
@@ -66,10 +68,7 @@ int inChild(const std::function<bool()>& action, int signal = 0) {
   }
   ::close(started[1]);
   char mark;
-  if (::read(started[0], &mark, 1) == 1 && signal != 0) {
-    ::usleep(5000);
-    ::kill(child, signal);
-  }
+  if (::read(started[0], &mark, 1) == 1 && meanwhile) meanwhile(child);
   ::close(started[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
@@ -153,10 +152,34 @@ TEST_F(FileLayer, BoundsEveryInputReportsEveryFailureAndReplacesFilesCarefully) 
   if (root) {
     EXPECT_EQ(::chown(path("kept").c_str(), 1234, 1234), 0);
   }
+  put(path("long first name"), std::string(100, 'o'));
+  fs::create_hard_link(path("long first name"), path("long second name"));
+  put(path("single"), "old");
+  const ino_t singleInode = statusOf(path("single")).st_ino;
+  put(path("special bits"), "old", 07755);
+  put(path("limited"), "old");
+  fs::create_hard_link(path("limited"), path("limited too"));
+  ::mkfifo(path("lonely fifo").c_str(), 0644);
+  // A group member's replace: the folder open to all, the file to its group.
+  fs::permissions(dir, fs::perms::all);
+  put(path("shared"), "old", 0664);
+  if (root) {
+    EXPECT_EQ(::chown(path("shared").c_str(), 1234, 1234), 0);
+  }
   fs::create_directory(path("small"));
   smallDisk = mountSmallDisk(path("small"));
   put(path("small/full"), "old");
+  put(path("small/linked"), "old");
+  fs::create_hard_link(path("small/linked"), path("small/linked too"));
   put(path("saved"), "old");
+  const auto newFileUnder = [&](mode_t mask, const std::string& name) {
+    return [=, this, &bytes] {
+      const mode_t previous = ::umask(mask);
+      writeFileAtomically(path(name), bytes);
+      ::umask(previous);
+    };
+  };
+  const auto modeOf = [&](const std::string& name) { return statusOf(path(name)).st_mode & 07777; };
 
   struct Case {
     const char* what;
@@ -245,7 +268,102 @@ TEST_F(FileLayer, BoundsEveryInputReportsEveryFailureAndReplacesFilesCarefully) 
        cannotCreate(path("absent/x"), FolderNotFoundReason),
        {}},
       {"full disk", smallDisk, write(path("small/full")), cannotCreate(path("small/full"), DiskFullReason),
-       [&] { return readWholeFile(path("small/full")) == "old" && namesIn(path("small")).size() == 1; }},
+       [&] { return readWholeFile(path("small/full")) == "old" && namesIn(path("small")).size() == 3; }},
+      {"hard-linked file on a full disk", smallDisk, write(path("small/linked")),
+       cannotCreate(path("small/linked"), DiskFullReason),
+       [&] {
+         return readWholeFile(path("small/linked")) == "old" &&
+                readWholeFile(path("small/linked too")) == "old" && namesIn(path("small")).size() == 3;
+       }},
+      {"hard-linked file over the file-size limit, SIGXFSZ left as it is",
+       true,
+       [&] {
+         const int status = inChild([&] {
+           const rlimit cap{2048, 2048};
+           ::setrlimit(RLIMIT_FSIZE, &cap);
+           return failureOf(write(path("limited"))) == cannotCreate(path("limited"), FileTooLargeReason);
+         });
+         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+       },
+       {},
+       [&] {
+         return readWholeFile(path("limited")) == "old" && readWholeFile(path("limited too")) == "old";
+       }},
+      {"shorter content rewritten in place",
+       true,
+       [&] { writeFileAtomically(path("long first name"), "new"); },
+       {},
+       [&] { return readWholeFile(path("long second name")) == "new"; }},
+      {"file with one link replaced whole",
+       true,
+       write(path("single")),
+       {},
+       [&] {
+         return statusOf(path("single")).st_ino != singleInode && readWholeFile(path("single")) == bytes;
+       }},
+      {"setuid, setgid and sticky bits kept",
+       true,
+       write(path("special bits")),
+       {},
+       [&] { return modeOf("special bits") == 07755; }},
+      {"new file under umask 022",
+       true,
+       newFileUnder(022, "new 022"),
+       {},
+       [&] { return modeOf("new 022") == 0644; }},
+      {"new file under umask 0", true, newFileUnder(0, "new 0"), {}, [&] { return modeOf("new 0") == 0666; }},
+      {"FIFO whose reader leaves, SIGPIPE left as it is",
+       true,
+       [&] {
+         const int reader = ::open(path("lonely fifo").c_str(), O_RDONLY | O_NONBLOCK);
+         const int status = inChild(
+             [&] {
+               ::close(reader);
+               return failureOf([&] {
+                        writeFileAtomically(path("lonely fifo"), std::string(size_t{1} << 20, 'z'));
+                      }) == cannotCreate(path("lonely fifo"), "plus personne ne lit à l'autre bout"_cp1252);
+             },
+             [&](pid_t) {
+               // The reader leaves once the writing has begun.
+               pollfd data{reader, POLLIN, 0};
+               ::poll(&data, 1, 10000);
+               ::close(reader);
+             });
+         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+       },
+       {},
+       {}},
+      {"group member's replace keeps the owner",
+       root,
+       [&] {
+         const int status = inChild([&] {
+           const gid_t group = 1234;
+           if (::setgroups(1, &group) != 0 || ::setgid(group) != 0 || ::setuid(4321) != 0) return false;
+           writeFileAtomically(path("shared"), bytes);
+           return true;
+         });
+         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+       },
+       {},
+       [&] {
+         const struct stat s = statusOf(path("shared"));
+         return s.st_uid == 1234 && s.st_gid == 1234 && readWholeFile(path("shared")) == bytes;
+       }},
+      {"saved without /proc",
+       root,
+       [&] {
+         const int status = inChild([&] {
+           if (::unshare(CLONE_NEWNS) != 0 ||
+               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+               ::umount2("/proc", MNT_DETACH) != 0)
+             return false;
+           writeFileAtomically(path("without proc"), bytes);
+           return readWholeFile(path("without proc")) == bytes;
+         });
+         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+       },
+       {},
+       [&] { return namesIn(dir.string(), ".without").empty(); }},
       {"signal mid-save",
        true,
        [&] {
@@ -255,7 +373,10 @@ TEST_F(FileLayer, BoundsEveryInputReportsEveryFailureAndReplacesFilesCarefully) 
                writeFileAtomically(path("saved"), large);
                return true;
              },
-             SIGTERM);
+             [](pid_t child) {
+               ::usleep(5000);
+               ::kill(child, SIGTERM);
+             });
          EXPECT_TRUE(WIFSIGNALED(status)) << "the save ended before the signal";
          const std::string kept = readWholeFile(path("saved"), large.size());
          EXPECT_TRUE(kept == "old" || kept == large);

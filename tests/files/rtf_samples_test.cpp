@@ -13,7 +13,8 @@ using fixtures::paragraph;
 // Files written by LibreOffice Writer and pandoc from tests/files/data/rich-sample.*
 // (scripts/make-rtf-samples makes them again).
 std::string sample(const char* name) {
-  return (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
+  // Not __FILE__: a compiler cache may compile this file under a relative name.
+  return (std::filesystem::path(TESSARO_TEST_DATA_DIR).parent_path() / "files" / "data" / name).string();
 }
 
 TEST(RtfSamples, LibreOfficeWriter) {

@@ -104,6 +104,7 @@ TEST(StudyFileContent, OnlyWhatCanBeAStudyIsReadAsOne) {
       {std::string(LargestStudyFile + 1, 'A'), "fichier trop volumineux"},
       {std::string("JEAN\0DUPONT", 11), notAStudy},
       {"JEAN\r\nDUPONT\x1B[0m\r\n", notAStudy},
+      {"JEAN\x1F\r\nDUPONT\r\n", notAStudy},  // the last control byte
       {"{\\rtf1\\ansi JEAN\\par}", notAStudy},
   };
   for (const Case& c : cases) EXPECT_EQ(notAStudyReason(c.bytes), c.reason) << c.bytes.substr(0, 30);

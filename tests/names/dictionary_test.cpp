@@ -4,6 +4,7 @@
 
 #include "common/cp1252_literal.h"
 #include "common/errors.h"
+#include "names/folded_name.h"
 
 namespace tessaro {
 namespace {
@@ -58,6 +59,61 @@ TEST(Dictionary, SearchPrefersTheExactNameThenTheFirstContainingHeader) {
   EXPECT_EQ(d.GetPrenom(), zoe);
   EXPECT_EQ(d.readingFor("LUC"), "LUC\r\nCe prénom ne figure pas dans le dictionnaire."_cp1252);
   EXPECT_EQ(d.readingFor("ZOE"), zoe);
+}
+
+// A first name typed with accents or in small letters finds the record the dictionary writes in
+// plain capitals; the exact search keeps its record where it finds one.
+TEST(Dictionary, SearchFoldsCaseAndAccentsOnlyWhenTheExactSearchFindsNothing) {
+  const std::vector<Text> lines = {
+      "<HELENE\tgrec",       "a", ">", "<NOEL\tlatin", "b", ">", "<MARIE-NOEL\tx", "c", ">",
+      "<FRANÇOIS\ty"_cp1252, "d", ">", "<FRANCOIS\tz", "e", ">", "<ZOE\tw",        "f", ">"};
+  struct Case {
+    const char* typed;  // Windows-1252, as a study holds it
+    int32_t record;     // -1: not found
+  };
+  const Case cases[] = {
+      {"HéLèNE"_cp1252, 0},
+      {"NOëL"_cp1252, 3},
+      {"MARIE-NOëL"_cp1252, 6},
+      {"FRANÇOIS"_cp1252, 9},
+      {"FRANçOIS"_cp1252, 9},
+      {"francois", 9},
+      {"FRANCOIS", 12},
+      {"ZOé"_cp1252, 15},
+      {"zoe", 15},
+      {"éLèNE"_cp1252, 0},  // a header holding it, folded
+      {"HÉLÈNE LA GRANDE"_cp1252, -1},
+      {"LUC", -1},
+  };
+  for (const Case& c : cases) {
+    auto d = dictionaryOf(lines);
+    EXPECT_EQ(d.CherchePrenom(c.typed), c.record >= 0) << c.typed;
+    if (c.record >= 0) {
+      EXPECT_EQ(d.currentRecord(), c.record) << c.typed;
+    }
+  }
+}
+
+// The browser's folding: accents and case away, joined letters spread out.
+TEST(FoldedName, FoldsAsAPersonReadsTheName) {
+  const struct {
+    const char* text;
+    const char* folded;
+  } cases[] = {
+      {"éèêë ÉÈÊË"_cp1252, "EEEE EEEE"},
+      {"àâä ÀÂÄ"_cp1252, "AAA AAA"},
+      {"çÇ"_cp1252, "CC"},
+      {"îïÎÏ"_cp1252, "IIII"},
+      {"ôöÔÖ"_cp1252, "OOOO"},
+      {"ùûüÙÛÜ"_cp1252, "UUUUUU"},
+      {"œŒ"_cp1252, "OEOE"},
+      {"æÆ"_cp1252, "AEAE"},
+      {"az AZ", "AZ AZ"},
+      {"zoé"_cp1252, "ZOE"},
+      {"ÿŸ"_cp1252, "YY"},
+      {"Jean-Marie 2", "JEAN-MARIE 2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(foldedName(c.text), c.folded) << c.text;
 }
 
 TEST(Dictionary, NavigationStaysAtTheEnds) {
