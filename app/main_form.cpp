@@ -24,7 +24,6 @@
 #include <set>
 
 #include "app/about_box.h"
-#include "help/ui/help_key.h"
 #include "app/hint_text.h"
 #include "app/program_pictures.h"
 #include "common/clock.h"
@@ -32,6 +31,7 @@
 #include "common/data_paths.h"
 #include "common/errors.h"
 #include "files/study_file.h"
+#include "help/ui/help_key.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
 #include "study/ui/study_window.h"

@@ -4,10 +4,10 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/main_form.h"
 #include "app/commands.h"
-#include "study/ui/study_window.h"
+#include "app/main_form.h"
 #include "app_fixture.h"
+#include "study/ui/study_window.h"
 
 namespace tessaro::testing {
 namespace {

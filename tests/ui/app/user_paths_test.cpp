@@ -25,10 +25,10 @@
 
 #include "app/commands.h"
 #include "app/main_form.h"
-#include "study/ui/study_window.h"
 #include "app_fixture.h"
 #include "engine/ui/result_dialog.h"
 #include "help/ui/help_viewer.h"
+#include "study/ui/study_window.h"
 
 namespace tessaro::testing {
 namespace {
