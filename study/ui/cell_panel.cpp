@@ -1,5 +1,5 @@
 // Display cells drawn as raised button faces.
-#include "app/cell_panel.h"
+#include "study/ui/cell_panel.h"
 
 #include <QLabel>
 

@@ -1,5 +1,5 @@
 // The date field of the new-study dialog: typed text read as a date, and its drop-down calendar.
-#include "app/date_field.h"
+#include "study/ui/date_field.h"
 
 #include <QAction>
 #include <QCalendarWidget>

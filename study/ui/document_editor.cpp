@@ -1,5 +1,7 @@
-// The study window's text editor: formatting, the selection mirrored on the toolbar, search,
-// clipboard, printing and closing.
+// The document editor: its parts laid out, formatting, the selection mirrored on the toolbar,
+// search, clipboard, printing and closing.
+#include "study/ui/document_editor.h"
+
 #include <QApplication>
 #include <QScopeGuard>
 #include <QTextBlock>
@@ -7,16 +9,15 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextList>
+#include <utility>
 
-#include "app/app_windows.h"
-#include "app/document_printing.h"
-#include "app/editor_paragraphs.h"
-#include "app/find_dialog.h"
-#include "app/main_form.h"
-#include "app/ruler_geometry.h"
-#include "app/study_window.h"
 #include "files/ui/portrait_document.h"
 #include "files/ui/rich_text_qt.h"
+#include "study/ui/document_printing.h"
+#include "study/ui/editor_paragraphs.h"
+#include "study/ui/find_dialog.h"
+#include "study/ui/ruler_geometry.h"
+#include "study/ui/ruler_panel.h"
 
 namespace tessaro {
 namespace {
@@ -38,9 +39,46 @@ double pointSize(const QFont& font) {
   return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() / PixelsPerPoint;
 }
 
+constexpr int RulerHeight = 32;
+
 }  // namespace
 
-void TTessaro::createEditor() {
+DocumentEditor::DocumentEditor(std::function<QPrinter&()> printer, QWidget* parent)
+    : QWidget(parent), printer(std::move(printer)) {
+  setObjectName(QStringLiteral("documentEditor"));
+  createEditor();
+  createRuler();
+  findDialog = new FindDialog(this);
+  connect(findDialog, &FindDialog::find, this, &DocumentEditor::findNext);
+  hide();
+}
+
+// The editor reports every move of the caret, up to its own destruction: stop listening first.
+DocumentEditor::~DocumentEditor() { disconnect(editor, nullptr, this, nullptr); }
+
+// The editor always leaves the ruler its strip along the top.
+void DocumentEditor::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Ruler->setGeometry(0, 0, width(), RulerHeight);
+  editor->setGeometry(0, RulerHeight, width(), height() - RulerHeight);
+}
+
+// The ruler and the editor are shown and hidden together, with the frame that holds them.
+void DocumentEditor::showDocument() {
+  Ruler->show();
+  editor->show();
+  show();
+  emit shown(true);
+}
+
+void DocumentEditor::hideDocument() {
+  Ruler->hide();
+  editor->hide();
+  hide();
+  emit shown(false);
+}
+
+void DocumentEditor::createEditor() {
   editor = new QTextEdit(this);
   editor->setObjectName(QStringLiteral("editor"));
   editor->setFont(editorFont());
@@ -52,11 +90,11 @@ void TTessaro::createEditor() {
   // Setting the editor up is no work of the user's: nothing to save yet.
   editor->document()->setModified(false);
   editor->hide();
-  connect(editor, &QTextEdit::cursorPositionChanged, this, &TTessaro::SelectionChange);
-  connect(editor, &QTextEdit::selectionChanged, this, &TTessaro::SelectionChange);
+  connect(editor, &QTextEdit::cursorPositionChanged, this, &DocumentEditor::SelectionChange);
+  connect(editor, &QTextEdit::selectionChanged, this, &DocumentEditor::SelectionChange);
 }
 
-void TTessaro::changeCurrText(const std::function<void(QFont&)>& change) {
+void DocumentEditor::changeCurrText(const std::function<void(QFont&)>& change) {
   if (UpdatingStyles) return;
   QTextCursor cursor = editor->textCursor();
   if (cursor.hasSelection()) {
@@ -75,34 +113,34 @@ void TTessaro::changeCurrText(const std::function<void(QFont&)>& change) {
   }
 }
 
-void TTessaro::Bold(bool on) {
+void DocumentEditor::Bold(bool on) {
   changeCurrText([on](QFont& font) { font.setBold(on); });
 }
 
-void TTessaro::Ital(bool on) {
+void DocumentEditor::Ital(bool on) {
   changeCurrText([on](QFont& font) { font.setItalic(on); });
 }
 
-void TTessaro::Under(bool on) {
+void DocumentEditor::Under(bool on) {
   changeCurrText([on](QFont& font) { font.setUnderline(on); });
 }
 
-void TTessaro::Police(const QString& name) {
+void DocumentEditor::Police(const QString& name) {
   changeCurrText([&name](QFont& font) { font.setFamilies({name}); });
 }
 
-void TTessaro::Taille(int size) {
+void DocumentEditor::Taille(int size) {
   changeCurrText([size](QFont& font) { font.setPointSize(size); });
 }
 
-void TTessaro::Justif(Qt::Alignment alignment) {
+void DocumentEditor::Justif(Qt::Alignment alignment) {
   if (UpdatingStyles) return;
   QTextBlockFormat format;
   format.setAlignment(alignment);
   editor->textCursor().mergeBlockFormat(format);
 }
 
-void TTessaro::Bullets(bool on) {
+void DocumentEditor::Bullets(bool on) {
   if (UpdatingStyles) return;
   QTextCursor cursor = editor->textCursor();
   if (on) {
@@ -120,7 +158,7 @@ void TTessaro::Bullets(bool on) {
   });
 }
 
-void TTessaro::SelectionChange() {
+void DocumentEditor::SelectionChange() {
   SelectionStyles styles;
   {
     UpdatingStyles = true;
@@ -142,23 +180,23 @@ void TTessaro::SelectionChange() {
     styles.alignRight = !styles.alignCenter && (alignment & (Qt::AlignRight | Qt::AlignTrailing)) != 0;
     styles.alignLeft = !styles.alignCenter && !styles.alignRight;
   }
-  appWindows().MainForm->SetStyles(styles);
+  emit stylesChanged(styles);
 }
 
-void TTessaro::Selection() { editor->selectAll(); }
+void DocumentEditor::Selection() { editor->selectAll(); }
 
-void TTessaro::Copier() { editor->copy(); }
+void DocumentEditor::Copier() { editor->copy(); }
 
-void TTessaro::Coller() { editor->paste(); }
+void DocumentEditor::Coller() { editor->paste(); }
 
-void TTessaro::Rechercher() {
+void DocumentEditor::Rechercher() {
   findDialog->show();
   findDialog->raise();
   findDialog->activateWindow();
   FindPos = 0;
 }
 
-void TTessaro::findNext() {
+void DocumentEditor::findNext() {
   QTextDocument::FindFlags flags;
   if (findDialog->matchCase()) flags |= QTextDocument::FindCaseSensitively;
   if (findDialog->wholeWord()) flags |= QTextDocument::FindWholeWords;
@@ -176,18 +214,18 @@ void TTessaro::findNext() {
     if (!found.isNull() && found.selectionEnd() > FindPos + SearchLength) found = QTextCursor();
   }
   if (found.isNull()) {
-    appWindows().MainForm->showNotice(QStringLiteral(u"Impossible de trouver « %1 »").arg(text));
+    emit notice(QStringLiteral(u"Impossible de trouver « %1 »").arg(text));
     QApplication::beep();
     return;
   }
-  appWindows().MainForm->showNotice(QString());
+  emit notice(QString());
   FindPos = found.selectionStart() + 1;
   editor->setTextCursor(found);
 }
 
-void TTessaro::Imprimer() { printDocument(*editor->document(), appWindows().MainForm->currentPrinter()); }
+void DocumentEditor::Imprimer() { printDocument(*editor->document(), printer()); }
 
-void TTessaro::Fermer() {
+void DocumentEditor::Fermer() {
   hideDocument();
   editor->clear();
   editor->document()->setModified(false);

@@ -1,5 +1,5 @@
 // The ruler's panel and its caption of ticks.
-#include "app/ruler_panel.h"
+#include "study/ui/ruler_panel.h"
 
 #include <QPainter>
 #include <QTextOption>

@@ -1,14 +1,14 @@
 // The new-study dialog.
-#include "app/new_study_dialog.h"
+#include "study/ui/new_study_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/date_field.h"
 #include "common/clock.h"
 #include "common/cp1252_literal.h"
 #include "common/text.h"
+#include "study/ui/date_field.h"
 #include "ui/classic_fonts.h"
 #include "ui/dialog_frame.h"
 #include "ui/interaction.h"

@@ -1,14 +1,14 @@
-// The study window's ruler: tick marks at the editor's tab stops and three indent markers that
+// The document editor's ruler: tick marks at the editor's tab stops and three indent markers that
 // the mouse drags to set the indents of the selected paragraphs.
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTextEdit>
 
-#include "app/editor_paragraphs.h"
-#include "app/ruler_geometry.h"
-#include "app/ruler_panel.h"
-#include "app/study_window.h"
+#include "study/ui/document_editor.h"
+#include "study/ui/editor_paragraphs.h"
+#include "study/ui/ruler_geometry.h"
+#include "study/ui/ruler_panel.h"
 #include "ui/classic_fonts.h"
 
 namespace tessaro {
@@ -40,7 +40,7 @@ QLabel* createMarker(const RulerMarker& entry, QWidget* ruler) {
 
 }  // namespace
 
-void TTessaro::createRuler() {
+void DocumentEditor::createRuler() {
   Ruler = new RulerPanel(RulerGutter, this);
   Ruler->setObjectName(QStringLiteral("Ruler"));
   Ruler->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -63,11 +63,13 @@ void TTessaro::createRuler() {
   SetupRuler();
 }
 
-void TTessaro::SetupRuler() { Ruler->setCaption(QStringLiteral("\t|").repeated(TickCount)); }
+void DocumentEditor::SetupRuler() { Ruler->setCaption(QStringLiteral("\t|").repeated(TickCount)); }
 
-void TTessaro::RulerResize() { RulerLine->resize(Ruler->width() - 2 * RulerLine->x(), RulerLine->height()); }
+void DocumentEditor::RulerResize() {
+  RulerLine->resize(Ruler->width() - 2 * RulerLine->x(), RulerLine->height());
+}
 
-bool TTessaro::eventFilter(QObject* watched, QEvent* event) {
+bool DocumentEditor::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Ruler) {
     if (event->type() == QEvent::Resize) RulerResize();
     return QWidget::eventFilter(watched, event);
@@ -92,26 +94,26 @@ bool TTessaro::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-void TTessaro::RulerItemMouseDown(QLabel* marker, int x) {
+void DocumentEditor::RulerItemMouseDown(QLabel* marker, int x) {
   RulerDragOffset = markerGrabOffset(marker->width());
   marker->move(draggedMarkerLeft(marker->x(), x, RulerDragOffset), marker->y());
   RulerDragging = true;
 }
 
-void TTessaro::RulerItemMouseMove(QLabel* marker, int x) {
+void DocumentEditor::RulerItemMouseMove(QLabel* marker, int x) {
   if (RulerDragging) marker->move(draggedMarkerLeft(marker->x(), x, RulerDragOffset), marker->y());
 }
 
 // Moving the first line also sets the other lines again from the left marker, which has not
 // moved: they keep their place on the ruler.
-void TTessaro::FirstIndMouseUp() {
+void DocumentEditor::FirstIndMouseUp() {
   RulerDragging = false;
   const int first = firstIndentAt(FirstInd->x(), RulerDragOffset);
   changeIndents(editor->textCursor(), [first](ParagraphIndents& indents) { indents.first = first; });
   LeftIndMouseUp();
 }
 
-void TTessaro::LeftIndMouseUp() {
+void DocumentEditor::LeftIndMouseUp() {
   RulerDragging = false;
   const int dropped = LeftInd->x();
   const int offset = RulerDragOffset;
@@ -121,14 +123,14 @@ void TTessaro::LeftIndMouseUp() {
   SelectionChange();
 }
 
-void TTessaro::RightIndMouseUp() {
+void DocumentEditor::RightIndMouseUp() {
   RulerDragging = false;
   const int right = rightIndentAt(RightInd->x(), RulerDragOffset, Ruler->width());
   changeIndents(editor->textCursor(), [right](ParagraphIndents& indents) { indents.right = right; });
   SelectionChange();
 }
 
-void TTessaro::placeMarkers() {
+void DocumentEditor::placeMarkers() {
   const MarkerPositions places =
       markerPositions(indentsOf(editor->textCursor().blockFormat()), Ruler->width());
   FirstInd->move(places.first, FirstInd->y());

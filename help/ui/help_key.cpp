@@ -1,5 +1,5 @@
 // The F1 key of every window.
-#include "app/help_key.h"
+#include "help/ui/help_key.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -7,8 +7,6 @@
 #include <QVariant>
 #include <optional>
 
-#include "app/app_windows.h"
-#include "app/main_form.h"
 #include "help/ui/help_viewer.h"
 #include "ui/guarded.h"
 
@@ -39,36 +37,41 @@ std::optional<int32_t> helpContextOf(const QWidget* widget) {
 
 class HelpKey final : public QObject {
  public:
-  using QObject::QObject;
+  HelpKey(QWidget* mainWindow, HelpViewer& help) : QObject(mainWindow), mainWindow(mainWindow), help(help) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || !isHelpKey(event)) return false;
-    HelpViewer* help = appWindows().Help;
     QWidget* window = widget->window();
     QWidget* messageParent = window;
     if (auto* menu = qobject_cast<QMenu*>(window)) {
       menu->close();
-      messageParent = appWindows().MainForm;
+      messageParent = mainWindow;
     }
     runGuarded(messageParent, [&] {
-      if (window == help) {
-        help->showHelpOnHelp();
+      if (window == &help) {
+        help.showHelpOnHelp();
       } else if (const std::optional<int32_t> context = helpContextOf(widget)) {
-        help->showContext(*context);
+        help.showContext(*context);
       } else {
-        help->showContents();
+        help.showContents();
       }
     });
     return true;
   }
+
+ private:
+  QWidget* mainWindow;
+  HelpViewer& help;
 };
 
 }  // namespace
 
 void setHelpContext(QWidget* window, int32_t context) { window->setProperty(HelpContextProperty, context); }
 
-void installHelpKey(QObject* owner) { qApp->installEventFilter(new HelpKey(owner)); }
+void installHelpKey(QWidget* mainWindow, HelpViewer& help) {
+  qApp->installEventFilter(new HelpKey(mainWindow, help));
+}
 
 }  // namespace tessaro

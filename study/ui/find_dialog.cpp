@@ -1,5 +1,5 @@
 // The find dialog's controls.
-#include "app/find_dialog.h"
+#include "study/ui/find_dialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

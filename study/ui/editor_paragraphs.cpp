@@ -1,5 +1,5 @@
 // Paragraphs of a selection, and indents between the ruler's points and the editor's margins.
-#include "app/editor_paragraphs.h"
+#include "study/ui/editor_paragraphs.h"
 
 #include <QTextBlock>
 #include <QTextBlockFormat>

@@ -1,5 +1,5 @@
 // The ruler's arithmetic, in integers so that every division truncates toward zero.
-#include "app/ruler_geometry.h"
+#include "study/ui/ruler_geometry.h"
 
 namespace tessaro {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/ruler_geometry.h"
+#include "study/ui/ruler_geometry.h"
 
 class QTextBlock;
 class QTextBlockFormat;

@@ -1,5 +1,5 @@
 // The recent studies, in the program's settings.
-#include "app/recent_studies.h"
+#include "study/ui/recent_studies.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 // The document printed page by page over the printer's whole printable area.
-#include "app/document_printing.h"
+#include "study/ui/document_printing.h"
 
 #include <QPainter>
 #include <QPrinter>
