@@ -5,17 +5,18 @@
 #include <utility>
 
 #include "app/about_box.h"
-#include "app/find_dialog.h"
-#include "app/help_key.h"
 #include "app/main_form.h"
-#include "app/new_study_dialog.h"
-#include "app/study_window.h"
 #include "engine/ui/entente_dialog.h"
 #include "engine/ui/result_dialogs.h"
 #include "engine/ui/second_person_dialog.h"
+#include "help/ui/help_key.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_name_viewer.h"
 #include "names/ui/first_names_browser.h"
+#include "study/ui/document_editor.h"
+#include "study/ui/find_dialog.h"
+#include "study/ui/new_study_dialog.h"
+#include "study/ui/study_window.h"
 #include "utilities/ui/calendar_window.h"
 #include "utilities/ui/clock_window.h"
 #include "utilities/ui/pocket_window.h"
@@ -37,37 +38,59 @@ void tieHelpTopics(const AppWindows& w) {
   for (const auto& [window, context] : topics) setHelpContext(window, context);
 }
 
+// The main window owns every other window, so they all go with it. Each window is given what it
+// uses; the study and the dictionary are the program's.
+Workbench createWindows(TMainForm& owner, Study& study, FirstNameDictionary& firstNames) {
+  windows.MainForm = &owner;
+  windows.AboutBox = new TAboutBox(&owner);
+  windows.Nouveau = new TNouveau(&owner);
+  windows.Inter = new TInter(&owner);
+  windows.Chance = new TChance(&owner);
+  windows.Lnom = new TLnom(&owner);
+  windows.Chemin = new TChemin(&owner);
+  windows.Unique = new TUnique(&owner);
+  windows.Annee = new TAnnee(&owner);
+  windows.Graphique = new TGraphique(&owner);
+  windows.Vie = new TVie(&owner);
+  const auto printer = [&owner]() -> QPrinter& { return owner.currentPrinter(); };
+  windows.Entente = new TEntente(printer, &owner);
+  windows.Deux = new TDeux(&owner);
+  windows.Prenoms = new TPrenoms(firstNames, &owner);
+  windows.VPrenom = new TVPrenom(&owner);
+  auto* document = new DocumentEditor(printer);
+  const StudyDialogs dialogs{*windows.Nouveau, *windows.Inter,  *windows.Graphique, *windows.Lnom,
+                             *windows.Chemin,  *windows.Unique, *windows.Annee,     *windows.Chance,
+                             *windows.Vie,     *windows.Deux,   *windows.Entente,   *windows.Prenoms,
+                             *windows.VPrenom, firstNames};
+  windows.Tessaro = new TTessaro(study, dialogs, document);
+  owner.adoptStudyWindow(windows.Tessaro);
+  QObject::connect(windows.Tessaro, &TTessaro::subjectChosen, &owner, &TMainForm::Valide);
+  QObject::connect(document, &DocumentEditor::stylesChanged, &owner, &TMainForm::SetStyles);
+  QObject::connect(document, &DocumentEditor::notice, &owner, &TMainForm::showNotice);
+  QObject::connect(document, &DocumentEditor::shown, &owner, [&owner](bool shown) {
+    if (shown) {
+      owner.Validtxt();
+    } else {
+      owner.Invalidtxt();
+    }
+  });
+  windows.Calendrier = new TCalendrier(&owner);
+  windows.Horloge = new THorloge(&owner);
+  windows.Pocket = new TPocket(&owner);
+  windows.Help = new HelpViewer(&owner);
+  tieHelpTopics(windows);
+  installHelpKey(&owner, *windows.Help);
+  return {owner,         *windows.Tessaro,  *windows.Calendrier, *windows.Pocket, *windows.Horloge,
+          *windows.Help, *windows.AboutBox, *windows.Prenoms};
+}
+
 }  // namespace
 
 const AppWindows& appWindows() { return windows; }
 
-ProgramWindows::ProgramWindows() : main(std::make_unique<TMainForm>()) {
-  // The main window owns every other window, so they all go with it.
-  TMainForm* owner = main.get();
-  windows.MainForm = owner;
-  windows.AboutBox = new TAboutBox(owner);
-  windows.Nouveau = new TNouveau(owner);
-  windows.Tessaro = new TTessaro();
-  owner->adoptStudyWindow(windows.Tessaro);
-  windows.Inter = new TInter(owner);
-  windows.Chance = new TChance(owner);
-  windows.Lnom = new TLnom(owner);
-  windows.Chemin = new TChemin(owner);
-  windows.Unique = new TUnique(owner);
-  windows.Annee = new TAnnee(owner);
-  windows.Graphique = new TGraphique(owner);
-  windows.Vie = new TVie(owner);
-  windows.Entente = new TEntente([owner]() -> QPrinter& { return owner->currentPrinter(); }, owner);
-  windows.Deux = new TDeux(owner);
-  windows.Prenoms = new TPrenoms(owner);
-  windows.VPrenom = new TVPrenom(owner);
-  windows.Calendrier = new TCalendrier(owner);
-  windows.Horloge = new THorloge(owner);
-  windows.Pocket = new TPocket(owner);
-  windows.Help = new HelpViewer(owner);
-  tieHelpTopics(windows);
-  installHelpKey(owner);
-}
+ProgramWindows::ProgramWindows()
+    : main(std::make_unique<TMainForm>(
+          [this](TMainForm& owner) { return createWindows(owner, study, firstNames); })) {}
 
 ProgramWindows::~ProgramWindows() {
   main.reset();

@@ -4,6 +4,9 @@
 
 #include <memory>
 
+#include "names/dictionary.h"
+#include "study/ui/study.h"
+
 namespace tessaro {
 
 class TMainForm;
@@ -65,6 +68,9 @@ class ProgramWindows {
   TMainForm& mainForm() const;
 
  private:
+  // The program's own, given to the windows that use them; they outlive every window.
+  Study study;
+  FirstNameDictionary firstNames;
   std::unique_ptr<TMainForm> main;
 };
 

@@ -24,19 +24,17 @@
 #include <set>
 
 #include "app/about_box.h"
-#include "app/app_windows.h"
-#include "app/help_key.h"
 #include "app/hint_text.h"
-#include "app/main_menu.h"
 #include "app/program_pictures.h"
-#include "app/study_window.h"
 #include "common/clock.h"
 #include "common/cp1252_literal.h"
 #include "common/data_paths.h"
 #include "common/errors.h"
 #include "files/study_file.h"
+#include "help/ui/help_key.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
+#include "study/ui/study_window.h"
 #include "ui/guarded.h"
 #include "ui/interaction.h"
 #include "ui/print_job.h"
@@ -57,8 +55,6 @@ constexpr const char* StatusHintProperty = "StatusHint";
 constexpr const char* OpenFilter = "Fichier Tessaro (*.tsr)|*.tsr|Fichier Etude (*.rtf)|*.rtf";
 const QString WindowPlaceKey = QStringLiteral("mainWindow/place");
 
-TTessaro& study() { return *appWindows().Tessaro; }
-
 QLabel* statusPanel(const QString& name, QWidget* parent) {
   auto* panel = new QLabel(parent);
   panel->setObjectName(name);
@@ -68,7 +64,7 @@ QLabel* statusPanel(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-TMainForm::TMainForm() {
+TMainForm::TMainForm(const std::function<Workbench(TMainForm&)>& createParts) {
   loadProgramPictures();
   setObjectName(QStringLiteral("TMainForm"));
   setWindowTitle(QStringLiteral("Orv Tessaro"));
@@ -86,7 +82,6 @@ TMainForm::TMainForm() {
   layout->addWidget(mdiArea, 1);
   setCentralWidget(client);
 
-  handlers = commandHandlers();
   createMenus();
   createStatusBar();
 
@@ -99,6 +94,7 @@ TMainForm::TMainForm() {
   // Only now: filling the font box is no change of the user's.
   connect(fontNameBox, &QComboBox::currentTextChanged, this, &TMainForm::applyFontName);
   connect(fontSizeBox, &QSpinBox::valueChanged, this, &TMainForm::applyFontSize);
+  parts.emplace(createParts(*this));
 }
 
 void TMainForm::adoptStudyWindow(TTessaro* study) {
@@ -112,99 +108,34 @@ void TMainForm::adoptStudyWindow(TTessaro* study) {
 
 TMainForm::~TMainForm() = default;
 
-std::map<std::string, TMainForm::Handler> TMainForm::commandHandlers() {
-  const Handler newStudy = [] { study().Etude(); };
-  const auto checked = [this](const char* name) {
-    return findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
-  };
-  return {
-      {"newStudyAction", newStudy},
-      {"etudeAction", newStudy},
-      {"openAction", [this] { OpenItemClick(); }},
-      {"saveAction", [] { study().Sauver(); }},
-      {"saveAsAction",
-       [] {
-         if (study().SaveAs()) study().Sauver();
-       }},
-      {"exportAction", [] { study().Exporter(); }},
-      {"exportPdfAction", [] { study().ExporterPdf(); }},
-      {"printAction", [this] { printCopies(); }},
-      {"printButton",
-       [this] {
-         if (printerChosen(this, currentPrinter())) study().Imprimer();
-       }},
-      {"printerSetupAction", [this] { interaction().printerSetup(this, currentPrinter()); }},
-      {"quitAction", [this] { close(); }},
-      {"closeAction",
-       [this] {
-         if (!study().documentMayGo()) return;
-         study().Fermer();
-         Invalidtxt();
-       }},
-      {"copyAction", [] { study().Copier(); }},
-      {"pasteAction", [] { study().Coller(); }},
-      {"findAction", [] { study().Rechercher(); }},
-      {"selectAllAction", [] { study().Selection(); }},
-      {"bulletsAction",
-       [this] { study().Bullets(findChild<QAction*>(QStringLiteral("bulletsAction"))->isChecked()); }},
-      {"boldButton", [checked] { study().Bold(checked("boldButton")); }},
-      {"italicButton", [checked] { study().Ital(checked("italicButton")); }},
-      {"underlineButton", [checked] { study().Under(checked("underlineButton")); }},
-      {"alignLeftButton", [] { study().Justif(Qt::AlignLeft); }},
-      {"centerButton", [] { study().Justif(Qt::AlignHCenter); }},
-      {"alignRightButton", [] { study().Justif(Qt::AlignRight); }},
-      {"portraitAction",
-       [this] {
-         if (!study().documentMayGo()) return;
-         Validtxt();
-         study().Portrait();
-       }},
-      {"venusStarAction", [] { study().Venus(); }},
-      {"venusInterpretationAction", [] { study().Interp(); }},
-      {"fullChartAction", [] { study().Complet(); }},
-      {"nameLettersAction", [] { study().Lettres(); }},
-      {"birthDateAction", [] { study().CheminVie(); }},
-      {"singleNumberAction", [] { study().NombreUnique(); }},
-      {"currentYearAction", [] { study().Anneecours(); }},
-      {"chanceAction", [] { study().Nombres(); }},
-      {"everydayLifeAction", [] { study().VieCourante(); }},
-      {"firstNameAction", [] { study().ViePrenom(); }},
-      {"ententeAction", [] { study().EntenteDeux(); }},
-      {"consultFirstNamesAction", [] { study().Consulter(); }},
-      {"includeFirstNameAction",
-       [this] {
-         study().IncPre(findChild<QAction*>(QStringLiteral("includeFirstNameAction"))->isChecked());
-       }},
-      // Each utility opens through its own showModal, which sets it up for that opening.
-      {"calendarAction", [] { appWindows().Calendrier->showModal(); }},
-      {"calculatorAction", [] { appWindows().Pocket->showModal(); }},
-      {"clockAction", [] { appWindows().Horloge->showModal(); }},
-      {"helpContentsAction", [] { appWindows().Help->showContents(); }},
-      {"helpSearchAction", [] { appWindows().Help->showSearch(); }},
-      {"helpOnHelpAction", [] { appWindows().Help->showHelpOnHelp(); }},
-      {"aboutAction", [] { interaction().execDialog(*appWindows().AboutBox); }},
-  };
+void TMainForm::run(CommandId command, bool checked) {
+  runGuarded(this,
+             [this, command, checked] { commands()[static_cast<size_t>(command)].handler(*parts, checked); });
 }
 
-void TMainForm::run(const std::string& command) {
-  const auto handler = handlers.find(command);
-  if (handler != handlers.end()) runGuarded(this, handler->second);
+QAbstractButton* TMainForm::toolbarButton(CommandId command) const {
+  return findChild<QAbstractButton*>(QString::fromLatin1(tessaro::command(command).toolbar.name));
+}
+
+QAction* TMainForm::menuItem(CommandId command) const {
+  return findChild<QAction*>(QString::fromLatin1(tessaro::command(command).name));
 }
 
 void TMainForm::createMenus() {
   // Two items may show one shortcut: only the first binds it, since one key bound twice in a
   // window is ambiguous and would fire neither.
   std::set<QString> boundShortcuts;
-  for (const MenuDefinition& definition : mainMenus()) {
+  for (const MenuRow& definition : menus()) {
     QMenu* menu = menuBar()->addMenu(toQString(definition.caption));
     menu->setObjectName(QString::fromLatin1(definition.name));
     setHelpContext(menu, definition.helpContext);
     connect(menu, &QMenu::aboutToHide, this, [this] { ShowHint(QString()); });
-    for (const MenuCommand& command : definition.commands) {
+    for (const Command& command : commands()) {
+      if (command.menu != definition.menu) continue;
       auto* action = new QAction(toQString(command.caption), this);
       action->setObjectName(QString::fromLatin1(command.name));
       action->setCheckable(command.checkable);
-      const QString shortcut = QString::fromLatin1(command.shortcut);
+      const QString shortcut = QString::fromLatin1(command.keys);
       if (!shortcut.isEmpty() && boundShortcuts.insert(shortcut).second) {
         action->setShortcut(QKeySequence(shortcut));
       } else if (!shortcut.isEmpty()) {
@@ -212,8 +143,8 @@ void TMainForm::createMenus() {
       }
       const QString status = splitHint(toQString(command.hint)).status;
       connect(action, &QAction::hovered, this, [this, status] { ShowHint(status); });
-      const std::string name = command.name;
-      connect(action, &QAction::triggered, this, [this, name] { run(name); });
+      const CommandId id = command.id;
+      connect(action, &QAction::triggered, this, [this, id](bool checked) { run(id, checked); });
       menu->addAction(action);
       if (command.separatorAfter) menu->addSeparator();
     }
@@ -236,7 +167,7 @@ void TMainForm::createStatusBar() {
 }
 
 void TMainForm::FormCreate() {
-  setGroupEnabled(subjectCommandNames(), false);
+  setGroupEnabled(Group::Subject, false);
   GetFontName();
   Invalidtxt();
 }
@@ -248,8 +179,8 @@ void TMainForm::GetFontName() {
   fontNameBox->setEditText(QStringLiteral("Times new Roman"));
 }
 
-void TMainForm::setGroupEnabled(const std::vector<const char*>& names, bool enabled) {
-  for (const char* name : names) {
+void TMainForm::setGroupEnabled(Group group, bool enabled) {
+  for (const char* name : commandNames(group)) {
     const QString objectName = QString::fromLatin1(name);
     if (auto* action = findChild<QAction*>(objectName)) {
       action->setEnabled(enabled);
@@ -261,26 +192,27 @@ void TMainForm::setGroupEnabled(const std::vector<const char*>& names, bool enab
 
 void TMainForm::SetStyles(const SelectionStyles& styles) {
   SettingStyles = true;
-  findChild<QAbstractButton*>(QStringLiteral("boldButton"))->setChecked(styles.bold);
-  findChild<QAbstractButton*>(QStringLiteral("italicButton"))->setChecked(styles.italic);
-  findChild<QAbstractButton*>(QStringLiteral("underlineButton"))->setChecked(styles.underline);
-  findChild<QAction*>(QStringLiteral("bulletsAction"))->setChecked(styles.bullets);
+  toolbarButton(CommandId::Bold)->setChecked(styles.bold);
+  toolbarButton(CommandId::Italic)->setChecked(styles.italic);
+  toolbarButton(CommandId::Underline)->setChecked(styles.underline);
+  menuItem(CommandId::Bullets)->setChecked(styles.bullets);
   // In this order the group keeps exactly one button pressed: the one that is set goes down and
   // lifts the others, and a button that is cleared while pressed stays until then.
-  findChild<QAbstractButton*>(QStringLiteral("alignLeftButton"))->setChecked(styles.alignLeft);
-  findChild<QAbstractButton*>(QStringLiteral("alignRightButton"))->setChecked(styles.alignRight);
-  findChild<QAbstractButton*>(QStringLiteral("centerButton"))->setChecked(styles.alignCenter);
+  toolbarButton(CommandId::AlignLeft)->setChecked(styles.alignLeft);
+  toolbarButton(CommandId::AlignRight)->setChecked(styles.alignRight);
+  toolbarButton(CommandId::Center)->setChecked(styles.alignCenter);
   fontNameBox->setEditText(styles.fontName);
   fontSizeBox->setValue(styles.size);
   SettingStyles = false;
 }
 
 void TMainForm::applyFontName() {
-  if (!SettingStyles) runGuarded(this, [this] { study().Police(fontNameBox->currentText()); });
+  if (!SettingStyles)
+    runGuarded(this, [this] { parts->study.document().Police(fontNameBox->currentText()); });
 }
 
 void TMainForm::applyFontSize() {
-  if (!SettingStyles) runGuarded(this, [this] { study().Taille(fontSizeBox->value()); });
+  if (!SettingStyles) runGuarded(this, [this] { parts->study.document().Taille(fontSizeBox->value()); });
 }
 
 QPrinter& TMainForm::currentPrinter() {
@@ -289,7 +221,7 @@ QPrinter& TMainForm::currentPrinter() {
 }
 
 void TMainForm::OpenItemClick() {
-  if (!study().documentMayGo()) return;
+  if (!parts->study.document().documentMayGo()) return;
   const std::optional<FileChoice> choice = chooseFileToOpen(this, toQString(OpenFilter));
   if (choice) OpenFile(choice->path);
 }
@@ -298,10 +230,10 @@ void TMainForm::OpenFile(const QString& path) {
   const FileToOpen target = fileToOpen(nativePath(path));
   const QString name = QFile::decodeName(QByteArray::fromStdString(target.path));
   if (target.richText) {
-    study().Ouvrirrtf(name);
+    parts->study.document().openFile(name);
     Validtxt();
   } else {
-    study().Ouvrir(name);
+    parts->study.Ouvrir(name);
   }
 }
 
@@ -311,14 +243,14 @@ void TMainForm::printCopies() {
   if (!copies || *copies <= 0) return;
   // Each copy is a job of its own: the printer must not multiply them again.
   target.setCopyCount(1);
-  for (int copy = 0; copy < *copies; ++copy) study().Imprimer();
+  for (int copy = 0; copy < *copies; ++copy) parts->study.document().Imprimer();
 }
 
-void TMainForm::Valide() { setGroupEnabled(subjectCommandNames(), true); }
+void TMainForm::Valide() { setGroupEnabled(Group::Subject, true); }
 
-void TMainForm::Validtxt() { setGroupEnabled(textCommandNames(), true); }
+void TMainForm::Validtxt() { setGroupEnabled(Group::Text, true); }
 
-void TMainForm::Invalidtxt() { setGroupEnabled(textCommandNames(), false); }
+void TMainForm::Invalidtxt() { setGroupEnabled(Group::Text, false); }
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -333,16 +265,16 @@ void TMainForm::FormShow() {
     resize(width() - 10, height());
     setWindowState(windowState() | Qt::WindowMaximized);
   }
-  runGuarded(this, [] { appWindows().Prenoms->ChargePrenoms(); });
+  runGuarded(this, [this] { parts->firstNames.ChargePrenoms(); });
   StartDir = QDir::currentPath();
   // The start directory is where the help file is looked for first.
-  appWindows().Help->setHelpFile(findDataFile("OrvTsr.hlp"));
+  parts->help.setHelpFile(findDataFile("OrvTsr.hlp"));
 }
 
 // Quitting, from the menu or from the window's frame, first offers to save the document.
 void TMainForm::closeEvent(QCloseEvent* event) {
   bool leave = false;
-  runGuarded(this, [&leave] { leave = study().documentMayGo(); });
+  runGuarded(this, [this, &leave] { leave = parts->study.document().documentMayGo(); });
   if (!leave) {
     event->ignore();
     return;

@@ -5,10 +5,15 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
-#include <map>
 #include <memory>
-#include <string>
+#include <optional>
 
+#include "app/commands.h"
+#include "app/workbench.h"
+#include "study/ui/selection_styles.h"
+
+class QAbstractButton;
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -22,24 +27,13 @@ namespace tessaro {
 
 class TTessaro;
 
-// The attributes of the editor's selection that the toolbar shows.
-struct SelectionStyles {
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool bullets = false;
-  bool alignLeft = true;
-  bool alignRight = false;
-  bool alignCenter = false;
-  int size = 10;
-  QString fontName;
-};
-
 class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  TMainForm();
+  // The frame first, then the windows its commands act on, made by createParts with the frame as
+  // their owner.
+  explicit TMainForm(const std::function<Workbench(TMainForm&)>& createParts);
   ~TMainForm() override;
 
   // Places the study window in the frame, maximised, without buttons: the user cannot close it.
@@ -66,6 +60,11 @@ class TMainForm : public QMainWindow {
   // The directory the program started in, recorded at the first showing.
   const QString& startDir() const { return StartDir; }
 
+  // "Ouvrir...": offers to save the document, then asks for the file.
+  void OpenItemClick();
+  // "Imprimer...": asks for the printer and the number of copies, then prints.
+  void printCopies();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -73,8 +72,6 @@ class TMainForm : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  using Handler = std::function<void()>;
-
   void FormCreate();
   void FormShow();
   void FormClose();
@@ -85,10 +82,8 @@ class TMainForm : public QMainWindow {
   void GetFontName();
   void applyFontName();
   void applyFontSize();
-  void OpenItemClick();
   // Opens a study of the recent list, or drops it from the list when it is gone.
   void openRecentStudy(const QString& path);
-  void printCopies();
 
   void createMenus();
   // The recent studies, in the "Fichier" menu before "Quitter", filled each time the menu opens.
@@ -97,12 +92,13 @@ class TMainForm : public QMainWindow {
   void createSpeedPanel(QWidget* parent);
   void addShortcut(const char* keys, QWidget* control, const std::function<void()>& use);
   void createStatusBar();
-  std::map<std::string, Handler> commandHandlers();
   // Every command runs through the top-level error handler.
-  void run(const std::string& command);
-  void setGroupEnabled(const std::vector<const char*>& names, bool enabled);
+  void run(CommandId command, bool checked);
+  void setGroupEnabled(Group group, bool enabled);
+  QAbstractButton* toolbarButton(CommandId command) const;
+  QAction* menuItem(CommandId command) const;
 
-  std::map<std::string, Handler> handlers;
+  std::optional<Workbench> parts;
   QMdiArea* mdiArea = nullptr;
   QMdiSubWindow* studyFrame = nullptr;
   QMenu* recentStudiesMenu = nullptr;

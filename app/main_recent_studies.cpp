@@ -4,11 +4,10 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "app/app_windows.h"
 #include "app/main_form.h"
-#include "app/recent_studies.h"
-#include "app/study_window.h"
 #include "common/cp1252_literal.h"
+#include "study/ui/recent_studies.h"
+#include "study/ui/study_window.h"
 #include "ui/guarded.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
@@ -66,7 +65,7 @@ void TMainForm::openRecentStudy(const QString& path) {
         this, toQString(StudyGoneText).replace(QStringLiteral("%s"), QDir::toNativeSeparators(path)));
     return;
   }
-  if (appWindows().Tessaro->documentMayGo()) OpenFile(path);
+  if (parts->study.document().documentMayGo()) OpenFile(path);
 }
 
 }  // namespace tessaro

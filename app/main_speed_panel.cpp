@@ -1,4 +1,5 @@
-// The main window's toolbar: fourteen controls at their designed places.
+// The main window's toolbar: the controls of the command table at their designed places, and the
+// font and size boxes.
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
@@ -9,9 +10,9 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "app/commands.h"
 #include "app/hint_text.h"
 #include "app/main_form.h"
-#include "common/cp1252_literal.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {
@@ -20,37 +21,6 @@ namespace {
 constexpr int PanelHeight = 33;
 constexpr int ButtonSize = 25;
 constexpr int ButtonTop = 4;
-
-enum class Kind { Button, Toggle, Alignment };
-
-struct SpeedButtonEntry {
-  const char* name;
-  int x;
-  const char* hint;  // Windows-1252
-  Kind kind;
-  const char* icon;
-  const char* command;  // its own name, or that of the menu command whose handler it shares
-  const char* keys;     // for the commands that only the toolbar offers
-};
-
-const SpeedButtonEntry speedButtons[] = {
-    // "érude" is kept on purpose.
-    {"newStudyButton", 8, "Nouvelle érude"_cp1252, Kind::Button, "document-new", "newStudyAction", ""},
-    {"openButton", 33, "Ouvrir", Kind::Button, "document-open", "openAction", ""},
-    {"saveButton", 58, "Enregistrer|", Kind::Button, "document-save", "saveAction", ""},
-    {"printButton", 84, "Imprimer", Kind::Button, "document-print", "printButton", ""},
-    {"copyButton", 114, "Copier", Kind::Button, "edit-copy", "copyAction", ""},
-    {"pasteButton", 139, "Coller", Kind::Button, "edit-paste", "pasteAction", ""},
-    {"boldButton", 430, "Gras", Kind::Toggle, "format-text-bold", "boldButton", "Ctrl+G"},
-    {"italicButton", 455, "Italique", Kind::Toggle, "format-text-italic", "italicButton", "Ctrl+I"},
-    {"underlineButton", 480, "Souligné"_cp1252, Kind::Toggle, "format-text-underline", "underlineButton",
-     "Ctrl+U"},
-    {"alignLeftButton", 510, "Gauche", Kind::Alignment, "format-justify-left", "alignLeftButton",
-     "Ctrl+Shift+G"},
-    {"centerButton", 535, "Centre", Kind::Alignment, "format-justify-center", "centerButton", "Ctrl+E"},
-    {"alignRightButton", 560, "Droite", Kind::Alignment, "format-justify-right", "alignRightButton",
-     "Ctrl+Shift+D"},
-};
 
 // The theme's pictures, drawn faint when their button is disabled: the default disabled look of
 // these dark one-colour pictures is hard to tell from the enabled one. Each is drawn at the size
@@ -105,7 +75,9 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
 
   auto* alignment = new QButtonGroup(SpeedPanel);
   alignment->setExclusive(true);
-  for (const SpeedButtonEntry& entry : speedButtons) {
+  for (const Command& command : commands()) {
+    const ToolbarPlace& entry = command.toolbar;
+    if (entry.name == nullptr) continue;
     auto* button = new QToolButton(SpeedPanel);
     button->setObjectName(QString::fromLatin1(entry.name));
     button->setGeometry(entry.x, ButtonTop, ButtonSize, ButtonSize);
@@ -116,11 +88,13 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
     button->setToolTip(hint.tooltip);
     button->setProperty("StatusHint", hint.status);
     button->installEventFilter(this);
-    button->setCheckable(entry.kind != Kind::Button);
-    if (entry.kind == Kind::Alignment) alignment->addButton(button);
-    const std::string command = entry.command;
-    connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
-    if (*entry.keys != '\0') addShortcut(entry.keys, button, [button] { button->click(); });
+    button->setCheckable(entry.look != Look::Button);
+    if (entry.look == Look::Alignment) alignment->addButton(button);
+    const CommandId id = command.id;
+    connect(button, &QToolButton::clicked, this, [this, id, button] { run(id, button->isChecked()); });
+    // The menus bind the keys of their own commands.
+    if (command.menu == Menu::None && *command.keys != '\0')
+      addShortcut(command.keys, button, [button] { button->click(); });
   }
   alignment->buttons().first()->setChecked(true);
 

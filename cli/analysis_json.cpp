@@ -3,10 +3,12 @@
 
 #include "cli/json_writer.h"
 #include "common/errors.h"
+#include "common/integer.h"
 #include "engine/birth_date.h"
 #include "engine/compatibility.h"
 #include "engine/current_life.h"
 #include "engine/current_year.h"
+#include "engine/cycles.h"
 #include "engine/interpretation.h"
 #include "engine/luck_numbers.h"
 #include "engine/name_chart.h"
@@ -30,6 +32,49 @@ void memo(JsonWriter& json, std::string_view reading) {
   json.beginArray();
   forEachMemoLine(reading, [&json](std::string_view line) { json.text(line); });
   json.endArray();
+}
+
+// Ages and numbers are texts, as everywhere else; an open end is the empty text.
+void ageMembers(JsonWriter& json, const AgeSpan& ages) {
+  member(json, "from", integerText(ages.from));
+  member(json, "to", ages.to ? integerText(*ages.to) : Text());
+}
+
+void cycles(JsonWriter& json, const CyclesResult& r) {
+  json.beginObject();
+  member(json, "age", integerText(r.age));
+  json.key("periods");
+  json.beginArray();
+  for (const RealisationPeriod& period : r.periods) {
+    json.beginObject();
+    ageMembers(json, period.ages);
+    member(json, "realisation", period.realisation);
+    member(json, "challenge", period.challenge);
+    json.endObject();
+  }
+  json.endArray();
+  json.key("life_cycles");
+  json.beginArray();
+  for (const LifeCycle& cycle : r.lifeCycles) {
+    json.beginObject();
+    member(json, "name", cycle.name);
+    member(json, "number", cycle.number);
+    ageMembers(json, cycle.ages);
+    json.endObject();
+  }
+  json.endArray();
+  member(json, "maturity", r.maturity);
+  json.key("karmic_debts");
+  json.beginArray();
+  for (const KarmicDebt& debt : r.karmicDebts) {
+    json.beginObject();
+    member(json, "source", DebtSourceNames[static_cast<size_t>(debt.source)]);
+    member(json, "debt", integerText(debt.debt));
+    json.endObject();
+  }
+  json.endArray();
+  memo(json, r.reading);
+  json.endObject();
 }
 
 void row(JsonWriter& json, std::string_view key, const NameGridRow& cells) {
@@ -162,6 +207,8 @@ void writeAnalyses(JsonWriter& json, const CliSubject& input, FirstNameDictionar
         memo(json, r.reading);
         json.endObject();
       });
+  guarded(
+      json, "cycles", [&] { return computeCycles(s); }, [&](const CyclesResult& r) { cycles(json, r); });
   guarded(
       json, "luck", [&] { return computeLuckNumbers(s); },
       [&](const LuckNumbersResult& r) {

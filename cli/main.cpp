@@ -13,7 +13,9 @@
 #include "cli/analysis_json.h"
 #include "cli/batch_input.h"
 #include "cli/document_output.h"
+#include "cli/forecast_command.h"
 #include "cli/french_usage.h"
+#include "cli/names_command.h"
 #include "cli/pdf_library.h"
 #include "cli/standard_output.h"
 #include "cli/subject_input.h"
@@ -219,7 +221,7 @@ int main(int argc, char* argv[]) {
       "Lit un fichier RTF ou texte comme l'éditeur et l'écrit en RTF, ou en texte pour un nom en .txt");
   convert->add_option("INPUT", convertInput, "Fichier à lire")->required();
   convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
-
+  const Command commandsOfTheirOwn[] = {addNamesCommand(app), addForecastCommand(app)};
   useFrenchUsage(app);
   try {
     app.parse(argc, argv);
@@ -228,6 +230,9 @@ int main(int argc, char* argv[]) {
     std::cerr << "tessaro-cli: " << frenchParseError(app, error) << "\n"
               << app.help("", CLI::AppFormatMode::Normal);
     return BadUsage;
+  }
+  for (const Command& command : commandsOfTheirOwn) {
+    if (command.parser->parsed()) return command.run();
   }
   if (!o.studyFile.empty() && hasSubjectOptions(o.subject)) {
     std::cerr << "tessaro-cli: donner soit un fichier d'étude, soit les options du sujet, pas les deux\n";

@@ -2,7 +2,6 @@
 #include "engine/name_numbers.h"
 
 namespace tessaro {
-namespace {
 
 // A coding goes character by character, so the coding of the whole name is that of the first
 // name followed by that of the last name: the names need not be joined first.
@@ -11,8 +10,6 @@ Text wholeNameDigits(const StudySubject& subject, Text (*coding)(std::string_vie
   digits += coding(subject.LastName);
   return digits;
 }
-
-}  // namespace
 
 NumberText IntimateNumber(const StudySubject& subject) {
   return ReduceKeepMasters(wholeNameDigits(subject, VowelsToDigits));

@@ -9,6 +9,9 @@ namespace tessaro {
 // The whole name is the first name followed directly by the last name, nothing between them.
 // Each number is 1-9, 11 or 22, or empty when its coding finds no character of value.
 
+// The coding of the whole name: the first name's digits, then the last name's.
+Text wholeNameDigits(const StudySubject& subject, Text (*coding)(std::string_view));
+
 // ReduceKeepMasters of the vowels of the whole name.
 NumberText IntimateNumber(const StudySubject& subject);
 // ReduceKeepMasters of every letter of the whole name.

@@ -100,12 +100,20 @@ long long digitSumOf(long long sum) {
 bool isDigit(long long value) { return value >= 1 && value <= 9; }
 bool isDigitOrMaster(long long value) { return isDigit(value) || value == 11 || value == 22; }
 
-NumberText reduceUntil(std::string_view text, bool (*accepted)(long long)) {
+// pass(sum) sees the value of every pass, the last one included.
+template <class Pass>
+NumberText reduceUntil(std::string_view text, bool (*accepted)(long long), Pass&& pass) {
   if (text.empty()) return {};
   long long sum = digitSum(text);
-  while (sum != 0 && !accepted(sum)) sum = digitSumOf(sum);
+  pass(sum);
+  while (sum != 0 && !accepted(sum)) {
+    sum = digitSumOf(sum);
+    pass(sum);
+  }
   return integerText(sum);
 }
+
+void noPass(long long) {}
 
 }  // namespace
 
@@ -113,9 +121,17 @@ Text LettersToDigits(std::string_view text) { return code(text, Letters); }
 Text VowelsToDigits(std::string_view text) { return code(text, Vowels); }
 Text ConsonantsToDigits(std::string_view text) { return code(text, Consonants); }
 
-NumberText ReduceKeepMasters(std::string_view text) { return reduceUntil(text, isDigitOrMaster); }
+NumberText ReduceKeepMasters(std::string_view text) { return reduceUntil(text, isDigitOrMaster, noPass); }
 
-NumberText ReduceToDigit(std::string_view text) { return reduceUntil(text, isDigit); }
+ReductionPasses KeepMastersPasses(std::string_view text) {
+  ReductionPasses passes;
+  reduceUntil(text, isDigitOrMaster, [&passes](long long sum) {
+    if (passes.count < passes.sums.size()) passes.sums[passes.count++] = sum;
+  });
+  return passes;
+}
+
+NumberText ReduceToDigit(std::string_view text) { return reduceUntil(text, isDigit, noPass); }
 
 NumberText ReduceTo22(std::string_view text) {
   if (text.empty()) return {};

@@ -23,6 +23,13 @@ Text ConsonantsToDigits(std::string_view text);
 // Repeated digit sums until the text is 1-9, 11 or 22 (or the sum is 0); empty gives empty.
 // A digit that is not a decimal digit meets the conversion error.
 NumberText ReduceKeepMasters(std::string_view text);
+// The value of each digit-sum pass ReduceKeepMasters makes of the text, in order: the last is its
+// result. None for the empty text. Four passes reduce any text, so the room never runs out.
+struct ReductionPasses {
+  std::array<long long, 8> sums{};
+  size_t count = 0;
+};
+ReductionPasses KeepMastersPasses(std::string_view text);
 // Repeated digit sums until the text is 1-9 (or the sum is 0); empty gives empty.
 NumberText ReduceToDigit(std::string_view text);
 // The argument itself when it is 22 or less, else repeated digit sums until 22 or less.

@@ -7,10 +7,14 @@
 namespace tessaro {
 
 void runGuarded(QWidget* parent, const std::function<void()>& command) {
+  runGuarded(parent, command, interaction());
+}
+
+void runGuarded(QWidget* parent, const std::function<void()>& command, Interaction& asker) {
   try {
     command();
   } catch (const TessaroError& error) {
-    interaction().message(parent, QString::fromStdString(error.utf8Message()));
+    asker.message(parent, QString::fromStdString(error.utf8Message()));
   }
 }
 

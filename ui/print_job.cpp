@@ -19,7 +19,11 @@ bool hasDestination(const QPrinter& printer) {
 }  // namespace
 
 bool printerChosen(QWidget* parent, QPrinter& printer) {
-  return hasDestination(printer) || interaction().runPrintDialog(parent, printer).has_value();
+  return printerChosen(parent, printer, interaction());
+}
+
+bool printerChosen(QWidget* parent, QPrinter& printer, Interaction& asker) {
+  return hasDestination(printer) || asker.runPrintDialog(parent, printer).has_value();
 }
 
 void beginPrinting(QPainter& painter, QPrinter& printer) {

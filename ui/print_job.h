@@ -9,6 +9,8 @@ class QWidget;
 
 namespace tessaro {
 
+class Interaction;
+
 // Where a window finds the printer to print on.
 using PrinterSource = std::function<QPrinter&()>;
 
@@ -16,6 +18,8 @@ using PrinterSource = std::function<QPrinter&()>;
 // printer and the user has chosen none yet, the print dialog asks for one first. False when the
 // user cancelled it.
 bool printerChosen(QWidget* parent, QPrinter& printer);
+// The same through the seam a window was given.
+bool printerChosen(QWidget* parent, QPrinter& printer, Interaction& asker);
 
 // Begins the painter on the printer; throws TessaroError "L'imprimante sélectionnée n'est pas
 // valide" when the printer cannot be drawn on.

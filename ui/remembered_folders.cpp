@@ -42,7 +42,12 @@ std::optional<FileChoice> chooseFileToOpen(QWidget* parent, const QString& filte
 
 std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
                                            FileKind kind) {
-  return remembered(kind, interaction().saveFileName(parent, filter, replace, rememberedFolder(kind)));
+  return chooseFileToSave(parent, filter, replace, kind, interaction());
+}
+
+std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
+                                           FileKind kind, Interaction& asker) {
+  return remembered(kind, asker.saveFileName(parent, filter, replace, rememberedFolder(kind)));
 }
 
 }  // namespace tessaro

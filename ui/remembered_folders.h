@@ -25,5 +25,8 @@ void rememberFolderOf(FileKind kind, const QString& filePath);
 std::optional<FileChoice> chooseFileToOpen(QWidget* parent, const QString& filter);
 std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
                                            FileKind kind);
+// The same through the seam a window was given.
+std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
+                                           FileKind kind, Interaction& asker);
 
 }  // namespace tessaro

@@ -15,11 +15,11 @@
 
 #include "app/app_windows.h"
 #include "app/main_form.h"
-#include "app/study_window.h"
 #include "common/file_io.h"
 #include "files/rtf_writer.h"
 #include "files/study_file.h"
 #include "reports/portrait.h"
+#include "study/ui/study_window.h"
 
 namespace {
 

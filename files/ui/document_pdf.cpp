@@ -21,6 +21,18 @@ constexpr int FooterPoints = 9;
 
 }  // namespace
 
+void drawPageFooter(QPainter& painter, const QFont& font, const QRect& body, int baseline,
+                    const QString& name, int page, int pageCount) {
+  painter.save();
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(QPoint(body.left(), baseline), name);
+  const QString pageText = QStringLiteral("page %1 / %2").arg(page).arg(pageCount);
+  painter.drawText(QPoint(body.right() - painter.fontMetrics().horizontalAdvance(pageText), baseline),
+                   pageText);
+  painter.restore();
+}
+
 QString footerName(const StudySubject& subject) {
   return toQString(subject.FirstName + ' ' + subject.LastName).trimmed();
 }
@@ -33,14 +45,7 @@ void saveDocumentPdf(const QTextDocument& document, const QString& subjectName, 
     footerFont.setPointSize(FooterPoints);
     const int baseline = writer.height() - millimetres(writer, FooterBaselineMillimetres);
     drawDocumentPages(document, painter, writer, body, [&](QPainter& page, int number, int count) {
-      page.save();
-      page.setFont(footerFont);
-      page.setPen(Qt::black);
-      page.drawText(QPoint(body.left(), baseline), subjectName);
-      const QString pageText = QStringLiteral("page %1 / %2").arg(number).arg(count);
-      page.drawText(QPoint(body.right() - page.fontMetrics().horizontalAdvance(pageText), baseline),
-                    pageText);
-      page.restore();
+      drawPageFooter(page, footerFont, body, baseline, subjectName, number, count);
     });
   });
 }

@@ -4,6 +4,9 @@
 #include <QString>
 #include <string>
 
+class QFont;
+class QPainter;
+class QRect;
 class QTextDocument;
 
 namespace tessaro {
@@ -12,6 +15,11 @@ struct StudySubject;
 
 // The name a page footer shows: first name and last name.
 QString footerName(const StudySubject& subject);
+
+// The footer of the program's PDF pages: the name at the left of the body's width and "page n / N"
+// at its right, on the baseline.
+void drawPageFooter(QPainter& painter, const QFont& font, const QRect& body, int baseline,
+                    const QString& name, int page, int pageCount);
 
 // Writes the document as the editor shows it (fonts, styles, alignment, indents, bullets) on A4
 // pages with margins of 2 cm, each with a footer holding the subject's name and "page n / N".

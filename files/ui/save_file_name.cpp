@@ -16,19 +16,22 @@ constexpr const char* ReplaceQuestionText = "ce fichier existe déjà, l'écrase
 
 }  // namespace
 
-bool mayReplace(QWidget* parent, const std::string& path) {
-  return !fileExists(path) ||
-         interaction().askYesNoCancel(parent, toQString(ReplaceQuestionText)) == Answer::Yes;
+bool mayReplace(QWidget* parent, const std::string& path) { return mayReplace(parent, path, interaction()); }
+
+bool mayReplace(QWidget* parent, const std::string& path, Interaction& asker) {
+  return !fileExists(path) || asker.askYesNoCancel(parent, toQString(ReplaceQuestionText)) == Answer::Yes;
 }
 
 // The program asks before replacing, once the name is complete: the dialog only knows the name
 // as typed.
-std::optional<std::string> askPdfFileName(QWidget* parent) {
+std::optional<std::string> askPdfFileName(QWidget* parent) { return askPdfFileName(parent, interaction()); }
+
+std::optional<std::string> askPdfFileName(QWidget* parent, Interaction& asker) {
   const std::optional<FileChoice> choice =
-      chooseFileToSave(parent, toQString(PdfFilter), ReplaceQuestion::ByCaller, FileKind::Pdf);
+      chooseFileToSave(parent, toQString(PdfFilter), ReplaceQuestion::ByCaller, FileKind::Pdf, asker);
   if (!choice) return std::nullopt;
   const std::string path = withDefaultExtension(nativePath(choice->path), PdfExtension);
-  if (!mayReplace(parent, path)) return std::nullopt;
+  if (!mayReplace(parent, path, asker)) return std::nullopt;
   return path;
 }
 

@@ -34,7 +34,8 @@ QToolButton* arrowButton(QStyle::StandardPixmap arrow, const char* name, const Q
 
 }  // namespace
 
-TPrenoms::TPrenoms(QWidget* parent) : QDialog(parent) {
+TPrenoms::TPrenoms(FirstNameDictionary& dictionary, QWidget* parent)
+    : QDialog(parent), dictionary(dictionary) {
   setWindowTitle(QStringLiteral(u"Les prénoms"));
   setFont(QFont(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 9));
 

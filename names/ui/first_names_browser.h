@@ -1,4 +1,4 @@
-// The first-names browser, which also holds the program's one dictionary.
+// The first-names browser over the program's one dictionary.
 #pragma once
 
 #include <QDialog>
@@ -20,7 +20,7 @@ class TPrenoms : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TPrenoms(QWidget* parent = nullptr);
+  explicit TPrenoms(FirstNameDictionary& dictionary, QWidget* parent = nullptr);
 
   // Loads the dictionary file found by findDataFile; throws FileError (dictionary left empty)
   // when it cannot be read.
@@ -54,7 +54,7 @@ class TPrenoms : public QDialog {
   // Puts the reading into readingMemo and selects the tab of its first letter.
   void showReading();
 
-  FirstNameDictionary dictionary;
+  FirstNameDictionary& dictionary;
   QToolButton* previousButton;
   QToolButton* nextButton;
   QPushButton* closeButton;

@@ -128,6 +128,15 @@ def check_reference():
         (R.compatibility(dict(marie, partner_first="JEAN", partner_last="DUPONT"))["memo"][-1].text,
          "Accord total. Complicité pour des projets d'envergure."),
     ]
+    elsa = dict(jp, first="ELSA", last="KAST")  # letters worth 16 in all
+    periods = [p["realisation"] for p in R.cycle_values(dict(jp, birth="15/05/1949"))["periods"]]
+    challenges = [p["challenge"] for p in R.cycle_values(dict(jp, birth="04/05/1992"))["periods"]]
+    known += [
+        (periods, ["11", "11", "22", "1"]), (challenges, ["1", "1", "0", "2"]),
+        (R.cycle_values(jp)["periods"][1]["from"], 34), (R.cycle_values(marie)["debts"], [("jour", 19), ("intime", 19)]),
+        (R.cycle_values(dict(elsa, birth="00/13/1990"))["debts"], [("expression", 16)]),
+        (R.cycle_values(dict(elsa, study="08/12/1940"))["age"], -10),
+    ]
     for got, want in known:
         assert got == want, f"reference: {got!r} != {want!r}"
 

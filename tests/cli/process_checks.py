@@ -17,6 +17,7 @@ import time
 
 import reference_numbers as R
 from batch_against_reference import compare
+from forecast_checks import check_forecast
 
 CLI = sys.argv[1] if __name__ == "__main__" else None
 # A build without the Qt layer refuses the PDF portrait, saying so.
@@ -420,6 +421,7 @@ def main():
         check_subject_sources(folder)
         check_portrait_file(folder)
         check_files_and_streams(folder)
+        check_forecast(run, check, folder)
     for failure in failures:
         print(failure)
     print(f"{len(failures)} failed checks")

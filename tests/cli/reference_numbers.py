@@ -406,6 +406,104 @@ def current_year(s):
             "memo": clean_memo(year_lines(y))}
 
 
+# ---- Cycles of a life: periods of realisation, challenges, life cycles, maturity, karmic debts -----
+
+
+KARMIC_DEBTS = (13, 14, 16, 19)
+DEBT_SOURCES = ("jour", "chemin de vie", "intime", "expression", "réalisation")
+
+
+def master_rule(total):
+    """A sum of 11 or 22 stays; any other is reduced keeping the master numbers."""
+    return str(total) if total in (11, 22) else keep_masters(str(total))
+
+
+def keep_masters_passes(text):
+    """Every text a reduction keeping the master numbers writes, one per digit-sum pass."""
+    passes = []
+    current = text
+    while current != "":
+        current = digit_sum(current)
+        passes.append(current)
+        if current == "0" or current in "1 2 3 4 5 6 7 8 9 11 22":
+            break
+    return passes
+
+
+def debts_in(texts):
+    return sorted({int(t) for t in texts if int(t) in KARMIC_DEBTS})
+
+
+def cycle_values(s):
+    """The birth date is converted as the birth-date analysis converts it, the study date as the
+    current year does."""
+    if len(s["birth"]) != 10:
+        raise Stop("message", MISSING_DATE)
+    b = birth_numbers(s["birth"])
+    if len(s["study"]) != 10:
+        raise Stop("message", MISSING_DATE)
+    year_values(s)
+    age = to_int(cut(s["study"])[2]) - to_int(b["year"])
+    d, m, y = int(b["day_number"]), int(b["month_number"]), int(b["year_number"])
+    first = 36 - int(to_digit(b["life_path"]))
+    r1, r2, r4 = master_rule(m + d), master_rule(d + y), master_rule(m + y)
+    r3 = master_rule(int(r1) + int(r2))
+    d_digit = int(to_digit(str(d)))
+    c1, c2 = abs(m - d_digit), abs(d_digit - y)
+    ends = [0, first, first + 9, first + 18, None]
+    periods = [{"from": ends[k], "to": ends[k + 1], "realisation": r, "challenge": str(c)}
+               for k, (r, c) in enumerate(zip((r1, r2, r3, r4), (c1, c2, abs(c1 - c2), abs(m - y))))]
+    cycles_ = [{"name": "formatif", "number": str(m), "from": 0, "to": first},
+               {"name": "productif", "number": str(d), "from": first, "to": first + 27},
+               {"name": "moisson", "number": str(y), "from": first + 27, "to": None}]
+    whole = s["first"] + s["last"]
+    expression = keep_masters(letters(whole))
+    maturity = master_rule(int(b["life_path"]) + int(expression)) if expression else ""
+    day, month, year = cut(s["birth"])
+    total = to_int(day) + to_int(month) + to_int(year)
+    found = [debts_in([day]),
+             debts_in([str(total)] + keep_masters_passes(str(total)) + keep_masters_passes(day + month + year))]
+    if expression:
+        found += [debts_in(keep_masters_passes(coding(whole))) for coding in (vowels, letters, consonants)]
+    debts = [(source, debt) for source, list_ in zip(DEBT_SOURCES, found) for debt in list_]
+    return {"age": age, "periods": periods, "life_cycles": cycles_, "maturity": maturity, "debts": debts}
+
+
+def holding(spans, age):
+    return next((x for x in spans if x["from"] <= age and (x["to"] is None or age < x["to"])), None)
+
+
+def age_texts(span):
+    return {"from": str(span["from"]), "to": "" if span["to"] is None else str(span["to"])}
+
+
+def starts_with_number(number):
+    return Pattern(re.escape(number) + r": .*", f'"{number}: ..."')
+
+
+NO_NUMBER_FIRST = Pattern(r"(?!\d+: ).+", "a line without a number in front")
+
+
+def cycles(s):
+    v = cycle_values(s)
+    period, cycle = holding(v["periods"], v["age"]), holding(v["life_cycles"], v["age"])
+    if period:
+        lines = [starts_with_number(period["realisation"]), starts_with_number(period["challenge"]),
+                 starts_with_number(cycle["number"])]
+    else:
+        lines = [NO_NUMBER_FIRST]
+    lines.append(starts_with_number(v["maturity"]) if v["maturity"] else NO_NUMBER_FIRST)
+    distinct = sorted({debt for _, debt in v["debts"]})
+    lines += [starts_with_number(str(debt)) for debt in distinct] or [NO_NUMBER_FIRST]
+    return {"age": str(v["age"]),
+            "periods": [dict(age_texts(p), realisation=p["realisation"], challenge=p["challenge"])
+                        for p in v["periods"]],
+            "life_cycles": [{"name": c["name"], "number": c["number"], **age_texts(c)} for c in v["life_cycles"]],
+            "maturity": v["maturity"],
+            "karmic_debts": [{"source": source, "debt": str(debt)} for source, debt in v["debts"]],
+            "memo": clean_memo(lines + [Exact("")])}
+
+
 def luck_list(items):
     """In increasing order (a three-digit value, which only an impossible day can give, comes last)."""
     padded = sorted((i if len(i) >= 2 else "0" + i for i in items), key=lambda i: (len(i), i))
@@ -580,6 +678,7 @@ def expected_output(s):
         "birth_date": guarded(birth_date, s),
         "unique_number": guarded(unique_number, s),
         "current_year": guarded(current_year, s),
+        "cycles": guarded(cycles, s),
         "luck": guarded(luck, s),
         "current_life": guarded(current_life, s),
         "compatibility": guarded(compatibility, s),

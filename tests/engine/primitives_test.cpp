@@ -66,6 +66,30 @@ TEST(Reductions, WorkedExamples) {
   }
 }
 
+// The karmic debts are read off these passes: a pass that were skipped or counted twice would
+// lose or invent a debt.
+TEST(Reductions, KeepMastersPassesEndOnTheResult) {
+  struct Case {
+    const char* in;
+    std::vector<long long> passes;
+  };
+  for (const Case& c :
+       {Case{"1515795995"
+             "437652",
+             {83, 11}},
+        Case{"15799"
+             "4752",
+             {49, 13, 4}},
+        Case{"19", {10, 1}}, Case{"1990", {19, 10, 1}}, Case{"7", {7}}, Case{"000", {0}}, Case{"", {}}}) {
+    const ReductionPasses passes = KeepMastersPasses(c.in);
+    EXPECT_EQ(std::vector<long long>(passes.sums.begin(), passes.sums.begin() + long(passes.count)), c.passes)
+        << c.in;
+    if (passes.count > 0) {
+      EXPECT_EQ(std::to_string(passes.sums[passes.count - 1]), ReduceKeepMasters(c.in)) << c.in;
+    }
+  }
+}
+
 TEST(Reductions, ReduceTo22) {
   struct Case {
     const char* in;

@@ -75,6 +75,10 @@ TEST(ShippedHelp, KeywordsLeadToTheTopicsThatExplainThem) {
       {"export", "Exporter le portrait"},
       {"horl", "L'horloge"},
       {"nombre intime", "Le graphique complet"},
+      {"dettes karm", "Les cycles de vie"},
+      {"trouver des", "Le calendrier personnel"},
+      {"atelier", "L'atelier des prénoms"_cp1252},
+      {"comble", "L'atelier des prénoms"_cp1252},
   };
   for (const auto& c : cases) {
     const auto entry = findPartialKey(index, c.partial);

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/study_window.h"
 #include "app_fixture.h"
 #include "common/cp1252_literal.h"
 #include "engine/ui/entente_dialog.h"
 #include "engine/ui/result_dialog.h"
 #include "names/ui/first_names_browser.h"
+#include "study/ui/study_window.h"
 #include "ui/qt_text.h"
 
 namespace tessaro::testing {

@@ -4,10 +4,10 @@
 #include <QWidget>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/main_form.h"
-#include "app/main_menu.h"
-#include "app/study_window.h"
 #include "app_fixture.h"
+#include "study/ui/study_window.h"
 
 namespace tessaro::testing {
 namespace {

@@ -10,8 +10,8 @@
 #include "app/app_windows.h"
 #include "app/main_form.h"
 #include "app/start_up.h"
-#include "app/study_window.h"
 #include "app_fixture.h"
+#include "study/ui/study_window.h"
 #include "ui/qt_text.h"
 
 namespace tessaro::testing {

@@ -4,7 +4,7 @@
 #include <QTextCursor>
 
 #include "app/main_form.h"
-#include "app/study_window.h"
+#include "study/ui/study_window.h"
 
 namespace tessaro::testing {
 
@@ -34,9 +34,7 @@ bool EditorTest::visible(const char* name) const {
 
 void EditorTest::showText(const QString& text) {
   editor()->setPlainText(text);
-  editor()->show();
-  ruler()->show();
-  mainForm().Validtxt();
+  study().document().showDocument();
 }
 
 void EditorTest::select(int start, int length) {

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <ostream>
 
-#include "app/study_window.h"
 #include "app_fixture.h"
+#include "study/ui/study_window.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 

@@ -14,11 +14,11 @@
 
 #include "app/about_box.h"
 #include "app/main_form.h"
-#include "app/study_window.h"
 #include "app_fixture.h"
 #include "common/cp1252_literal.h"
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
+#include "study/ui/study_window.h"
 #include "ui/qt_text.h"
 #include "utilities/ui/calendar_window.h"
 #include "utilities/ui/clock_window.h"

@@ -6,10 +6,10 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "app/new_study_dialog.h"
-#include "app/study_window.h"
 #include "app_fixture.h"
 #include "common/cp1252_literal.h"
+#include "study/ui/new_study_dialog.h"
+#include "study/ui/study_window.h"
 #include "ui/qt_text.h"
 
 namespace tessaro::testing {

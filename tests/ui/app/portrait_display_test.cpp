@@ -5,8 +5,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "app/commands.h"
 #include "app/main_form.h"
-#include "app/main_menu.h"
 #include "common/cp1252_literal.h"
 #include "editor_fixture.h"
 #include "names/ui/first_names_browser.h"

@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "app/main_form.h"
-#include "app/ruler_geometry.h"
 #include "editor_fixture.h"
+#include "study/ui/ruler_geometry.h"
 
 namespace tessaro::testing {
 namespace {

@@ -3,8 +3,8 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "app/study_window.h"
 #include "app_fixture.h"
+#include "study/ui/study_window.h"
 #include "ui/qt_text.h"
 
 namespace tessaro::testing {

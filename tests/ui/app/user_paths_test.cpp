@@ -23,11 +23,12 @@
 #include <QTimer>
 #include <set>
 
+#include "app/commands.h"
 #include "app/main_form.h"
-#include "app/study_window.h"
 #include "app_fixture.h"
 #include "engine/ui/result_dialog.h"
 #include "help/ui/help_viewer.h"
+#include "study/ui/study_window.h"
 
 namespace tessaro::testing {
 namespace {
@@ -604,6 +605,17 @@ TEST_F(UserPaths, EveryCommandHasItsRow) {
   std::set<std::string> rowCommands;
   for (const Row& row : rows) rowCommands.insert(row.command);
   EXPECT_EQ(commands, rowCommands);
+
+  // The command table, with the controls that are not commands of their own: the font and size
+  // boxes and their keys, and the recent studies' submenu.
+  std::set<std::string> fromTable{"F1",           "fontNameBox",  "fontSizeBox",
+                                  "Ctrl+Shift+P", "Ctrl+Shift+T", "recentStudiesAction"};
+  for (const Command& command : tessaro::commands()) {
+    fromTable.insert(command.name);
+    if (command.toolbar.name != nullptr) fromTable.insert(command.toolbar.name);
+    if (*command.keys != '\0') fromTable.insert(command.keys);
+  }
+  EXPECT_EQ(fromTable, rowCommands);
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ class Browser : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  TPrenoms browser;
+  FirstNameDictionary dictionary;
+  TPrenoms browser{dictionary};
 };
 
 TEST_F(Browser, OpensOnTheFirstRecordWithItsLetter) {

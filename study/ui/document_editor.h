@@ -1,0 +1,117 @@
+// The study window's document: the editor with its ruler and find dialog, the formatting, the
+// printing and the files of the document. It reports to the main window through signals.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "study/ui/selection_styles.h"
+
+class QFrame;
+class QLabel;
+class QPrinter;
+class QTextDocument;
+class QTextEdit;
+
+namespace tessaro {
+
+class FindDialog;
+class RulerPanel;
+
+class DocumentEditor : public QWidget {
+  Q_OBJECT
+
+ public:
+  // printer: the printer that printing uses, the main window's.
+  explicit DocumentEditor(std::function<QPrinter&()> printer, QWidget* parent = nullptr);
+  ~DocumentEditor() override;
+
+  // Replaces the document by what fill writes, the portrait of the named client, still hidden;
+  // a fill that throws leaves what it wrote.
+  void replaceContent(const std::function<void(QTextDocument&)>& fill, const QString& client);
+  // Opens a file as rich text (a file without rich-text markup as plain text) and shows it. It is
+  // no client's portrait.
+  void openFile(const QString& path);
+  void showDocument();
+  void hideDocument();
+
+  // Formatting, applied to the selection, or to the editor's default attributes when nothing is
+  // selected; none acts while the toolbar is being set from the selection.
+  void Bold(bool on);
+  void Ital(bool on);
+  void Under(bool on);
+  void Police(const QString& name);
+  void Taille(int size);
+  // Paragraph formatting of the paragraphs the selection touches.
+  void Justif(Qt::Alignment alignment);
+  void Bullets(bool on);
+
+  void Selection();
+  void Copier();
+  void Coller();
+  // Opens the find dialog; every opening searches from the top again.
+  void Rechercher();
+  // One job on the main window's printer.
+  void Imprimer();
+  // Closes the document: hides it and removes the text, which no question will offer to save.
+  void Fermer();
+
+  // Writes the document in the format its name or the filter chosen says. Only rich text opens
+  // again as it was edited, so only rich text counts as saving the work.
+  void Exporter();
+  // Writes the document as shown to a PDF file of A4 pages, the client's name in the footers.
+  void ExporterPdf();
+  // Before a command drops the document: when it changed since it was last saved, asks whether
+  // to save it first. False when the user cancelled the question, the name or the replacing.
+  bool documentMayGo();
+
+ signals:
+  // The selection moved or changed its attributes.
+  void stylesChanged(const SelectionStyles& styles);
+  // A short line for the status bar, such as a search that found nothing; empty clears it.
+  void notice(const QString& line);
+  // The document was shown or hidden: the text commands act only on a document shown.
+  void shown(bool visible);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createEditor();
+  void createRuler();
+  void changeCurrText(const std::function<void(QFont&)>& change);
+  // Mirrors the selection on the ruler and the toolbar.
+  void SelectionChange();
+  void findNext();
+  // Asks the name and writes the document; false when nothing was written.
+  bool exportDocument(const char* filter);
+
+  // The ruler's tick marks and line, and its three markers.
+  void SetupRuler();
+  void RulerResize();
+  void RulerItemMouseDown(QLabel* marker, int x);
+  void RulerItemMouseMove(QLabel* marker, int x);
+  void FirstIndMouseUp();
+  void LeftIndMouseUp();
+  void RightIndMouseUp();
+  void placeMarkers();
+
+  std::function<QPrinter&()> printer;
+  QTextEdit* editor = nullptr;
+  RulerPanel* Ruler = nullptr;
+  QLabel* FirstInd = nullptr;
+  QLabel* LeftInd = nullptr;
+  QFrame* RulerLine = nullptr;
+  QLabel* RightInd = nullptr;
+  FindDialog* findDialog = nullptr;
+  // The page footer's name of the client whose portrait the document is; empty for a file's text.
+  QString DocumentClient;
+  bool UpdatingStyles = false;
+  int RulerDragOffset = 0;
+  bool RulerDragging = false;
+  int FindPos = 0;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,60 @@
+// The study window's study files, opened and saved.
+#include <QFile>
+
+#include "files/study_file.h"
+#include "files/ui/save_file_name.h"
+#include "study/ui/recent_studies.h"
+#include "study/ui/study_view.h"
+#include "study/ui/study_window.h"
+#include "ui/interaction.h"
+#include "ui/qt_text.h"
+#include "ui/remembered_folders.h"
+
+namespace tessaro {
+namespace {
+
+const char* const StudyFilter = "Fichiers tessaro (*.tsr)|*.tsr";
+
+QString withExtension(const QString& path, const char* extension) {
+  return QFile::decodeName(QByteArray::fromStdString(withDefaultExtension(nativePath(path), extension)));
+}
+
+// Asks the study file's name into the study; false when the dialog was cancelled.
+bool chooseStudyFileName(QWidget* parent, Study& study, ReplaceQuestion replace) {
+  const std::optional<FileChoice> choice =
+      chooseFileToSave(parent, toQString(StudyFilter), replace, FileKind::Study);
+  if (!choice) return false;
+  study.FileName = withExtension(choice->path, StudyFileExtension);
+  return true;
+}
+
+}  // namespace
+
+// A file that exists but cannot be read leaves the study and its file name as they were: saving
+// would otherwise put the current study in place of that file.
+void TTessaro::Ouvrir(const QString& path) {
+  const QString name = withExtension(path, StudyFileExtension);
+  const std::optional<StudySubject> read = readStudyFile(nativePath(name));
+  study.FileName = name;
+  if (!read) return;
+  study.Subject = *read;
+  showNewSubject();
+  noteRecentStudy(study.FileName);
+}
+
+bool TTessaro::SaveAs() { return chooseStudyFileName(this, study, ReplaceQuestion::ByDialog); }
+
+void TTessaro::Sauver() {
+  if (study.FileName.isEmpty()) {
+    if (!chooseStudyFileName(this, study, ReplaceQuestion::ByCaller)) return;
+    if (!mayReplace(this, nativePath(study.FileName))) {
+      // The name was refused: the next save must ask again rather than replace that file.
+      study.FileName.clear();
+      return;
+    }
+  }
+  writeStudyFile(nativePath(study.FileName), study.Subject);
+  noteRecentStudy(study.FileName);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,77 @@
+// The study window: its view and document, the new-study flow and the switching between them.
+#include "study/ui/study_window.h"
+
+#include <QGridLayout>
+
+#include "common/cp1252_literal.h"
+#include "engine/venus_star.h"
+#include "names/ui/first_name_viewer.h"
+#include "names/ui/first_names_browser.h"
+#include "study/ui/new_study_dialog.h"
+#include "study/ui/study_view.h"
+#include "ui/classic_fonts.h"
+#include "ui/interaction.h"
+#include "ui/qt_text.h"
+
+namespace tessaro {
+
+TTessaro::TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* document, QWidget* parent)
+    : QWidget(parent), study(study), dialogs(dialogs), view(new StudyView(this)), documentEditor(*document) {
+  setObjectName(QStringLiteral("TTessaro"));
+  setFont(classicFont(ClassicFace::MsSansSerif, 13));
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  // The view and the document fill the window; the document, shown only on its own, lies over.
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view, 0, 0);
+  layout->addWidget(document, 0, 0);
+  connect(document, &DocumentEditor::shown, view, [this](bool shown) {
+    if (shown) view->hidePanels();
+  });
+}
+
+void TTessaro::Etude() {
+  TNouveau& dialog = dialogs.nouveau;
+  dialog.FormShow();
+  interaction().execDialog(dialog);
+  // A cancelled dialog leaves the study as it was: its subject, its file and its document.
+  const std::optional<StudySubject> typed = dialog.Result();
+  if (!typed || !documentEditor.documentMayGo()) return;
+  study.Subject = *typed;
+  study.FileName.clear();
+  showNewSubject();
+}
+
+// The document and the star square were the earlier subject's: neither stays for the new one.
+void TTessaro::showNewSubject() {
+  setWindowTitle(toQString(studyCaption(study.Subject)));
+  study.VenusDone = false;
+  study.DigitCounts = {};
+  documentEditor.Fermer();
+  view->hideStar();
+  if (!study.Subject.LastName.empty()) emit subjectChosen();
+  dialogs.prenoms.CherchePrenom(study.Subject.FirstName);
+  view->showGrid(study.Subject);
+}
+
+void TTessaro::Venus() {
+  documentEditor.hideDocument();
+  study.DigitCounts = computeVenusStar(study.Subject).counts;
+  view->showGrid(study.Subject);
+  view->showStar(study.DigitCounts);
+  study.VenusDone = true;
+}
+
+void TTessaro::Consulter() { interaction().execDialog(dialogs.prenoms); }
+
+void TTessaro::ViePrenom() {
+  dialogs.vPrenom.Init(dialogs.prenoms.readingFor(study.Subject.FirstName));
+  interaction().execDialog(dialogs.vPrenom);
+}
+
+void TTessaro::IncPre(bool value) { study.IncludeFirstName = value; }
+
+}  // namespace tessaro
