@@ -51,8 +51,8 @@ class FirstNameDictionary {
   // Returns false (selection kept) when no name begins with it.
   bool selectLetter(char letter);
 
-  // Selects the first record whose name begins with the typed text, case and accents aside, and
-  // reads it. With afterCurrent the search starts after the selected record and goes round to
+  // Selects the first record whose name begins with the typed text, case and accents aside and a
+  // space taken for a hyphen, and reads it. With afterCurrent the search starts after the selected record and goes round to
   // the top. Returns false (selection kept) when no name begins with it or nothing is typed.
   bool selectNameStartingWith(std::string_view typed, bool afterCurrent);
 
