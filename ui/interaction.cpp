@@ -3,11 +3,14 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 
 namespace tessaro {
 namespace {
@@ -32,6 +35,13 @@ class QtInteraction final : public Interaction {
     }
   }
 
+  Answer askYesNo(QWidget* parent, const QString& text) override {
+    return QMessageBox::question(parent, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
+  }
+
   Answer askSaveChanges(QWidget* parent, const QString& text) override {
     QMessageBox box(QMessageBox::Warning, applicationTitle(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
@@ -53,12 +63,12 @@ class QtInteraction final : public Interaction {
 
   std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter,
                                          const QString& folder) override {
-    return choose(parent, filter, QFileDialog::AcceptOpen, ReplaceQuestion::ByDialog, folder);
+    return choose(parent, filter, QFileDialog::AcceptOpen, ReplaceQuestion::ByDialog, folder, {});
   }
 
   std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter, ReplaceQuestion replace,
-                                         const QString& folder) override {
-    return choose(parent, filter, QFileDialog::AcceptSave, replace, folder);
+                                         const QString& folder, const SaveDialogText& text) override {
+    return choose(parent, filter, QFileDialog::AcceptSave, replace, folder, text);
   }
 
   std::optional<int> runPrintDialog(QWidget* parent, QPrinter& printer) override {
@@ -77,13 +87,22 @@ class QtInteraction final : public Interaction {
  private:
   static std::optional<FileChoice> choose(QWidget* parent, const QString& filter,
                                           QFileDialog::AcceptMode mode, ReplaceQuestion replace,
-                                          const QString& folder) {
-    QFileDialog dialog(parent, QString(), folder);
+                                          const QString& folder, const SaveDialogText& text) {
+    QFileDialog dialog(parent, text.title, folder);
     dialog.setAcceptMode(mode);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, replace == ReplaceQuestion::ByCaller);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = qtNameFilters(filter).split(QStringLiteral(";;"));
     dialog.setNameFilters(filters);
+    if (!text.proposedName.isEmpty()) dialog.selectFile(text.proposedName);
+    // The French headings are longer than the English ones the default widths were made for; the
+    // columns are widened once the dialog has laid them out, and stay the user's to resize.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+      for (QHeaderView* header : dialog.findChildren<QHeaderView*>()) {
+        for (int i = 0; i < header->count(); ++i)
+          header->resizeSection(i, std::max(header->sectionSize(i), header->sectionSizeHint(i)));
+      }
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FileChoice{dialog.selectedFiles().first(),
                       static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
