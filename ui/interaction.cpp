@@ -3,19 +3,32 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTimer>
-#include <algorithm>
+#include <QTreeView>
 
 namespace tessaro {
 namespace {
 
 QString applicationTitle() { return QStringLiteral("Orv Tessaro"); }
+
+// Qt's French catalogue lacks the file dialog's kinds of entries; the files' own kinds come from
+// the desktop's type descriptions, already in the user's language.
+class FrenchFileTypes final : public QFileIconProvider {
+ public:
+  QString type(const QFileInfo& info) const override {
+    if (info.isRoot()) return QStringLiteral("Lecteur");
+    if (info.isDir()) return QStringLiteral("Dossier");
+    return QFileIconProvider::type(info);
+  }
+};
 
 class QtInteraction final : public Interaction {
  public:
@@ -88,6 +101,7 @@ class QtInteraction final : public Interaction {
   static std::optional<FileChoice> choose(QWidget* parent, const QString& filter,
                                           QFileDialog::AcceptMode mode, ReplaceQuestion replace,
                                           const QString& folder, const SaveDialogText& text) {
+    FrenchFileTypes fileTypes;  // made first: the dialog uses it until it goes
     QFileDialog dialog(parent, text.title, folder);
     dialog.setAcceptMode(mode);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, replace == ReplaceQuestion::ByCaller);
@@ -95,14 +109,18 @@ class QtInteraction final : public Interaction {
     const QStringList filters = qtNameFilters(filter).split(QStringLiteral(";;"));
     dialog.setNameFilters(filters);
     if (!text.proposedName.isEmpty()) dialog.selectFile(text.proposedName);
-    // The French headings are longer than the English ones the default widths were made for; the
-    // columns are widened once the dialog has laid them out, and stay the user's to resize.
-    QTimer::singleShot(0, &dialog, [&dialog] {
-      for (QHeaderView* header : dialog.findChildren<QHeaderView*>()) {
-        for (int i = 0; i < header->count(); ++i)
-          header->resizeSection(i, std::max(header->sectionSize(i), header->sectionSizeHint(i)));
-      }
-    });
+    dialog.setIconProvider(&fileTypes);
+    // The French headings, sizes and types are longer than the English ones the default widths
+    // were made for: each folder shown widens the columns to what they hold, which the user may
+    // still resize.
+    if (auto* files = dialog.findChild<QFileSystemModel*>()) {
+      QObject::connect(files, &QFileSystemModel::directoryLoaded, &dialog, [&dialog] {
+        for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
+          for (int column = 1; column < list->header()->count(); ++column)
+            list->resizeColumnToContents(column);
+        }
+      });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FileChoice{dialog.selectedFiles().first(),
                       static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
