@@ -137,7 +137,7 @@ void TMainForm::createMenus() {
       action->setCheckable(command.checkable);
       const QString shortcut = QString::fromLatin1(command.keys);
       if (!shortcut.isEmpty() && boundShortcuts.insert(shortcut).second) {
-        action->setShortcut(QKeySequence(shortcut));
+        action->setShortcuts(QKeySequence::listFromString(shortcut));
       } else if (!shortcut.isEmpty()) {
         action->setText(action->text() + QLatin1Char('\t') + shortcut);
       }
