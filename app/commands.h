@@ -19,6 +19,7 @@ enum class CommandId {
   Export,
   ExportPdf,
   Print,
+  PrintPreview,
   PrinterSetup,
   Quit,
   Undo,

@@ -284,7 +284,11 @@ void DocumentEditor::findNext() {
   editor->setTextCursor(found);
 }
 
-void DocumentEditor::Imprimer() { printDocument(*editor->document(), printer()); }
+void DocumentEditor::Imprimer() { printDocument(*editor->document(), DocumentClient, printer()); }
+
+void DocumentEditor::drawPreview(QPrinter& preview) {
+  previewDocument(*editor->document(), DocumentClient, preview);
+}
 
 void DocumentEditor::Fermer() {
   hideDocument();

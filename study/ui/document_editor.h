@@ -74,6 +74,8 @@ class DocumentEditor : public QWidget {
   int zoomPercent() const { return ZoomPercent; }
   // One job on the main window's printer.
   void Imprimer();
+  // The printed pages on the print preview's printer.
+  void drawPreview(QPrinter& preview);
   // Closes the document: hides it and removes the text, which no question will offer to save.
   void Fermer();
 

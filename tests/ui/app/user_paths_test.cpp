@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QShortcut>
 #include <QTabWidget>
@@ -437,6 +438,16 @@ const Row rows[] = {
        return t.pdfText(31);
      },
      "Analyse effectuée le 05/01/2024"},
+    {"printPreviewAction",
+     [](UserPaths& t, const char* c) {
+       t.portrait();
+       return t.inWindow(c, [](QDialog& preview) {
+         preview.show();
+         const auto* pages = preview.findChild<QPrintPreviewWidget*>();
+         return preview.windowTitle() + " | " + QString::number(pages->pageCount() > 1);
+       });
+     },
+     "Aperçu avant impression | 1"},
     {"printButton",
      [](UserPaths& t, const char* c) {
        t.printedPortrait();
