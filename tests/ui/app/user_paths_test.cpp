@@ -409,7 +409,7 @@ const Row rows[] = {
        emit fileMenu->aboutToShow();
        return t.mainForm().findChild<QAction*>(QStringLiteral("recentStudy1"))->text();
      },
-     "&1 durand.tsr"},
+     "&1 DURAND MARIE — durand.tsr"},
     {"exportAction",
      [](UserPaths& t, const char* c) {
        t.portrait();
