@@ -19,11 +19,19 @@ enum class CommandId {
   Export,
   ExportPdf,
   Print,
+  PrintPreview,
   PrinterSetup,
   Quit,
+  Undo,
+  Redo,
+  Cut,
   Copy,
   Paste,
   Find,
+  FindNext,
+  ZoomIn,
+  ZoomOut,
+  ZoomReset,
   SelectAll,
   Bullets,
   Etude,
@@ -80,7 +88,7 @@ struct Command {
   Menu menu = Menu::None;
   const char* caption = nullptr;  // Windows-1252, "&" before the access key
   const char* hint = nullptr;     // Windows-1252: "short|long", or one text serving as both
-  const char* keys = "";          // portable key sequence text
+  const char* keys = "";          // portable key sequence text, "; " between two keys of one command
   Group group = Group::Always;
   ToolbarPlace toolbar = {};
   bool separatorAfter = false;

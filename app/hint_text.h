@@ -13,4 +13,7 @@ struct HintParts {
 
 HintParts splitHint(const QString& hint);
 
+// A toolbar tooltip with the key that does the same, as the menus show it: "Gras (Ctrl+G)".
+QString tooltipWithKeys(const QString& tooltip, const char* keys);
+
 }  // namespace tessaro

@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -137,7 +138,7 @@ void TMainForm::createMenus() {
       action->setCheckable(command.checkable);
       const QString shortcut = QString::fromLatin1(command.keys);
       if (!shortcut.isEmpty() && boundShortcuts.insert(shortcut).second) {
-        action->setShortcut(QKeySequence(shortcut));
+        action->setShortcuts(QKeySequence::listFromString(shortcut));
       } else if (!shortcut.isEmpty()) {
         action->setText(action->text() + QLatin1Char('\t') + shortcut);
       }
@@ -244,6 +245,16 @@ void TMainForm::printCopies() {
   // Each copy is a job of its own: the printer must not multiply them again.
   target.setCopyCount(1);
   for (int copy = 0; copy < *copies; ++copy) parts->study.document().Imprimer();
+}
+
+void TMainForm::printPreview() {
+  QPrintPreviewDialog preview(&currentPrinter(), this);
+  preview.setObjectName(QStringLiteral("printPreviewDialog"));
+  preview.setWindowTitle(toQString("Aperçu avant impression"_cp1252));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+    runGuarded(this, [this, target] { parts->study.document().drawPreview(*target); });
+  });
+  interaction().execDialog(preview);
 }
 
 void TMainForm::Valide() { setGroupEnabled(Group::Subject, true); }

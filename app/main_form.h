@@ -64,6 +64,8 @@ class TMainForm : public QMainWindow {
   void OpenItemClick();
   // "Imprimer...": asks for the printer and the number of copies, then prints.
   void printCopies();
+  // The pages as they will print, on the current printer, in Qt's preview window.
+  void printPreview();
 
  protected:
   void showEvent(QShowEvent* event) override;

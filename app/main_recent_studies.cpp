@@ -6,6 +6,8 @@
 
 #include "app/main_form.h"
 #include "common/cp1252_literal.h"
+#include "common/errors.h"
+#include "files/study_file.h"
 #include "study/ui/recent_studies.h"
 #include "study/ui/study_window.h"
 #include "ui/guarded.h"
@@ -18,6 +20,20 @@ namespace {
 constexpr const char* RecentStudiesCaption = "Études &récentes"_cp1252;
 constexpr const char* StudyGoneText =
     "L'étude %s n'existe plus : elle est retirée des études récentes."_cp1252;
+
+// "DUPONT JEAN — dupont.tsr": the client tells studies apart better than a file's name. A file
+// that cannot be read shows its name alone; opening it will say why.
+QString recentStudyCaption(const QString& path) {
+  const QString fileName = QFileInfo(path).fileName();
+  std::optional<StudySubject> subject;
+  try {
+    subject = readStudyFile(nativePath(path));
+  } catch (const FileError&) {
+  }
+  if (!subject) return fileName;
+  const QString client = toQString(subject->LastName + ' ' + subject->FirstName).trimmed();
+  return client.isEmpty() ? fileName : client + QStringLiteral(" — ") + fileName;
+}
 
 }  // namespace
 
@@ -48,7 +64,8 @@ void TMainForm::fillRecentStudiesMenu() {
   const QList<QAction*> entries = recentStudiesMenu->actions();
   for (qsizetype i = 0; i < entries.size(); ++i) {
     const QString path = i < studies.size() ? studies[i] : QString();
-    const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString name =
+        path.isEmpty() ? QString() : recentStudyCaption(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
     entries[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
     entries[i]->setData(path);
     entries[i]->setVisible(!path.isEmpty());

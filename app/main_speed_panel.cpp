@@ -85,7 +85,7 @@ void TMainForm::createSpeedPanel(QWidget* parent) {
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(speedButtonIcon(entry.icon));
     const HintParts hint = splitHint(toQString(entry.hint));
-    button->setToolTip(hint.tooltip);
+    button->setToolTip(tooltipWithKeys(hint.tooltip, command.keys));
     button->setProperty("StatusHint", hint.status);
     button->installEventFilter(this);
     button->setCheckable(entry.look != Look::Button);

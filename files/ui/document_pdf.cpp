@@ -2,9 +2,11 @@
 #include "files/ui/document_pdf.h"
 
 #include <QFont>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <cmath>
 
 #include "common/study_subject.h"
 #include "files/ui/document_pages.h"
@@ -37,16 +39,24 @@ QString footerName(const StudySubject& subject) {
   return toQString(subject.FirstName + ' ' + subject.LastName).trimmed();
 }
 
+void drawFooteredPages(const QTextDocument& document, const QString& subjectName, QPainter& painter,
+                       QPagedPaintDevice& device) {
+  const auto millimetres = [&device](double length) {
+    return int(std::lround(length * device.logicalDpiY() / 25.4));
+  };
+  const int margin = millimetres(MarginMillimetres);
+  const QRect body(margin, margin, device.width() - 2 * margin, device.height() - 2 * margin);
+  QFont footerFont(document.defaultFont().family());
+  footerFont.setPointSize(FooterPoints);
+  const int baseline = device.height() - millimetres(FooterBaselineMillimetres);
+  drawDocumentPages(document, painter, device, body, [&](QPainter& page, int number, int count) {
+    drawPageFooter(page, footerFont, body, baseline, subjectName, number, count);
+  });
+}
+
 void saveDocumentPdf(const QTextDocument& document, const QString& subjectName, const std::string& path) {
   writePdfFile(path, subjectName, [&](QPdfWriter& writer, QPainter& painter) {
-    const int margin = millimetres(writer, MarginMillimetres);
-    const QRect body(margin, margin, writer.width() - 2 * margin, writer.height() - 2 * margin);
-    QFont footerFont(document.defaultFont().family());
-    footerFont.setPointSize(FooterPoints);
-    const int baseline = writer.height() - millimetres(writer, FooterBaselineMillimetres);
-    drawDocumentPages(document, painter, writer, body, [&](QPainter& page, int number, int count) {
-      drawPageFooter(page, footerFont, body, baseline, subjectName, number, count);
-    });
+    drawFooteredPages(document, subjectName, painter, writer);
   });
 }
 

@@ -2,6 +2,7 @@
 // search, clipboard, printing and closing.
 #include "study/ui/document_editor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QScopeGuard>
 #include <QTextBlock>
@@ -9,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextList>
+#include <algorithm>
 #include <utility>
 
 #include "files/ui/portrait_document.h"
@@ -40,6 +42,11 @@ double pointSize(const QFont& font) {
 }
 
 constexpr int RulerHeight = 32;
+
+constexpr int ZoomStepPercent = 10;
+constexpr int SmallestZoomPercent = 50;
+constexpr int LargestZoomPercent = 300;
+constexpr double InchesPerMeter = 1 / 0.0254;
 
 }  // namespace
 
@@ -92,27 +99,32 @@ void DocumentEditor::createEditor() {
   // Setting the editor up is no work of the user's: nothing to save yet.
   editor->document()->setModified(false);
   editor->hide();
+  // Ctrl with the wheel zooms the view; left to the editor, it would change the document's font.
+  editor->viewport()->installEventFilter(this);
   connect(editor, &QTextEdit::cursorPositionChanged, this, &DocumentEditor::SelectionChange);
   connect(editor, &QTextEdit::selectionChanged, this, &DocumentEditor::SelectionChange);
 }
 
 void DocumentEditor::changeCurrText(const std::function<void(QFont&)>& change) {
   if (UpdatingStyles) return;
+  // Only what the change sets reaches the text: a bold button leaves its italics alone.
+  QFont changed;
+  change(changed);
+  QTextCharFormat format;
+  format.setFont(changed, QTextCharFormat::FontPropertiesSpecifiedOnly);
   QTextCursor cursor = editor->textCursor();
   if (cursor.hasSelection()) {
-    // Only what the change sets reaches the selection: a bold button leaves its italics alone.
-    QFont changed;
-    change(changed);
-    QTextCharFormat format;
-    format.setFont(changed, QTextCharFormat::FontPropertiesSpecifiedOnly);
     cursor.mergeCharFormat(format);
-  } else {
-    QFont defaults = editor->document()->defaultFont();
-    change(defaults);
-    editor->document()->setDefaultFont(defaults);
-    // The whole unformatted text changes with it: work to keep, as any other formatting.
-    editor->document()->setModified(true);
+    return;
   }
+  // The whole text is formatted as the text itself, not through the document's defaults, which
+  // the undo history does not hold: one Annuler gives the text back as it was.
+  QTextCursor whole(editor->document());
+  whole.select(QTextCursor::Document);
+  whole.mergeCharFormat(format);
+  // What is typed next at the caret takes the new style too.
+  cursor.mergeCharFormat(format);
+  editor->setTextCursor(cursor);
 }
 
 void DocumentEditor::Bold(bool on) {
@@ -187,6 +199,12 @@ void DocumentEditor::SelectionChange() {
 
 void DocumentEditor::Selection() { editor->selectAll(); }
 
+void DocumentEditor::Annuler() { editor->undo(); }
+
+void DocumentEditor::Retablir() { editor->redo(); }
+
+void DocumentEditor::Couper() { editor->cut(); }
+
 void DocumentEditor::Copier() { editor->copy(); }
 
 void DocumentEditor::Coller() { editor->paste(); }
@@ -196,6 +214,49 @@ void DocumentEditor::Rechercher() {
   findDialog->raise();
   findDialog->activateWindow();
   FindPos = 0;
+}
+
+void DocumentEditor::Suivant() {
+  if (findDialog->findText().isEmpty()) {
+    Rechercher();
+    return;
+  }
+  findNext();
+}
+
+void DocumentEditor::zoomBy(int steps) {
+  ZoomPercent = std::clamp(ZoomPercent + steps * ZoomStepPercent, SmallestZoomPercent, LargestZoomPercent);
+  applyZoom();
+}
+
+void DocumentEditor::zoomReset() {
+  ZoomPercent = 100;
+  applyZoom();
+}
+
+// The layout measures points on the device it is given: a device of a finer resolution than the
+// screen shows every size larger, while the document keeps its sizes for saving and printing.
+void DocumentEditor::applyZoom() {
+  QTextDocument& document = *editor->document();
+  // Sizes in pixels do not follow the device: the portrait's default font is given its size in
+  // points, the same size on a screen of the usual resolution and in the files written.
+  QFont defaults = document.defaultFont();
+  if (defaults.pixelSize() > 0) {
+    defaults.setPointSizeF(pointSize(defaults));
+    document.setDefaultFont(defaults);
+  }
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  if (ZoomPercent == 100) {
+    layout->setPaintDevice(nullptr);
+  } else {
+    zoomDevice = QImage(1, 1, QImage::Format_RGB32);
+    const double dotsPerInch = editor->logicalDpiY() * ZoomPercent / 100.0;
+    zoomDevice.setDotsPerMeterX(qRound(dotsPerInch * InchesPerMeter));
+    zoomDevice.setDotsPerMeterY(qRound(dotsPerInch * InchesPerMeter));
+    layout->setPaintDevice(&zoomDevice);
+  }
+  document.markContentsDirty(0, document.characterCount());
+  emit notice(ZoomPercent == 100 ? QString() : QStringLiteral("Zoom : %1 %").arg(ZoomPercent));
 }
 
 void DocumentEditor::findNext() {
@@ -225,7 +286,11 @@ void DocumentEditor::findNext() {
   editor->setTextCursor(found);
 }
 
-void DocumentEditor::Imprimer() { printDocument(*editor->document(), printer()); }
+void DocumentEditor::Imprimer() { printDocument(*editor->document(), DocumentClient, printer()); }
+
+void DocumentEditor::drawPreview(QPrinter& preview) {
+  previewDocument(*editor->document(), DocumentClient, preview);
+}
 
 void DocumentEditor::Fermer() {
   hideDocument();

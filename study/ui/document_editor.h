@@ -2,6 +2,7 @@
 // printing and the files of the document. It reports to the main window through signals.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -36,9 +37,19 @@ class DocumentEditor : public QWidget {
   void openFile(const QString& path);
   void showDocument();
   void hideDocument();
+  // A client's portrait saved beside its study, opened again as that client's portrait.
+  void openPortrait(const QString& path, const QString& client);
+  // True while the document is a client's portrait rather than a file's text.
+  bool holdsPortrait() const { return !DocumentClient.isEmpty(); }
+  // Writes the portrait as rich text: the work is saved. Throws FileError, the previous file kept.
+  void savePortrait(const QString& path);
+  // How the save question saves the work: the study's own save when the document is its
+  // portrait; saveStudy returns false when nothing was written.
+  void setStudySave(std::function<bool()> saveStudy);
+  void announce(const QString& line) { emit notice(line); }
 
-  // Formatting, applied to the selection, or to the editor's default attributes when nothing is
-  // selected; none acts while the toolbar is being set from the selection.
+  // Formatting, applied to the selection, or to the whole document when nothing is selected, as one
+  // step the user can undo; none acts while the toolbar is being set from the selection.
   void Bold(bool on);
   void Ital(bool on);
   void Under(bool on);
@@ -49,12 +60,23 @@ class DocumentEditor : public QWidget {
   void Bullets(bool on);
 
   void Selection();
+  void Annuler();
+  void Retablir();
+  void Couper();
   void Copier();
   void Coller();
   // Opens the find dialog; every opening searches from the top again.
   void Rechercher();
+  // Finds the next match of the text last searched; with nothing searched yet, opens the dialog.
+  void Suivant();
+  // Enlarges (steps > 0) or reduces the text on the screen, never the document's own sizes.
+  void zoomBy(int steps);
+  void zoomReset();
+  int zoomPercent() const { return ZoomPercent; }
   // One job on the main window's printer.
   void Imprimer();
+  // The printed pages on the print preview's printer.
+  void drawPreview(QPrinter& preview);
   // Closes the document: hides it and removes the text, which no question will offer to save.
   void Fermer();
 
@@ -86,6 +108,7 @@ class DocumentEditor : public QWidget {
   // Mirrors the selection on the ruler and the toolbar.
   void SelectionChange();
   void findNext();
+  void applyZoom();
   // Asks the name and writes the document; false when nothing was written.
   bool exportDocument(const char* filter);
 
@@ -100,6 +123,7 @@ class DocumentEditor : public QWidget {
   void placeMarkers();
 
   std::function<QPrinter&()> printer;
+  std::function<bool()> StudySave;
   QTextEdit* editor = nullptr;
   RulerPanel* Ruler = nullptr;
   QLabel* FirstInd = nullptr;
@@ -115,6 +139,9 @@ class DocumentEditor : public QWidget {
   int RulerDragOffset = 0;
   bool RulerDragging = false;
   int FindPos = 0;
+  int ZoomPercent = 100;
+  // Lays the document out at the zoom's resolution: text sizes in points then show larger.
+  QImage zoomDevice;
 };
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 // saving before a command drops it.
 #include <QFile>
 #include <QTextEdit>
+#include <utility>
 
 #include "common/cp1252_literal.h"
 #include "files/study_file.h"
@@ -41,6 +42,19 @@ void DocumentEditor::openFile(const QString& path) {
   showDocument();
 }
 
+void DocumentEditor::openPortrait(const QString& path, const QString& client) {
+  loadTextDocument(*editor, path, DocumentFormat::Rtf);
+  DocumentClient = client;
+  showDocument();
+}
+
+void DocumentEditor::savePortrait(const QString& path) {
+  saveTextDocument(*editor->document(), path, DocumentFormat::Rtf);
+  editor->document()->setModified(false);
+}
+
+void DocumentEditor::setStudySave(std::function<bool()> saveStudy) { StudySave = std::move(saveStudy); }
+
 void DocumentEditor::Exporter() { exportDocument(ExportFilter); }
 
 // The program asks before replacing, once the name is complete: the dialog only knows the name
@@ -74,6 +88,9 @@ bool DocumentEditor::documentMayGo() {
   if (!editor->document()->isModified()) return true;
   switch (interaction().askSaveChanges(this, toQString(KeepWorkQuestionText))) {
     case Answer::Yes:
+      // A portrait goes home beside its study, as "Enregistrer" saves it; a file's text is
+      // written where the person chooses.
+      if (holdsPortrait() && StudySave) return StudySave();
       return exportDocument(KeepWorkFilter);
     case Answer::No:
       // The edits are given up: no later command asks about them again.

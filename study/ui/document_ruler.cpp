@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTextEdit>
+#include <QWheelEvent>
 
 #include "study/ui/document_editor.h"
 #include "study/ui/editor_paragraphs.h"
@@ -70,6 +71,12 @@ void DocumentEditor::RulerResize() {
 }
 
 bool DocumentEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == editor->viewport() && event->type() == QEvent::Wheel) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier)) return QWidget::eventFilter(watched, event);
+    if (wheel->angleDelta().y() != 0) zoomBy(wheel->angleDelta().y() > 0 ? 1 : -1);
+    return true;
+  }
   if (watched == Ruler) {
     if (event->type() == QEvent::Resize) RulerResize();
     return QWidget::eventFilter(watched, event);

@@ -1,7 +1,10 @@
 // The study window's study files, opened and saved.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "files/study_file.h"
+#include "files/ui/document_pdf.h"
 #include "files/ui/save_file_name.h"
 #include "study/ui/recent_studies.h"
 #include "study/ui/study_view.h"
@@ -14,6 +17,12 @@ namespace tessaro {
 namespace {
 
 const char* const StudyFilter = "Fichiers tessaro (*.tsr)|*.tsr";
+
+// The portrait lives beside its study: same name, rich text.
+QString portraitBeside(const QString& studyFile) {
+  return QFileInfo(studyFile).dir().filePath(QFileInfo(studyFile).completeBaseName() +
+                                             QStringLiteral(".rtf"));
+}
 
 QString withExtension(const QString& path, const char* extension) {
   return QFile::decodeName(QByteArray::fromStdString(withDefaultExtension(nativePath(path), extension)));
@@ -42,21 +51,30 @@ void TTessaro::Ouvrir(const QString& path) {
   study.Subject = *read;
   showNewSubject();
   noteRecentStudy(study.FileName);
+  const QString portrait = portraitBeside(study.FileName);
+  if (QFileInfo::exists(portrait)) documentEditor.openPortrait(portrait, footerName(study.Subject));
 }
 
 bool TTessaro::SaveAs() { return chooseStudyFileName(this, study, ReplaceQuestion::ByDialog); }
 
-void TTessaro::Sauver() {
+bool TTessaro::Sauver() {
   if (study.FileName.isEmpty()) {
-    if (!chooseStudyFileName(this, study, ReplaceQuestion::ByCaller)) return;
+    if (!chooseStudyFileName(this, study, ReplaceQuestion::ByCaller)) return false;
     if (!mayReplace(this, nativePath(study.FileName))) {
       // The name was refused: the next save must ask again rather than replace that file.
       study.FileName.clear();
-      return;
+      return false;
     }
   }
   writeStudyFile(nativePath(study.FileName), study.Subject);
+  QString written = QFileInfo(study.FileName).fileName();
+  if (documentEditor.holdsPortrait()) {
+    documentEditor.savePortrait(portraitBeside(study.FileName));
+    written += QStringLiteral(" + portrait");
+  }
   noteRecentStudy(study.FileName);
+  documentEditor.announce(QStringLiteral(u"Étude enregistrée : %1").arg(written));
+  return true;
 }
 
 }  // namespace tessaro

@@ -28,6 +28,7 @@ TTessaro::TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* do
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view, 0, 0);
   layout->addWidget(document, 0, 0);
+  document->setStudySave([this] { return Sauver(); });
   connect(document, &DocumentEditor::shown, view, [this](bool shown) {
     if (shown) view->hidePanels();
   });

@@ -35,7 +35,9 @@ class TTessaro : public QWidget {
   void IncPre(bool value);
   void Ouvrir(const QString& path);  // a failure to read is thrown as a FileError
   bool SaveAs();                     // asks the file's name; false when cancelled
-  void Sauver();
+  // Writes the study's file and, when the document is its portrait, the portrait beside it;
+  // false when no name was given.
+  bool Sauver();
 
   DocumentEditor& document() const { return documentEditor; }
   const StudySubject& subject() const { return study.Subject; }

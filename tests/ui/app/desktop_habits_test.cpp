@@ -58,11 +58,14 @@ class DesktopHabits : public EditorTest {
   QTemporaryDir folder;
 
  public:
+  // Each study shows its client beside its file's name.
   void recentStudies() {
     for (int i = 1; i <= 9; ++i) open(writeStudy(QStringLiteral("e%1.tsr").arg(i)));
     restart();
-    EXPECT_EQ(recentCaptions(), (QStringList{"&1 e9.tsr", "&2 e8.tsr", "&3 e7.tsr", "&4 e6.tsr", "&5 e5.tsr",
-                                             "&6 e4.tsr", "&7 e3.tsr", "&8 e2.tsr"}));
+    EXPECT_EQ(recentCaptions(),
+              (QStringList{"&1 DUPONT JEAN — e9.tsr", "&2 DUPONT JEAN — e8.tsr", "&3 DUPONT JEAN — e7.tsr",
+                           "&4 DUPONT JEAN — e6.tsr", "&5 DUPONT JEAN — e5.tsr", "&6 DUPONT JEAN — e4.tsr",
+                           "&7 DUPONT JEAN — e3.tsr", "&8 DUPONT JEAN — e2.tsr"}));
 
     QFile::remove(path(QStringLiteral("e5.tsr")));
     trigger("recentStudy5");
@@ -85,8 +88,10 @@ class DesktopHabits : public EditorTest {
     trigger("saveAction");
     restart();
     // Reopened, a study moves to the top and stays there once.
-    EXPECT_EQ(recentCaptions(), (QStringList{"&1 martin.tsr", "&2 e7.tsr", "&3 e9.tsr", "&4 e8.tsr",
-                                             "&5 e6.tsr", "&6 e4.tsr", "&7 e3.tsr", "&8 e2.tsr"}));
+    EXPECT_EQ(recentCaptions(),
+              (QStringList{"&1 MARTIN ANNE — martin.tsr", "&2 DUPONT JEAN — e7.tsr",
+                           "&3 DUPONT JEAN — e9.tsr", "&4 DUPONT JEAN — e8.tsr", "&5 DUPONT JEAN — e6.tsr",
+                           "&6 DUPONT JEAN — e4.tsr", "&7 DUPONT JEAN — e3.tsr", "&8 DUPONT JEAN — e2.tsr"}));
   }
 
   // A study opened by a path relative to the folder the program runs in is still found from

@@ -59,13 +59,17 @@ TEST_P(StyleButton, WithASelectionStylesTheSelectionOnly) {
   EXPECT_FALSE((shownFont(0).*c.shown)());
 }
 
-TEST_P(StyleButton, WithoutASelectionStylesTheEditorsDefaults) {
+TEST_P(StyleButton, WithoutASelectionStylesTheWholeTextAsOneStepToUndo) {
   const StyleCase& c = GetParam();
   select(3);
   toolButton(c.button)->click();
-  EXPECT_TRUE((editor()->document()->defaultFont().*c.shown)());
-  // Text without a format of its own shows the defaults.
+  EXPECT_TRUE((shownFont(0).*c.shown)());
   EXPECT_TRUE((shownFont(15).*c.shown)());
+  EXPECT_TRUE(editor()->document()->isModified());
+  editor()->undo();
+  EXPECT_FALSE((shownFont(0).*c.shown)());
+  EXPECT_FALSE((shownFont(15).*c.shown)());
+  EXPECT_FALSE(editor()->document()->isModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(EditorFormatting, StyleButton, ::testing::ValuesIn(styleCases),

@@ -73,9 +73,12 @@ struct HintCase {
 };
 
 const HintCase hintCases[] = {
-    {"newStudyButton", "Nouvelle érude"_cp1252, "Nouvelle érude"_cp1252},
-    {"saveButton", "Enregistrer", ""},
-    {"underlineButton", "Souligné"_cp1252, "Souligné"_cp1252},
+    // The tooltip shows the key of the command, as its menu item does.
+    {"newStudyButton", "Nouvelle érude (F2)"_cp1252, "Nouvelle érude"_cp1252},
+    {"saveButton", "Enregistrer (Ctrl+S)", ""},
+    {"underlineButton", "Souligné (Ctrl+U)"_cp1252, "Souligné"_cp1252},
+    {"alignRightButton", "Droite (Ctrl+Maj+D)", "Droite"},
+    {"printButton", "Imprimer", "Imprimer"},
 };
 
 class ToolbarHint : public MainWindow, public ::testing::WithParamInterface<HintCase> {};

@@ -1,5 +1,5 @@
 // Printing the document: one job per copy asked for, the toolbar's single copy, the printer
-// set-up, and pages that carry the whole text with no margin of the program's own.
+// set-up, and pages that carry the whole text on the pages of the PDF export.
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -14,6 +14,7 @@
 #include "app/main_form.h"
 #include "common/cp1252_literal.h"
 #include "editor_fixture.h"
+#include "files/ui/document_pdf.h"
 #include "ui/qt_text.h"
 
 namespace tessaro::testing {
@@ -111,7 +112,7 @@ TEST_F(Printing, TheToolbarButtonPrintsOneCopyWithoutADialog) {
   EXPECT_FALSE(scripted.asked.contains(QStringLiteral("print")));
 }
 
-TEST_F(Printing, ThePagesCarryTheWholeTextFromTheEdgeOfThePrintableArea) {
+TEST_F(Printing, ThePagesCarryTheWholeTextWithinTheMarginsAndFootersOfThePdf) {
   toolButton("printButton")->click();
   const QString text = pdfText(pdf);
   EXPECT_GE(text.count(QLatin1Char('\f')), 2) << "pages";
@@ -121,15 +122,21 @@ TEST_F(Printing, ThePagesCarryTheWholeTextFromTheEdgeOfThePrintableArea) {
                                : editor()->document()->lastBlock().text();
   EXPECT_TRUE(text.simplified().contains(lastLine.simplified().left(40))) << lastLine.toStdString();
 
-  // The first word stands where the printable area starts: no margin of the program's own.
+  // Each page has the footer of "Exporter en PDF": the client's name and "page n / N".
+  const qsizetype pages = text.count(QLatin1Char('\f'));
+  const QString footer = footerName(study().subject()) + QStringLiteral(" page %1 / %2");
+  for (int page = 1; page <= pages; ++page)
+    EXPECT_TRUE(text.simplified().contains(footer.arg(page).arg(pages))) << page;
+
+  // The first word stands 2 cm from the sheet's edges, as on the PDF's pages.
   const QString boxes = pdfText(pdf, {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
                                       QStringLiteral("-l"), QStringLiteral("1")});
   const QRegularExpressionMatch first =
       QRegularExpression(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"")).match(boxes);
   ASSERT_TRUE(first.hasMatch()) << boxes.left(400).toStdString();
-  const QRectF printable = mainForm().currentPrinter().pageLayout().paintRect(QPageLayout::Point);
-  EXPECT_NEAR(first.captured(1).toDouble(), printable.left(), 2.0);
-  EXPECT_NEAR(first.captured(2).toDouble(), printable.top(), 6.0);
+  constexpr double MarginPoints = 20 / 25.4 * 72;
+  EXPECT_NEAR(first.captured(1).toDouble(), MarginPoints, 2.0);
+  EXPECT_NEAR(first.captured(2).toDouble(), MarginPoints, 6.0);
 }
 
 TEST_F(Printing, PrinterSetUpOpensThePlatformsDialog) {

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -465,7 +466,8 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
   if (c.answer == Answer::Yes) {
     scripted.saveChoices.push_back(
         c.savedAs ? std::optional(FileChoice{path(QString::fromLatin1(c.savedAs)), 0}) : std::nullopt);
-    expected << KeepWorkFilter;
+    // The portrait goes home beside its study: the study's name is asked.
+    expected << StudyFilter;
   }
   if (std::string(c.command) == "openAction" && c.goesOn) {
     scripted.openChoices.push_back(std::nullopt);
@@ -478,6 +480,7 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
     const QByteArray saved = read(QString::fromLatin1(c.savedAs) + QStringLiteral(".rtf"));
     EXPECT_TRUE(saved.startsWith("{\\rtf") && saved.contains("Notes du consultant"))
         << saved.left(40).toStdString();
+    EXPECT_EQ(read(QString::fromLatin1(c.savedAs) + QStringLiteral(".tsr")), DupontFile);
   }
   if (c.answer == Answer::No) {
     // The edits were given up: the next portrait asks nothing about them.
@@ -488,6 +491,67 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StudyFiles, KeepWork, ::testing::ValuesIn(keepWorkCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A file's text is no client's portrait: saving it before it goes asks where, as rich text.
+TEST_F(StudyFiles, AnOpenedTextIsSavedWhereThePersonSays) {
+  mainForm().show();
+  write(QStringLiteral("notes.rtf"), "{\\rtf1 Bonjour}");
+  open(QStringLiteral("notes.rtf"));
+  QTest::keyClicks(editor(), QStringLiteral("Notes "));
+  scripted.answers.push_back(Answer::Yes);
+  scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("copie")), 0});
+  trigger("closeAction");
+  EXPECT_EQ(scripted.asked.mid(1), (QStringList{KeepWorkQuestion, KeepWorkFilter}));
+  EXPECT_TRUE(read(QStringLiteral("copie.rtf")).contains("Notes Bonjour"));
+}
+
+// One save: the study and, when it has one, its portrait beside it; the study opened again
+// shows that portrait.
+struct OneSaveCase {
+  const char* name;
+  bool portrait;
+  const char* typed;   // into the portrait before saving
+  const char* status;  // UTF-8
+};
+
+const OneSaveCase oneSaveCases[] = {
+    {"StudyWithItsEditedPortrait", true, "Notes du consultant ", "Étude enregistrée : dupont.tsr + portrait"},
+    {"StudyWithItsPortraitAsWritten", true, "", "Étude enregistrée : dupont.tsr + portrait"},
+    {"StudyWithoutPortrait", false, "", "Étude enregistrée : dupont.tsr"},
+};
+
+class OneSave : public StudyFiles, public ::testing::WithParamInterface<OneSaveCase> {};
+
+TEST_P(OneSave, WritesTheStudyAndItsPortraitThenOpensThemAgain) {
+  const OneSaveCase& c = GetParam();
+  mainForm().show();
+  newDupont();
+  if (c.portrait) trigger("portraitAction");
+  const QString typed = QString::fromUtf8(c.typed);
+  if (!typed.isEmpty()) QTest::keyClicks(editor(), typed);
+  const QString written = editor()->toPlainText();
+  scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("dupont")), 0});
+  trigger("saveAction");
+  // Saved again, the study keeps its name: nothing more is asked.
+  trigger("saveAction");
+  EXPECT_EQ(scripted.asked.filter(QStringLiteral("save")), QStringList{StudyFilter});
+  EXPECT_EQ(mainForm().findChild<QLabel*>(QStringLiteral("hintPanel"))->text(), QString::fromUtf8(c.status));
+  EXPECT_EQ(read(QStringLiteral("dupont.tsr")), DupontFile);
+  EXPECT_EQ(QFileInfo::exists(path(QStringLiteral("dupont.rtf"))), c.portrait);
+  // Nothing is left to save: the next client comes without a question.
+  newStudy({"Paul", "Martin", "01/01/1970", "05/01/2024"});
+  EXPECT_EQ(scripted.asked.filter(QStringLiteral("changes")).size(), 0);
+  open(QStringLiteral("dupont.tsr"));
+  EXPECT_EQ(study().subject().LastName, "DUPONT");
+  EXPECT_EQ(visible("editor"), c.portrait);
+  if (c.portrait) {
+    EXPECT_EQ(editor()->toPlainText(), written);
+    EXPECT_FALSE(editor()->document()->isModified());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(StudyFiles, OneSave, ::testing::ValuesIn(oneSaveCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Documents, ExportCancelledWritesNothing) {

@@ -2,6 +2,7 @@
 // person runs it, with what that person then sees: one row per command, and a command without
 // its row fails.
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -12,11 +13,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTextList>
@@ -134,10 +137,10 @@ class UserPaths : public ProgramTest {
     run("portraitAction");
   }
   // The portrait printed through "Imprimer...", where the person chooses a PDF file.
-  void printedPortrait() {
+  void printedPortrait(const char* command = "printAction") {
     portrait();
     scripted.copies.push_back(1);
-    run("printAction");
+    run(command);
   }
   QTextEdit* editor() const { return study().findChild<QTextEdit*>(QStringLiteral("editor")); }
   // A document opened as a person opens one, its whole text selected.
@@ -201,6 +204,72 @@ QString pasted(UserPaths& t, const char* command) {
   t.run(command);
   return t.editor()->toPlainText();
 }
+// How many characters of the document are bold.
+int boldCharacters(const QTextEdit& editor) {
+  int bold = 0;
+  for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      if (fragment.fragment().charFormat().font().resolve(editor.document()->defaultFont()).bold())
+        bold += fragment.fragment().length();
+    }
+  }
+  return bold;
+}
+// "Premier mot" made bold by Gras with nothing selected, then the command: the bold characters
+// and whether the document still has work to save.
+QString afterWholeBold(UserPaths& t, const char* command, const char* before = nullptr) {
+  t.document("Premier mot");
+  t.editor()->moveCursor(QTextCursor::End);
+  t.run("boldButton");
+  if (before != nullptr) t.run(before);
+  t.run(command);
+  return QStringLiteral("%1 %2").arg(boldCharacters(*t.editor())).arg(t.editor()->document()->isModified());
+}
+QString undone(UserPaths& t, const char* command) { return afterWholeBold(t, command); }
+QString redone(UserPaths& t, const char* command) { return afterWholeBold(t, command, "undoAction"); }
+QString cut(UserPaths& t, const char* command) {
+  t.document("Premier mot");
+  t.run(command);
+  return QApplication::clipboard()->text() + "|" + t.editor()->toPlainText();
+}
+// F3 before anything was searched opens the dialog; after a search, each F3 finds the next match.
+QString foundNext(UserPaths& t, const char* command) {
+  t.document("LE NOM ET LE NOMBRE\nle nom");
+  t.editor()->moveCursor(QTextCursor::Start);
+  t.run(command);
+  QDialog& find = *t.study().findChild<QDialog*>(QStringLiteral("findDialog"));
+  QStringList seen{QString::number(find.isVisible())};
+  typeInto(child(find, "findTextEdit"), QStringLiteral("nom"));
+  press(find, "findNextButton");
+  find.close();
+  for (int next = 0; next < 2; ++next) {
+    t.run(command);
+    seen << QString::number(t.editor()->textCursor().selectionStart());
+  }
+  return seen.join(QLatin1Char(' '));
+}
+// The zoom after the command, how the first line's height changed, and whether the document has
+// changed: the zoom is the screen's only.
+QString zoomed(UserPaths& t, const char* command, const char* before) {
+  t.portrait();
+  if (before != nullptr) t.run(before);
+  const auto height = [&t] {
+    QTextDocument& document = *t.editor()->document();
+    return document.documentLayout()->blockBoundingRect(document.firstBlock()).height();
+  };
+  const qreal was = height();
+  t.run(command);
+  const qreal now = height();
+  return QStringLiteral("%1 %2 %3")
+      .arg(t.study().document().zoomPercent())
+      .arg(now > was   ? "plus grand"
+           : now < was ? "plus petit"
+                       : "pareil")
+      .arg(t.editor()->document()->isModified());
+}
+QString zoomedIn(UserPaths& t, const char* command) { return zoomed(t, command, nullptr); }
+QString zoomedOut(UserPaths& t, const char* command) { return zoomed(t, command, nullptr); }
+QString zoomedBack(UserPaths& t, const char* command) { return zoomed(t, command, "zoomInAction"); }
 // MARIE DURAND saved under the name "durand": the file written.
 QString saved(UserPaths& t, const char* command) {
   t.marieDurand();
@@ -340,7 +409,7 @@ const Row rows[] = {
        emit fileMenu->aboutToShow();
        return t.mainForm().findChild<QAction*>(QStringLiteral("recentStudy1"))->text();
      },
-     "&1 durand.tsr"},
+     "&1 DURAND MARIE — durand.tsr"},
     {"exportAction",
      [](UserPaths& t, const char* c) {
        t.portrait();
@@ -363,6 +432,22 @@ const Row rows[] = {
        return t.pdfText(31);
      },
      "Analyse effectuée le 05/01/2024"},
+    {"Ctrl+P",
+     [](UserPaths& t, const char* c) {
+       t.printedPortrait(c);
+       return t.pdfText(31);
+     },
+     "Analyse effectuée le 05/01/2024"},
+    {"printPreviewAction",
+     [](UserPaths& t, const char* c) {
+       t.portrait();
+       return t.inWindow(c, [](QDialog& preview) {
+         preview.show();
+         const auto* pages = preview.findChild<QPrintPreviewWidget*>();
+         return preview.windowTitle() + " | " + QString::number(pages->pageCount() > 1);
+       });
+     },
+     "Aperçu avant impression | 1"},
     {"printButton",
      [](UserPaths& t, const char* c) {
        t.printedPortrait();
@@ -381,7 +466,14 @@ const Row rows[] = {
      "printer setup"},
     {"quitAction", closesTheProgram, "0"},
     {"Alt+X", closesTheProgram, "0"},
-    // Edition
+    // Edition: formatting the whole text is undone as typing is
+    {"undoAction", undone, "0 0"},
+    {"Ctrl+Z", undone, "0 0"},
+    {"redoAction", redone, "11 1"},
+    {"Ctrl+Y", redone, "11 1"},
+    {"Ctrl+Shift+Z", redone, "11 1"},
+    {"cutAction", cut, "Premier mot|"},
+    {"Ctrl+X", cut, "Premier mot|"},
     {"copyAction", copied, "Premier mot"},
     {"copyButton", copied, "Premier mot"},
     {"Ctrl+C", copied, "Premier mot"},
@@ -406,6 +498,22 @@ const Row rows[] = {
        return seen.join(QLatin1Char(' '));
      },
      "3 13 3 3 Impossible de trouver « nom » Rechercher, copier, imprimer"},
+    {"Ctrl+F",
+     [](UserPaths& t, const char* c) {
+       t.document("Premier mot");
+       t.run(c);
+       return QString::number(t.study().findChild<QDialog*>(QStringLiteral("findDialog"))->isVisible());
+     },
+     "1"},
+    {"findNextAction", foundNext, "1 13 23"},
+    {"F3", foundNext, "1 13 23"},
+    {"zoomInAction", zoomedIn, "110 plus grand 0"},
+    {"Ctrl++", zoomedIn, "110 plus grand 0"},
+    {"Ctrl+=", zoomedIn, "110 plus grand 0"},
+    {"zoomOutAction", zoomedOut, "90 plus petit 0"},
+    {"Ctrl+-", zoomedOut, "90 plus petit 0"},
+    {"zoomResetAction", zoomedBack, "100 plus petit 0"},
+    {"Ctrl+0", zoomedBack, "100 plus petit 0"},
     {"selectAllAction",
      [](UserPaths& t, const char* c) {
        t.document("Premier mot");
@@ -591,7 +699,13 @@ TEST_P(UserPath, ShowsWhatThePersonExpects) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCommand, UserPath, ::testing::ValuesIn(rows), [](const auto& info) {
-  return QString::fromLatin1(info.param.command).remove(QLatin1Char('+')).toStdString();
+  // Keys that are signs are named in words: "Ctrl++" is CtrlPlus.
+  return QString::fromLatin1(info.param.command)
+      .replace(QStringLiteral("++"), QStringLiteral("+Plus"))
+      .replace(QStringLiteral("+="), QStringLiteral("+Equals"))
+      .replace(QStringLiteral("+-"), QStringLiteral("+Minus"))
+      .remove(QLatin1Char('+'))
+      .toStdString();
 });
 
 // The menu commands and their keys, the toolbar's controls and keys, and F1.
@@ -601,7 +715,7 @@ TEST_F(UserPaths, EveryCommandHasItsRow) {
     for (QAction* command : menu->menu()->actions()) {
       if (command->isSeparator()) continue;
       commands.insert(command->objectName().toStdString());
-      if (!command->shortcut().isEmpty()) commands.insert(command->shortcut().toString().toStdString());
+      for (const QKeySequence& keys : command->shortcuts()) commands.insert(keys.toString().toStdString());
     }
   }
   for (QWidget* control :
@@ -622,7 +736,9 @@ TEST_F(UserPaths, EveryCommandHasItsRow) {
   for (const Command& command : tessaro::commands()) {
     fromTable.insert(command.name);
     if (command.toolbar.name != nullptr) fromTable.insert(command.toolbar.name);
-    if (*command.keys != '\0') fromTable.insert(command.keys);
+    for (const QKeySequence& keys : QKeySequence::listFromString(QString::fromLatin1(command.keys))) {
+      if (!keys.isEmpty()) fromTable.insert(keys.toString().toStdString());
+    }
   }
   EXPECT_EQ(fromTable, rowCommands);
 }
