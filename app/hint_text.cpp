@@ -15,7 +15,11 @@ HintParts splitHint(const QString& hint) {
 QString tooltipWithKeys(const QString& tooltip, const char* keys) {
   const QList<QKeySequence> sequences = QKeySequence::listFromString(QString::fromLatin1(keys));
   if (sequences.isEmpty() || sequences.first().isEmpty() || tooltip.isEmpty()) return tooltip;
-  return QStringLiteral("%1 (%2)").arg(tooltip, sequences.first().toString(QKeySequence::NativeText));
+  // Written out here rather than by Qt's translation, which a program without Debian's Qt
+  // catalogues would leave in English: "Maj" is the French keyboard's name for Shift.
+  QString key = sequences.first().toString(QKeySequence::PortableText);
+  key.replace(QStringLiteral("Shift"), QStringLiteral("Maj"));
+  return QStringLiteral("%1 (%2)").arg(tooltip, key);
 }
 
 }  // namespace tessaro
