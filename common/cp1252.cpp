@@ -32,34 +32,37 @@ std::string toUtf8(std::string_view cp1252) {
   return out;
 }
 
-Text fromUtf8(std::string_view utf8) {
+namespace {
+
+// Each character in Windows-1252; one the code page cannot hold (or a malformed sequence, as
+// U+FFFD) is given to `unstorable`, which returns its stand-in byte or throws.
+template <class Unstorable>
+Text convertFromUtf8(std::string_view utf8, Unstorable unstorable) {
   Text out;
   out.reserve(utf8.size());
   for (size_t at = 0; at < utf8.size();) {
     const Utf8Character character = readUtf8Character(utf8, at);
     const int byte = character.valid ? unicodeToCp1252(character.codePoint) : -1;
-    out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+    out.push_back(byte < 0 ? unstorable(character.valid ? character.codePoint : U'\uFFFD')
+                           : static_cast<char>(byte));
     at += character.length;
   }
   return out;
 }
 
+}  // namespace
+
+Text fromUtf8(std::string_view utf8) {
+  return convertFromUtf8(utf8, [](char32_t) { return '?'; });
+}
+
 Text storableText(std::string_view utf8) {
-  Text out;
-  out.reserve(utf8.size());
-  for (size_t at = 0; at < utf8.size();) {
-    const Utf8Character character = readUtf8Character(utf8, at);
-    const int byte = character.valid ? unicodeToCp1252(character.codePoint) : -1;
-    if (byte < 0) {
-      std::string named;
-      appendUtf8(named, character.valid ? character.codePoint : U'\uFFFD');
-      const std::string_view rest = " » ne peut pas être enregistré dans une étude : tapez une autre lettre.";
-      throw UserMessage("« "_cp1252 + fromUtf8(named) + fromUtf8(rest), "« " + named + std::string(rest));
-    }
-    out.push_back(static_cast<char>(byte));
-    at += character.length;
-  }
-  return out;
+  return convertFromUtf8(utf8, [](char32_t codePoint) -> char {
+    std::string named;
+    appendUtf8(named, codePoint);
+    const std::string_view rest = " » ne peut pas être enregistré dans une étude : tapez une autre lettre.";
+    throw UserMessage("« "_cp1252 + fromUtf8(named) + fromUtf8(rest), "« " + named + std::string(rest));
+  });
 }
 
 bool isValidUtf8(std::string_view bytes) {

@@ -5,20 +5,11 @@
 
 #include "common/cp1252_literal.h"
 #include "common/errors.h"
+#include "engine/named_subject.h"
 #include "engine/text_table.h"
 
 namespace tessaro {
 namespace {
-
-StudySubject subject(const Text& firstName, const Text& lastName, const Text& birthDate,
-                     const Text& studyDate) {
-  StudySubject s;
-  s.FirstName = firstName;
-  s.LastName = lastName;
-  s.BirthDate = birthDate;
-  s.StudyDate = studyDate;
-  return s;
-}
 
 TEST(CurrentYear, Analysis) {
   struct Case {

@@ -7,20 +7,11 @@
 #include "common/errors.h"
 #include "engine/birth_date.h"
 #include "engine/current_year.h"
+#include "engine/named_subject.h"
 #include "engine/texts/cycles_texts.h"
 
 namespace tessaro {
 namespace {
-
-StudySubject subject(const Text& firstName, const Text& lastName, const Text& birthDate,
-                     const Text& studyDate) {
-  StudySubject s;
-  s.FirstName = firstName;
-  s.LastName = lastName;
-  s.BirthDate = birthDate;
-  s.StudyDate = studyDate;
-  return s;
-}
 
 Text spanText(const AgeSpan& ages) {
   return std::to_string(ages.from) + "-" + (ages.to ? std::to_string(*ages.to) : "");
