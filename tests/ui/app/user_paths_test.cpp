@@ -638,6 +638,28 @@ INSTANTIATE_TEST_SUITE_P(EveryCommand, UserPath, ::testing::ValuesIn(rows), [](c
   return QString::fromLatin1(info.param.command).remove(QLatin1Char('+')).toStdString();
 });
 
+// Without a study the workshop works on a last name typed in; the new study of a first name tried
+// there still needs its birth date, and the keyboard waits in that field.
+TEST_F(UserPaths, AFirstNameTriedWithoutAStudyWaitsForItsBirthDate) {
+  readNextDialog([](QDialog& workshop) {
+    workshop.show();
+    typeInto(child(workshop, "lastNameEdit"), QStringLiteral("martin"));
+    QTest::keyClick(child(workshop, "lastNameEdit"), Qt::Key_Return);
+    QTest::keyClicks(child(workshop, "nameSearch"), QStringLiteral("lou"));
+    press(workshop, "tryButton");
+  });
+  QString focus;
+  scripted.dialogs.push_back([&focus](QDialog& newStudy) {
+    newStudy.show();
+    focus = focusIn(newStudy);
+    QTest::keyClicks(newStudy.focusWidget(), QStringLiteral("12031985"));
+    QTest::keyClick(newStudy.focusWidget(), Qt::Key_Return);
+    return newStudy.result();
+  });
+  run("firstNameWorkshopAction");
+  EXPECT_EQ((focus + " | " + subjectSeen()).toStdString(), "birthDateField | MARTIN LOUIS 12/03/1985");
+}
+
 // The menu commands and their keys, the toolbar's controls and keys, and F1.
 TEST_F(UserPaths, EveryCommandHasItsRow) {
   std::set<std::string> commands{"F1"};
