@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test bench package test-asan clean
+.PHONY: all setup configure build run test bench package test-asan format-check clean
 
 all: build
 
@@ -42,6 +42,11 @@ test-asan: setup
 	@cmake --build build-asan
 	@cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j2
+
+# Every C++ source formatted as .clang-format says (a dry run: nothing is changed). `make test` runs
+# it too.
+format-check: setup
+	@cmake -DSOURCE_DIR=$(CURDIR) -P cmake/FormatCheck.cmake
 
 clean:
 	@rm -rf $(BUILD)

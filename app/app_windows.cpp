@@ -101,7 +101,11 @@ Workbench createWindows(TMainForm& owner, Study& study, FirstNameDictionary& fir
   windows.Pocket = new TPocket(&owner);
   windows.Help = new HelpViewer(&owner);
   tieHelpTopics(windows);
-  installHelpKey(&owner, *windows.Help);
+  // The grid of a subject, or a document, is the study window's work.
+  installHelpKey(&owner, *windows.Help, [&study, document]() -> const QWidget* {
+    const bool working = !study.Subject.LastName.empty() || document->isVisibleTo(windows.Tessaro);
+    return working ? windows.Tessaro : nullptr;
+  });
   return {owner,         *windows.Tessaro,  *windows.Calendrier, *windows.Pocket,  *windows.Horloge,
           *windows.Help, *windows.AboutBox, *windows.Prenoms,    *windows.Workshop};
 }

@@ -1,10 +1,9 @@
 // The forecast command: the current year's numbers of every date of a range.
 #include "cli/forecast_command.h"
 
-#include <memory>
-
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>

@@ -49,7 +49,9 @@ bool is(const CLI::ParseError& error) {
   return dynamic_cast<const Kind*>(&error) != nullptr;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
 
 }  // namespace
 
@@ -74,12 +76,14 @@ std::string frenchParseError(const CLI::App& app, const CLI::ParseError& error) 
   const std::string_view message = error.what();
   if (is<CLI::ExtrasError>(error)) {
     const std::string extras = detailOf(message);
-    return (extras.find(' ') == std::string::npos ? "argument inattendu : " : "arguments inattendus : ") + extras;
+    return (extras.find(' ') == std::string::npos ? "argument inattendu : " : "arguments inattendus : ") +
+           extras;
   }
   if (is<CLI::RequiredError>(error)) {
     if (startsWith(message, "A subcommand")) return "indiquer une commande : " + commandList(app);
     const size_t required = message.find(" is required");
-    if (required != std::string_view::npos) return std::string(message.substr(0, required)) + " est obligatoire";
+    if (required != std::string_view::npos)
+      return std::string(message.substr(0, required)) + " est obligatoire";
     return "il manque des options obligatoires";
   }
   if (is<CLI::ArgumentMismatch>(error)) return optionOf(message) + " : valeur manquante ou en trop";

@@ -16,6 +16,7 @@
 #include "cli/forecast_command.h"
 #include "cli/french_usage.h"
 #include "cli/names_command.h"
+#include "cli/pdf_library.h"
 #include "cli/standard_output.h"
 #include "cli/subject_input.h"
 #include "common/cp1252.h"
@@ -24,7 +25,6 @@
 #include "common/errors.h"
 #include "common/file_io.h"
 #include "files/document_file.h"
-#include "files/ui/portrait_pdf.h"
 #include "names/dictionary.h"
 #include "reports/portrait.h"
 

@@ -1,17 +1,11 @@
 # Installation layout and the Debian package.
 include(GNUInstallDirs)
 
-if(TARGET tessaro)
+if(TESSARO_BUILD_UI)
   install(TARGETS tessaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-if(TARGET tessaro-cli)
-  install(TARGETS tessaro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
-foreach(data_file Prenoms.pre OrvTsr.hlp)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/data/${data_file})
-    install(FILES data/${data_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaro)
-  endif()
-endforeach()
+install(TARGETS tessaro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/Prenoms.pre data/OrvTsr.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaro)
 install(FILES data/tessaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/tessaro-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tessaro.xml)
 install(FILES data/icons/tessaro.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -32,7 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The package needs only the two programs: installing (and so packaging) does not build the tests
+# The package needs only the two programs and the PDF library: installing (and so packaging) does not build the tests
 # and benchmarks first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 include(CPack)

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace tessaro {
 namespace {
@@ -194,9 +195,10 @@ void rewriteInPlace(const std::string& path, const std::string& file, std::strin
 
 bool isMemberOf(gid_t group) {
   if (group == ::getegid()) return true;
-  gid_t groups[NGROUPS_MAX];
-  const int count = ::getgroups(NGROUPS_MAX, groups);
-  return std::find(groups, groups + std::max(count, 0), group) != groups + std::max(count, 0);
+  std::vector<gid_t> groups(static_cast<size_t>(std::max(::getgroups(0, nullptr), 0)));
+  groups.resize(
+      static_cast<size_t>(std::max(::getgroups(static_cast<int>(groups.size()), groups.data()), 0)));
+  return std::ranges::find(groups, group) != groups.end();
 }
 
 // A new file belongs to whoever writes it: only the superuser may give it away, and only to a group

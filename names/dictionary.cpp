@@ -1,6 +1,8 @@
 // First-names dictionary: loading, reading a record, search and navigation.
 #include "names/dictionary.h"
 
+#include <algorithm>
+
 #include "common/file_io.h"
 #include "names/folded_name.h"
 
@@ -23,6 +25,14 @@ int32_t findHeader(const std::vector<Text>& lines, std::string_view name, Seen s
     if (seen(headerName(line)) == name) return static_cast<int32_t>(i);
   }
   return containing;
+}
+
+// Typed names are searched as people say them: "marie h" for MARIE-HELENE, the space standing
+// for the hyphen on both sides.
+Text searchKey(std::string_view name) {
+  Text key = foldedName(name);
+  std::replace(key.begin(), key.end(), ' ', '-');
+  return key;
 }
 
 }  // namespace
@@ -117,14 +127,14 @@ bool FirstNameDictionary::selectLetter(char letter) {
 }
 
 bool FirstNameDictionary::selectNameStartingWith(std::string_view typed, bool afterCurrent) {
-  const Text wanted = foldedName(typed);
+  const Text wanted = searchKey(typed);
   const size_t count = dictionaryLines.size();
   if (wanted.empty() || count == 0) return false;
   const size_t start = afterCurrent ? static_cast<size_t>(std::max(currentRecordIndex, -1) + 1) : 0;
   for (size_t step = 0; step < count; ++step) {
     const size_t i = (start + step) % count;
     const Text& line = dictionaryLines[i];
-    if (isHeader(line) && foldedName(headerName(line)).starts_with(wanted)) {
+    if (isHeader(line) && searchKey(headerName(line)).starts_with(wanted)) {
       currentRecordIndex = static_cast<int32_t>(i);
       LitPrenom();
       return true;

@@ -51,9 +51,9 @@ class FirstNameDictionary {
   // Returns false (selection kept) when no name begins with it.
   bool selectLetter(char letter);
 
-  // Selects the first record whose name begins with the typed text, case and accents aside, and
-  // reads it. With afterCurrent the search starts after the selected record and goes round to
-  // the top. Returns false (selection kept) when no name begins with it or nothing is typed.
+  // Selects the first record whose name begins with the typed text, case and accents aside and a
+  // space taken for a hyphen, and reads it. With afterCurrent the search starts after the selected record and
+  // goes round to the top. Returns false (selection kept) when no name begins with it or nothing is typed.
   bool selectNameStartingWith(std::string_view typed, bool afterCurrent);
 
   // 0 for A ... 25 for Z, from the first character of the reading; -1 when that is not A-Z.

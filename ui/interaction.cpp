@@ -3,16 +3,32 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace tessaro {
 namespace {
 
 QString applicationTitle() { return QStringLiteral("Orv Tessaro"); }
+
+// Qt's French catalogue lacks the file dialog's kinds of entries; the files' own kinds come from
+// the desktop's type descriptions, already in the user's language.
+class FrenchFileTypes final : public QFileIconProvider {
+ public:
+  QString type(const QFileInfo& info) const override {
+    if (info.isRoot()) return QStringLiteral("Lecteur");
+    if (info.isDir()) return QStringLiteral("Dossier");
+    return QFileIconProvider::type(info);
+  }
+};
 
 class QtInteraction final : public Interaction {
  public:
@@ -30,6 +46,13 @@ class QtInteraction final : public Interaction {
       default:
         return Answer::Cancel;
     }
+  }
+
+  Answer askYesNo(QWidget* parent, const QString& text) override {
+    return QMessageBox::question(parent, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
   }
 
   Answer askSaveChanges(QWidget* parent, const QString& text) override {
@@ -53,12 +76,12 @@ class QtInteraction final : public Interaction {
 
   std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter,
                                          const QString& folder) override {
-    return choose(parent, filter, QFileDialog::AcceptOpen, ReplaceQuestion::ByDialog, folder);
+    return choose(parent, filter, QFileDialog::AcceptOpen, ReplaceQuestion::ByDialog, folder, {});
   }
 
   std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter, ReplaceQuestion replace,
-                                         const QString& folder) override {
-    return choose(parent, filter, QFileDialog::AcceptSave, replace, folder);
+                                         const QString& folder, const SaveDialogText& text) override {
+    return choose(parent, filter, QFileDialog::AcceptSave, replace, folder, text);
   }
 
   std::optional<int> runPrintDialog(QWidget* parent, QPrinter& printer) override {
@@ -77,13 +100,27 @@ class QtInteraction final : public Interaction {
  private:
   static std::optional<FileChoice> choose(QWidget* parent, const QString& filter,
                                           QFileDialog::AcceptMode mode, ReplaceQuestion replace,
-                                          const QString& folder) {
-    QFileDialog dialog(parent, QString(), folder);
+                                          const QString& folder, const SaveDialogText& text) {
+    FrenchFileTypes fileTypes;  // made first: the dialog uses it until it goes
+    QFileDialog dialog(parent, text.title, folder);
     dialog.setAcceptMode(mode);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, replace == ReplaceQuestion::ByCaller);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = qtNameFilters(filter).split(QStringLiteral(";;"));
     dialog.setNameFilters(filters);
+    if (!text.proposedName.isEmpty()) dialog.selectFile(text.proposedName);
+    dialog.setIconProvider(&fileTypes);
+    // The French headings, sizes and types are longer than the English ones the default widths
+    // were made for: each folder shown widens the columns to what they hold, which the user may
+    // still resize.
+    if (auto* files = dialog.findChild<QFileSystemModel*>()) {
+      QObject::connect(files, &QFileSystemModel::directoryLoaded, &dialog, [&dialog] {
+        for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
+          for (int column = 1; column < list->header()->count(); ++column)
+            list->resizeColumnToContents(column);
+        }
+      });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FileChoice{dialog.selectedFiles().first(),
                       static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};

@@ -17,6 +17,13 @@ struct FileChoice {
 
 enum class Answer { Yes, No, Cancel };
 
+// What a save dialog says: the command that asks (its title) and the file name it proposes; Qt's
+// own words and an empty name when empty.
+struct SaveDialogText {
+  QString title;
+  QString proposedName;
+};
+
 // Who asks before a file chosen in a save dialog replaces an existing one: the dialog itself, or
 // the caller, which then asks its own question and the dialog must not ask a second time.
 enum class ReplaceQuestion { ByDialog, ByCaller };
@@ -28,6 +35,8 @@ class Interaction {
   virtual void message(QWidget* parent, const QString& text) = 0;
   // A warning with Yes, No and Cancel.
   virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
+  // A question with Yes and No only; No when the box is closed.
+  virtual Answer askYesNo(QWidget* parent, const QString& text) = 0;
   // Whether to save work before it goes, with "Enregistrer" (Yes), "Ne pas enregistrer" (No) and
   // "Annuler" (Cancel).
   virtual Answer askSaveChanges(QWidget* parent, const QString& text) = 0;
@@ -36,7 +45,8 @@ class Interaction {
   virtual std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter,
                                                  const QString& folder) = 0;
   virtual std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter,
-                                                 ReplaceQuestion replace, const QString& folder) = 0;
+                                                 ReplaceQuestion replace, const QString& folder,
+                                                 const SaveDialogText& text) = 0;
   // The print dialog, where the printer and the copies are chosen; the copies asked for, or empty
   // when cancelled.
   virtual std::optional<int> runPrintDialog(QWidget* parent, QPrinter& printer) = 0;

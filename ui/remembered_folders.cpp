@@ -41,13 +41,13 @@ std::optional<FileChoice> chooseFileToOpen(QWidget* parent, const QString& filte
 }
 
 std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
-                                           FileKind kind) {
-  return chooseFileToSave(parent, filter, replace, kind, interaction());
+                                           FileKind kind, const SaveDialogText& text) {
+  return chooseFileToSave(parent, filter, replace, kind, interaction(), text);
 }
 
 std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
-                                           FileKind kind, Interaction& asker) {
-  return remembered(kind, asker.saveFileName(parent, filter, replace, rememberedFolder(kind)));
+                                           FileKind kind, Interaction& asker, const SaveDialogText& text) {
+  return remembered(kind, asker.saveFileName(parent, filter, replace, rememberedFolder(kind), text));
 }
 
 }  // namespace tessaro

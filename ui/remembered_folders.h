@@ -24,9 +24,10 @@ void rememberFolderOf(FileKind kind, const QString& filePath);
 // The seam's dialogs, started in the remembered folder; the chosen file's folder is remembered.
 std::optional<FileChoice> chooseFileToOpen(QWidget* parent, const QString& filter);
 std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
-                                           FileKind kind);
+                                           FileKind kind, const SaveDialogText& text = {});
 // The same through the seam a window was given.
 std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QString& filter, ReplaceQuestion replace,
-                                           FileKind kind, Interaction& asker);
+                                           FileKind kind, Interaction& asker,
+                                           const SaveDialogText& text = {});
 
 }  // namespace tessaro

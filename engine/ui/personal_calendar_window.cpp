@@ -28,6 +28,7 @@
 #include "files/ui/document_pages.h"
 #include "files/ui/document_pdf.h"
 #include "files/ui/save_file_name.h"
+#include "ui/focus_frame.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
 
@@ -216,6 +217,7 @@ QWidget* PersonalCalendarWindow::buildMonthPage() {
   readingView = new QTextBrowser(page);
   readingView->setObjectName(QStringLiteral("readingView"));
   readingView->setMinimumWidth(260);
+  showFocusFrame(*readingView);
 
   auto* legend = new QHBoxLayout;
   legend->addWidget(new QLabel(QStringLiteral("Nombre des jours :"), page));

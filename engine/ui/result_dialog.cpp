@@ -9,6 +9,7 @@
 #include "engine/ui/memo_lines.h"
 #include "ui/classic_fonts.h"
 #include "ui/dialog_frame.h"
+#include "ui/focus_frame.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {
@@ -58,6 +59,7 @@ ResultDialog::ResultDialog(const ResultDialogLayout& layout, QWidget* parent) : 
     readingMemo->setObjectName(QStringLiteral("readingMemo"));
     readingMemo->setGeometry(layout.memo->x, layout.memo->y, layout.memo->width, layout.memo->height);
     readingMemo->setReadOnly(layout.memo->readOnly);
+    if (layout.memo->readOnly) showFocusFrame(*readingMemo);
     readingMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     readingMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     readingMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -3,6 +3,7 @@
 
 #include "common/cp1252_literal.h"
 #include "common/file_io.h"
+#include "common/study_subject.h"
 #include "files/study_file.h"
 #include "files/ui/pdf_file.h"
 #include "ui/interaction.h"
@@ -24,15 +25,32 @@ bool mayReplace(QWidget* parent, const std::string& path, Interaction& asker) {
 
 // The program asks before replacing, once the name is complete: the dialog only knows the name
 // as typed.
-std::optional<std::string> askPdfFileName(QWidget* parent) { return askPdfFileName(parent, interaction()); }
+std::optional<std::string> askPdfFileName(QWidget* parent, const QString& client) {
+  return askPdfFileName(parent, interaction(), client);
+}
 
-std::optional<std::string> askPdfFileName(QWidget* parent, Interaction& asker) {
+std::optional<std::string> askPdfFileName(QWidget* parent, Interaction& asker, const QString& client) {
+  const SaveDialogText text{QStringLiteral("Exporter en PDF"),
+                            client.isEmpty() ? QString() : client + QStringLiteral(".pdf")};
   const std::optional<FileChoice> choice =
-      chooseFileToSave(parent, toQString(PdfFilter), ReplaceQuestion::ByCaller, FileKind::Pdf, asker);
+      chooseFileToSave(parent, toQString(PdfFilter), ReplaceQuestion::ByCaller, FileKind::Pdf, asker, text);
   if (!choice) return std::nullopt;
   const std::string path = withDefaultExtension(nativePath(choice->path), PdfExtension);
   if (!mayReplace(parent, path, asker)) return std::nullopt;
   return path;
+}
+
+QString clientFileName(const StudySubject& subject) {
+  // The first name as people write it: capitals at the start of each of its words.
+  QString firstName = toQString(subject.FirstName).trimmed().toLower();
+  for (qsizetype i = 0; i < firstName.size(); ++i) {
+    if (i == 0 || firstName[i - 1] == QLatin1Char(' ') || firstName[i - 1] == QLatin1Char('-'))
+      firstName[i] = firstName[i].toUpper();
+  }
+  QString name = toQString(subject.LastName).trimmed() + QLatin1Char(' ') + firstName;
+  static const QString notInFileNames = QStringLiteral("/\\:*?\"<>|");
+  name.removeIf([](QChar c) { return c.unicode() < 32 || notInFileNames.contains(c); });
+  return name.simplified();
 }
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QVariant>
 #include <optional>
+#include <utility>
 
 #include "help/ui/help_viewer.h"
 #include "ui/guarded.h"
@@ -24,20 +25,26 @@ bool isHelpKey(const QEvent* event) {
 // From the widget with the keyboard out to its window: the first that has a topic. The study
 // window has its own, although it lies inside the main window. A drop-down list or calendar
 // belongs to the window it drops from.
-std::optional<int32_t> helpContextOf(const QWidget* widget) {
+struct HelpContext {
+  const QWidget* owner;  // the widget that carries the topic
+  int32_t context;
+};
+
+std::optional<HelpContext> helpContextOf(const QWidget* widget) {
   const auto outward = [](const QWidget* inner) {
     return inner->isWindow() && inner->windowType() != Qt::Popup ? nullptr : inner->parentWidget();
   };
   for (; widget != nullptr; widget = outward(widget)) {
     const QVariant context = widget->property(HelpContextProperty);
-    if (context.isValid()) return context.toInt();
+    if (context.isValid()) return HelpContext{widget, context.toInt()};
   }
   return std::nullopt;
 }
 
 class HelpKey final : public QObject {
  public:
-  HelpKey(QWidget* mainWindow, HelpViewer& help) : QObject(mainWindow), mainWindow(mainWindow), help(help) {}
+  HelpKey(QWidget* mainWindow, HelpViewer& help, std::function<const QWidget*()> workInHand)
+      : QObject(mainWindow), mainWindow(mainWindow), help(help), workInHand(std::move(workInHand)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -52,8 +59,8 @@ class HelpKey final : public QObject {
     runGuarded(messageParent, [&] {
       if (window == &help) {
         help.showHelpOnHelp();
-      } else if (const std::optional<int32_t> context = helpContextOf(widget)) {
-        help.showContext(*context);
+      } else if (const std::optional<HelpContext> found = topicFor(widget)) {
+        help.showContext(found->context);
       } else {
         help.showContents();
       }
@@ -62,16 +69,27 @@ class HelpKey final : public QObject {
   }
 
  private:
+  std::optional<HelpContext> topicFor(const QWidget* widget) const {
+    std::optional<HelpContext> found = helpContextOf(widget);
+    if (found && found->owner == mainWindow && workInHand) {
+      if (const QWidget* work = workInHand()) {
+        if (const std::optional<HelpContext> ofWork = helpContextOf(work)) return ofWork;
+      }
+    }
+    return found;
+  }
+
   QWidget* mainWindow;
   HelpViewer& help;
+  std::function<const QWidget*()> workInHand;
 };
 
 }  // namespace
 
 void setHelpContext(QWidget* window, int32_t context) { window->setProperty(HelpContextProperty, context); }
 
-void installHelpKey(QWidget* mainWindow, HelpViewer& help) {
-  qApp->installEventFilter(new HelpKey(mainWindow, help));
+void installHelpKey(QWidget* mainWindow, HelpViewer& help, std::function<const QWidget*()> workInHand) {
+  qApp->installEventFilter(new HelpKey(mainWindow, help, std::move(workInHand)));
 }
 
 }  // namespace tessaro

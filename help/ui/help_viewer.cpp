@@ -19,6 +19,7 @@
 #include <system_error>
 
 #include "help/help_on_help.h"
+#include "ui/focus_frame.h"
 #include "ui/guarded.h"
 #include "ui/qt_text.h"
 
@@ -110,6 +111,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
   topicText = new QTextBrowser(this);
   topicText->setObjectName(QStringLiteral("topicText"));
   topicText->setOpenLinks(false);
+  showFocusFrame(*topicText);
   backButton->setEnabled(false);
 
   auto* splitter = new QSplitter(this);

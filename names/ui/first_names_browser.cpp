@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,8 +14,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/cp1252_literal.h"
 #include "common/data_paths.h"
 #include "names/ui/letter_tabs.h"
+#include "ui/focus_frame.h"
 #include "ui/qt_text.h"
 
 namespace tessaro {
@@ -61,6 +64,11 @@ TPrenoms::TPrenoms(FirstNameDictionary& dictionary, QWidget* parent)
   panelLayout->addStretch();
   panelLayout->addWidget(closeButton);
 
+  searchNotice = new QLabel(this);
+  searchNotice->setObjectName(QStringLiteral("searchNotice"));
+  searchNotice->setContentsMargins(6, 1, 6, 1);
+  searchNotice->hide();
+
   letterTabs = new LetterTabs(this);
   letterTabs->setObjectName(QStringLiteral("letterTabs"));
   for (char letter = 'A'; letter <= 'Z'; ++letter) letterTabs->addTab(QString(QChar(letter)));
@@ -68,12 +76,14 @@ TPrenoms::TPrenoms(FirstNameDictionary& dictionary, QWidget* parent)
   readingMemo = new QPlainTextEdit(this);
   readingMemo->setObjectName(QStringLiteral("readingMemo"));
   readingMemo->setReadOnly(true);
+  showFocusFrame(*readingMemo);
   readingMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(panel);
+  layout->addWidget(searchNotice);
   layout->addWidget(letterTabs);
   layout->addWidget(readingMemo, 1);
   setFixedSize(480, 320);
@@ -128,7 +138,14 @@ void TPrenoms::showLetter(int index) {
 }
 
 void TPrenoms::findTypedName(bool next) {
-  if (dictionary.selectNameStartingWith(fromQString(nameSearch->text()), next)) showReading();
+  const QString typed = nameSearch->text();
+  const bool found = dictionary.selectNameStartingWith(fromQString(typed), next);
+  if (found) showReading();
+  const bool nothingMatches = !found && !typed.trimmed().isEmpty();
+  searchNotice->setText(nothingMatches ? toQString("aucun prénom ne commence par « "_cp1252) +
+                                             typed.trimmed() + toQString(" »"_cp1252)
+                                       : QString());
+  searchNotice->setVisible(nothingMatches);
 }
 
 void TPrenoms::showReading() {
@@ -145,6 +162,7 @@ void TPrenoms::showReading() {
 void TPrenoms::showEvent(QShowEvent* event) {
   LitPrenom();
   nameSearch->clear();
+  searchNotice->hide();
   nameSearch->setFocus();
   QDialog::showEvent(event);
 }

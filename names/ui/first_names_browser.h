@@ -6,6 +6,8 @@
 
 #include "names/dictionary.h"
 
+class QLabel;
+
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -49,7 +51,8 @@ class TPrenoms : public QDialog {
   void showLetter(int index);
   // Page Down and Page Up leaf through the records; true when the key was one of them.
   bool FormKeyDown(int key);
-  // Selects the first name that begins with the typed text, or the next one after the selection.
+  // Selects the first name that begins with the typed text, or the next one after the selection;
+  // says so when there is none.
   void findTypedName(bool next);
   // Puts the reading into readingMemo and selects the tab of its first letter.
   void showReading();
@@ -59,6 +62,7 @@ class TPrenoms : public QDialog {
   QToolButton* nextButton;
   QPushButton* closeButton;
   QLineEdit* nameSearch;
+  QLabel* searchNotice;  // says when no name begins with the typed text
   QTabBar* letterTabs;
   QPlainTextEdit* readingMemo;
 };

@@ -375,7 +375,7 @@ void WorkshopWindow::tryChosenName() {
 
 std::optional<std::string> WorkshopWindow::askExportFile(const char* filter, const char* extension) {
   const std::optional<FileChoice> choice =
-      services.interaction.saveFileName(this, toQString(filter), ReplaceQuestion::ByCaller, QString());
+      services.interaction.saveFileName(this, toQString(filter), ReplaceQuestion::ByCaller, QString(), {});
   if (!choice) return std::nullopt;
   // The question comes once the name has its extension: the dialog only knew the name as typed.
   const std::string path = withDefaultExtension(nativePath(choice->path), extension);

@@ -14,11 +14,14 @@
 #include <QVBoxLayout>
 
 #include "common/clock.h"
+#include "common/cp1252_literal.h"
+#include "ui/qt_text.h"
 
 namespace tessaro {
 namespace {
 
 constexpr int EarliestYear = 1000;  // the date text keeps the year to four digits
+constexpr int LatestYear = 9999;
 
 // Day, month and year: separated by "/", "." or "-", or the eight digits run together.
 const QRegularExpression& datePattern() {
@@ -58,14 +61,39 @@ DateField::DateField(QWidget* parent) : QLineEdit(parent) {
   connect(drop, &QAction::triggered, this, &DateField::showCalendar);
 }
 
-std::optional<QDate> DateField::date() const {
-  const QRegularExpressionMatch match = datePattern().match(text());
-  if (!match.hasMatch()) return std::nullopt;
+namespace {
+
+struct TypedDate {
+  bool inForm = false;
+  int day = 0;
+  int month = 0;
+  int year = 0;
+};
+
+TypedDate readDate(const QString& text) {
+  const QRegularExpressionMatch match = datePattern().match(text);
+  if (!match.hasMatch()) return {};
   const int first = match.capturedLength(1) > 0 ? 1 : 4;  // which of the two forms was typed
-  const QDate date(match.captured(first + 2).toInt(), match.captured(first + 1).toInt(),
-                   match.captured(first).toInt());
-  if (!date.isValid() || date.year() < EarliestYear) return std::nullopt;
+  return {true, match.captured(first).toInt(), match.captured(first + 1).toInt(),
+          match.captured(first + 2).toInt()};
+}
+
+}  // namespace
+
+std::optional<QDate> DateField::date() const {
+  const TypedDate typed = readDate(text());
+  const QDate date(typed.year, typed.month, typed.day);
+  if (!typed.inForm || !date.isValid() || date.year() < EarliestYear) return std::nullopt;
   return date;
+}
+
+QString DateField::refusal(const QString& example) const {
+  const TypedDate typed = readDate(text());
+  if (!typed.inForm) return QStringLiteral("tapez-la sous la forme jj/mm/aaaa, par exemple ") + example;
+  if (typed.year < EarliestYear)
+    return toQString("l'année doit être comprise entre %1 et %2"_cp1252).arg(EarliestYear).arg(LatestYear);
+  if (!QDate(typed.year, typed.month, typed.day).isValid()) return QStringLiteral("cette date n'existe pas");
+  return {};
 }
 
 void DateField::setDate(const QDate& date) { setText(date.toString(QStringLiteral("dd/MM/yyyy"))); }

@@ -20,6 +20,9 @@ class DateField : public QLineEdit {
 
   // The date the text gives, or nothing when it gives no day of the calendar (31/02/1950).
   std::optional<QDate> date() const;
+  // Why the text gives no date, to follow "Date ... incorrecte : ": the day does not exist, the
+  // year is out of range, or the text is not a date at all; empty when it gives one.
+  QString refusal(const QString& example) const;
   void setDate(const QDate& date);
 
   // Drops the calendar down under the field, on the date typed or else on today's.

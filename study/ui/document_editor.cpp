@@ -68,6 +68,8 @@ void DocumentEditor::showDocument() {
   Ruler->show();
   editor->show();
   show();
+  // The document is what the person works on now: typing goes into it without a click first.
+  editor->setFocus(Qt::OtherFocusReason);
   emit shown(true);
 }
 

@@ -29,7 +29,8 @@ class DocumentEditor : public QWidget {
 
   // Replaces the document by what fill writes, the portrait of the named client, still hidden;
   // a fill that throws leaves what it wrote.
-  void replaceContent(const std::function<void(QTextDocument&)>& fill, const QString& client);
+  void replaceContent(const std::function<void(QTextDocument&)>& fill, const QString& client,
+                      const QString& clientFile = {});
   // Opens a file as rich text (a file without rich-text markup as plain text) and shows it. It is
   // no client's portrait.
   void openFile(const QString& path);
@@ -108,6 +109,8 @@ class DocumentEditor : public QWidget {
   FindDialog* findDialog = nullptr;
   // The page footer's name of the client whose portrait the document is; empty for a file's text.
   QString DocumentClient;
+  // The name the save dialogs propose, without extension ("DUPONT Jean"); empty for a file's text.
+  QString DocumentFileName;
   bool UpdatingStyles = false;
   int RulerDragOffset = 0;
   bool RulerDragging = false;

@@ -26,8 +26,10 @@ constexpr const char* KeepWorkQuestionText =
 
 }  // namespace
 
-void DocumentEditor::replaceContent(const std::function<void(QTextDocument&)>& fill, const QString& client) {
+void DocumentEditor::replaceContent(const std::function<void(QTextDocument&)>& fill, const QString& client,
+                                    const QString& clientFile) {
   DocumentClient = client;
+  DocumentFileName = clientFile;
   replaceEditorContent(*editor, fill);
 }
 
@@ -35,6 +37,7 @@ void DocumentEditor::openFile(const QString& path) {
   loadTextDocument(*editor, path, DocumentFormat::Rtf);
   // A file's text is no client's portrait: its pages carry no client's name.
   DocumentClient.clear();
+  DocumentFileName.clear();
   showDocument();
 }
 
@@ -43,8 +46,11 @@ void DocumentEditor::Exporter() { exportDocument(ExportFilter); }
 // The program asks before replacing, once the name is complete: the dialog only knows the name
 // as typed.
 bool DocumentEditor::exportDocument(const char* filter) {
+  const SaveDialogText text{
+      QStringLiteral("Exporter le portrait"),
+      DocumentFileName.isEmpty() ? QString() : DocumentFileName + QStringLiteral(".rtf")};
   const std::optional<FileChoice> choice =
-      chooseFileToSave(this, toQString(filter), ReplaceQuestion::ByCaller, FileKind::DocumentExport);
+      chooseFileToSave(this, toQString(filter), ReplaceQuestion::ByCaller, FileKind::DocumentExport, text);
   if (!choice) return false;
   const ExportTarget target =
       exportTarget(nativePath(choice->path),
@@ -58,7 +64,7 @@ bool DocumentEditor::exportDocument(const char* filter) {
 }
 
 void DocumentEditor::ExporterPdf() {
-  const std::optional<std::string> path = askPdfFileName(this);
+  const std::optional<std::string> path = askPdfFileName(this, DocumentFileName);
   if (!path) return;
   // A PDF cannot be opened again for editing: the work is still unsaved.
   saveDocumentPdf(*editor->document(), DocumentClient, *path);

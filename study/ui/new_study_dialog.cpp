@@ -25,6 +25,10 @@ constexpr int InputLeft = 140;
 constexpr int InputWidth = 190;
 constexpr int InputHeight = 21;
 
+const QString StudyBeforeBirthQuestion = toQString(
+    "La date de l'Etude précède la date de naissance : l'année en cours n'aura pas d'interprétation. "
+    "Garder cette date ?"_cp1252);
+
 // The date as the subject holds it; the text as typed when it is no date, which the checks refuse.
 Text pickedDate(const DateField* field) {
   const std::optional<QDate> date = field->date();
@@ -143,16 +147,22 @@ bool TNouveau::inputsAccepted() {
     return refuse(toQString(problem), typed.firstName.empty() ? firstNameEdit : lastNameEdit);
   if (!fieldsStorable(this, {firstNameEdit, lastNameEdit, addressEdit, cityEdit, companyEdit})) return false;
   if (!birthDateField->date()) {
-    return refuse(
-        QStringLiteral(
-            u"Date de naissance incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 19/04/1950"),
-        birthDateField);
+    return refuse(QStringLiteral("Date de naissance incorrecte : ") +
+                      birthDateField->refusal(QStringLiteral("19/04/1950")),
+                  birthDateField);
   }
   if (!studyDateField->date()) {
-    return refuse(
-        QStringLiteral(
-            u"Date de l'Etude incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 05/01/2024"),
-        studyDateField);
+    return refuse(QStringLiteral("Date de l'Etude incorrecte : ") +
+                      studyDateField->refusal(QStringLiteral("05/01/2024")),
+                  studyDateField);
+  }
+  // Allowed, since a study may look back, but "Année en cours" then has no reading: the user
+  // confirms it was meant.
+  if (*studyDateField->date() < *birthDateField->date() &&
+      interaction().askYesNo(this, StudyBeforeBirthQuestion) != Answer::Yes) {
+    studyDateField->setFocus(Qt::OtherFocusReason);
+    studyDateField->selectAll();
+    return false;
   }
   return true;
 }

@@ -21,8 +21,10 @@ QString withExtension(const QString& path, const char* extension) {
 
 // Asks the study file's name into the study; false when the dialog was cancelled.
 bool chooseStudyFileName(QWidget* parent, Study& study, ReplaceQuestion replace) {
+  const QString client = clientFileName(study.Subject);
   const std::optional<FileChoice> choice =
-      chooseFileToSave(parent, toQString(StudyFilter), replace, FileKind::Study);
+      chooseFileToSave(parent, toQString(StudyFilter), replace, FileKind::Study,
+                       {QString(), client.isEmpty() ? QString() : client + QStringLiteral(".tsr")});
   if (!choice) return false;
   study.FileName = withExtension(choice->path, StudyFileExtension);
   return true;

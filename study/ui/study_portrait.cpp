@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "files/ui/document_pdf.h"
 #include "files/ui/portrait_document.h"
+#include "files/ui/save_file_name.h"
 #include "reports/portrait.h"
 #include "study/ui/study_view.h"
 #include "study/ui/study_window.h"
@@ -17,7 +18,7 @@ void TTessaro::Portrait() {
   study.DigitCounts = portrait.digitCounts;
   documentEditor.replaceContent(
       [&portrait](QTextDocument& document) { writePortraitDocument(document, portrait); },
-      footerName(study.Subject));
+      footerName(study.Subject), clientFileName(study.Subject));
   if (portrait.error) throw ConversionError(*portrait.error);
   documentEditor.showDocument();
 }

@@ -95,6 +95,10 @@ def check_exit_codes(folder):
         said = out.decode() + err
         check(f"French only in {args}", not any(word in said for word in english), said)
 
+    # Only the PDF needs Qt, and it loads Qt itself: every other command starts without it.
+    libraries = subprocess.run(["ldd", CLI], stdout=subprocess.PIPE).stdout
+    check("no Qt library linked", b"Qt" not in libraries, libraries)
+
     _, out, _ = run(["--help"])
     check("help lists the commands", all(c in out for c in (b"analyse", b"portrait", b"batch")), out)
     check("an empty batch writes nothing", run(["batch"])[1] == b"")

@@ -1,10 +1,11 @@
+#include "common/text.h"
+
 #include <gtest/gtest.h>
 
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/integer.h"
 #include "common/study_subject.h"
-#include "common/text.h"
 
 namespace tessaro {
 namespace {
@@ -35,9 +36,20 @@ TEST(Cp1252, EveryByteRoundTrips) {
 }
 
 TEST(Cp1252, KnownMappings) {
-  struct Case { unsigned char byte; char32_t code; };
-  for (Case c : {Case{0x80, 0x20AC}, {0x81, 0x81}, {0x8D, 0x8D}, {0x8F, 0x8F}, {0x90, 0x90},
-                 {0x9D, 0x9D}, {0x9C, 0x153}, {0x92, 0x2019}, {0xE9, 0xE9}, {0x41, 0x41}}) {
+  struct Case {
+    unsigned char byte;
+    char32_t code;
+  };
+  for (Case c : {Case{0x80, 0x20AC},
+                 {0x81, 0x81},
+                 {0x8D, 0x8D},
+                 {0x8F, 0x8F},
+                 {0x90, 0x90},
+                 {0x9D, 0x9D},
+                 {0x9C, 0x153},
+                 {0x92, 0x2019},
+                 {0xE9, 0xE9},
+                 {0x41, 0x41}}) {
     EXPECT_EQ(cp1252ToUnicode(c.byte), c.code);
     EXPECT_EQ(unicodeToCp1252(c.code), c.byte);
   }
@@ -45,23 +57,38 @@ TEST(Cp1252, KnownMappings) {
 }
 
 TEST(Cp1252, WhatCannotBeHeldBecomesQuestionMark) {
-  EXPECT_EQ(fromUtf8("\xD0\x96" "a"), "?a");               // Cyrillic Zhe
-  EXPECT_EQ(fromUtf8("\xF0\x9F\x98\x80"), "?");            // emoji
-  EXPECT_EQ(fromUtf8("\xC3"), "?");                        // truncated sequence
-  EXPECT_EQ(fromUtf8("\xC0\xAF" "b"), "??b");              // overlong encoding
-  EXPECT_EQ(fromUtf8("\xC3\xA9" "\xC5\x93"), "\xE9\x9C");  // é œ
+  EXPECT_EQ(fromUtf8("\xD0\x96"
+                     "a"),
+            "?a");                               // Cyrillic Zhe
+  EXPECT_EQ(fromUtf8("\xF0\x9F\x98\x80"), "?");  // emoji
+  EXPECT_EQ(fromUtf8("\xC3"), "?");              // truncated sequence
+  EXPECT_EQ(fromUtf8("\xC0\xAF"
+                     "b"),
+            "??b");  // overlong encoding
+  EXPECT_EQ(fromUtf8("\xC3\xA9"
+                     "\xC5\x93"),
+            "\xE9\x9C");  // é œ
 }
 
 TEST(ToInteger, AcceptsBlanksSignAndDigits) {
-  struct Case { const char* text; int32_t value; };
-  for (Case c : {Case{"0", 0}, {"07", 7}, {"  42", 42}, {"-5", -5}, {"+9", 9},
-                 {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}}) {
+  struct Case {
+    const char* text;
+    int32_t value;
+  };
+  for (Case c : {Case{"0", 0},
+                 {"07", 7},
+                 {"  42", 42},
+                 {"-5", -5},
+                 {"+9", 9},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", INT32_MIN}}) {
     EXPECT_EQ(toInteger(c.text), c.value) << c.text;
   }
 }
 
 TEST(ToInteger, RejectsEverythingElseWithTheFrenchMessage) {
-  for (const char* bad : {"", " ", "-", "4 ", "1a", "2147483648", "-2147483649", "99999999999999999999", "0x10", "\xE9"}) {
+  for (const char* bad :
+       {"", " ", "-", "4 ", "1a", "2147483648", "-2147483649", "99999999999999999999", "0x10", "\xE9"}) {
     try {
       toInteger(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";
@@ -82,8 +109,8 @@ TEST(NewStudy, OkChecksTheRawTexts) {
 }
 
 TEST(NewStudy, OkRemovesBlanksButEnterKeepsThem) {
-  NewStudyInput in{"jean pierre", "de la tour", "07/03/1962", "05/01/2024", "  12 rue des Lilas  ",
-                   "75001 paris", " acme\t"};
+  NewStudyInput in{"jean pierre",          "de la tour",  "07/03/1962", "05/01/2024",
+                   "  12 rue des Lilas  ", "75001 paris", " acme\t"};
   const NewStudyInput ok = withBlanksRemovedFromNames(in);
   EXPECT_EQ(ok.firstName, "jeanpierre");
   EXPECT_EQ(ok.lastName, "delatour");

@@ -1,20 +1,20 @@
+#include "engine/text_table.h"
+
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
-#include "engine/text_table.h"
 
 namespace tessaro {
 namespace {
 
 TEST(MemoCleaning, DeletesEmptyLinesButTheLastUnlessAlone) {
-  struct Case { const char* reading; std::vector<Text> lines; };
-  for (const Case& c : {Case{"a\r\n\r\nb\r\n", {"a", "b", ""}},
-                        Case{"\r\n\r\na", {"a"}},
-                        Case{"", {}},
-                        Case{"\r\n", {""}},
-                        Case{"a\r\n", {"a", ""}},
-                        Case{"a\r\n\r\n", {"a", ""}},
-                        Case{"a\r\nb", {"a", "b"}}}) {
+  struct Case {
+    const char* reading;
+    std::vector<Text> lines;
+  };
+  for (const Case& c :
+       {Case{"a\r\n\r\nb\r\n", {"a", "b", ""}}, Case{"\r\n\r\na", {"a"}}, Case{"", {}}, Case{"\r\n", {""}},
+        Case{"a\r\n", {"a", ""}}, Case{"a\r\n\r\n", {"a", ""}}, Case{"a\r\nb", {"a", "b"}}}) {
     EXPECT_EQ(cleanMemoLines(c.reading), c.lines) << c.reading;
   }
 }

@@ -79,6 +79,11 @@ TEST(ShippedHelp, KeywordsLeadToTheTopicsThatExplainThem) {
       {"trouver des", "Le calendrier personnel"},
       {"atelier", "L'atelier des prénoms"_cp1252},
       {"comble", "L'atelier des prénoms"_cp1252},
+      {"pdf", "Exporter le portrait"},
+      {"exporter en p", "Exporter le portrait"},
+      {"etudes rec", "Enregistrer une étude"_cp1252},
+      {"chercher un pr", "Le dictionnaire des prénoms"_cp1252},
+      {"recherche d'un", "Le dictionnaire des prénoms"_cp1252},
   };
   for (const auto& c : cases) {
     const auto entry = findPartialKey(index, c.partial);

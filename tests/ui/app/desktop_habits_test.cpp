@@ -1,5 +1,6 @@
 // What the program keeps of the user's habits, through the menus: the recent studies, a first
 // name found by typing, and the folders the file dialogs start in.
+#include <QAbstractScrollArea>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -8,9 +9,12 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "app/app_windows.h"
 #include "app/main_form.h"
 #include "common/cp1252_literal.h"
 #include "editor_fixture.h"
+#include "engine/ui/result_dialogs.h"
+#include "help/ui/help_viewer.h"
 #include "names/ui/first_names_browser.h"
 #include "ui/qt_text.h"
 
@@ -165,6 +169,41 @@ const HabitCase habitCases[] = {
 TEST_P(KeptHabits, ThroughTheMenus) { (this->*GetParam().scenario)(); }
 
 INSTANTIATE_TEST_SUITE_P(DesktopHabits, KeptHabits, ::testing::ValuesIn(habitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A read-only text area takes the keyboard, to scroll and copy: it must show that it has it.
+struct FocusCase {
+  const char* name;
+  QWidget* (*window)();
+  const char* area;
+};
+
+const FocusCase focusCases[] = {
+    {"FirstNamesReading", [] { return static_cast<QWidget*>(appWindows().Prenoms); }, "readingMemo"},
+    {"HelpTopic", [] { return static_cast<QWidget*>(appWindows().Help); }, "topicText"},
+    {"ResultReading", [] { return static_cast<QWidget*>(appWindows().Chemin); }, "readingMemo"},
+};
+
+class ShownFocus : public DesktopHabits, public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(ShownFocus, ReadOnlyTextAreaDrawsItsFocus) {
+  QWidget* window = GetParam().window();
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* area = window->findChild<QAbstractScrollArea*>(QString::fromLatin1(GetParam().area));
+  ASSERT_NE(area, nullptr);
+  ASSERT_NE(area->focusPolicy(), Qt::NoFocus) << "the area takes the keyboard";
+  area->setFocus();
+  ASSERT_TRUE(area->hasFocus());
+  const QImage focused = area->grab().toImage();
+  area->clearFocus();
+  ASSERT_FALSE(area->hasFocus());
+  EXPECT_NE(area->grab().toImage(), focused);
+  window->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(DesktopHabits, ShownFocus, ::testing::ValuesIn(focusCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <optional>
 
 #include "app_fixture.h"
 #include "common/cp1252_literal.h"
@@ -87,6 +88,7 @@ struct MissingNameCase {
   const char* birthDate = "";  // empty keeps today's
   const char* company = "";
   const char* fieldAtFault = "firstNameEdit";
+  const char* studyDate = "";  // empty keeps today's
 };
 
 const MissingNameCase missingNameCases[] = {
@@ -95,8 +97,22 @@ const MissingNameCase missingNameCases[] = {
     {"BothAskForTheFirstNameFirst", "", "", "Il manque le prénom"},
     {"BlanksOnlyAreNoFirstName", "   ", "Dupont", "Il manque le prénom"},
     {"YearBefore1000", "Jean", "Dupont",
-     "Date de naissance incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 19/04/1950", "19/04/0999",
-     "", "birthDateField"},
+     "Date de naissance incorrecte : l'année doit être comprise entre 1000 et 9999", "01/01/0999", "",
+     "birthDateField"},
+    {"DayPastTheEndOfTheMonth", "Jean", "Dupont", "Date de naissance incorrecte : cette date n'existe pas",
+     "31/02/2001", "", "birthDateField"},
+    {"TwentyNinthOfFebruaryOfACenturyYear", "Jean", "Dupont",
+     "Date de naissance incorrecte : cette date n'existe pas", "29/02/1900", "", "birthDateField"},
+    {"MonthThirteen", "Jean", "Dupont", "Date de naissance incorrecte : cette date n'existe pas",
+     "01/13/1950", "", "birthDateField"},
+    {"NoDateAtAll", "Jean", "Dupont",
+     "Date de naissance incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 19/04/1950", "1950", "",
+     "birthDateField"},
+    {"StudyDayThatDoesNotExist", "Jean", "Dupont", "Date de l'Etude incorrecte : cette date n'existe pas", "",
+     "", "studyDateField", "29/02/2025"},
+    {"StudyDateCut", "Jean", "Dupont",
+     "Date de l'Etude incorrecte : tapez-la sous la forme jj/mm/aaaa, par exemple 05/01/2024", "", "",
+     "studyDateField", "05/01/24"},
     {"LetterAStudyCannotHold", "Łukasz", "Nowak",
      "« Ł » ne peut pas être enregistré dans une étude : tapez une autre lettre."},
     {"NameOfSignsAStudyCannotHold", "Jean", "李",
@@ -122,6 +138,7 @@ TEST_P(MissingName, OkShowsTheMessageAndTheDialogStaysOpen) {
     edit("lastNameEdit")->setText(QString::fromUtf8(c.lastName));
     edit("companyEdit")->setText(QString::fromUtf8(c.company));
     if (*c.birthDate != '\0') edit("birthDateField")->setText(QString::fromUtf8(c.birthDate));
+    if (*c.studyDate != '\0') edit("studyDateField")->setText(QString::fromUtf8(c.studyDate));
     dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     stillOpen = dialog.isVisible();
     focus = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
@@ -138,6 +155,53 @@ TEST_P(MissingName, OkShowsTheMessageAndTheDialogStaysOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NewStudy, MissingName, ::testing::ValuesIn(missingNameCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A study date before the birth date is asked about, never refused outright.
+struct StudyBeforeBirthCase {
+  const char* name;
+  const char* studyDate;
+  std::optional<Answer> answer;  // none: no question is to be asked
+  bool stillOpen;
+  const char* studyDateKept;  // the subject's study date once the dialog is left
+};
+
+const StudyBeforeBirthCase studyBeforeBirthCases[] = {
+    {"KeptWhenConfirmed", "01/01/1940", Answer::Yes, false, "01/01/1940"},
+    {"DialogStaysOpenOnNo", "01/01/1940", Answer::No, true, ""},
+    {"DayBeforeBirthIsAsked", "18/04/1950", Answer::Yes, false, "18/04/1950"},
+    {"BirthDayItselfIsNotAsked", "19/04/1950", std::nullopt, false, "19/04/1950"},
+};
+
+class StudyBeforeBirth : public NewStudy, public ::testing::WithParamInterface<StudyBeforeBirthCase> {};
+
+TEST_P(StudyBeforeBirth, AsksBeforeAccepting) {
+  const StudyBeforeBirthCase& c = GetParam();
+  if (c.answer) scripted.answers.push_back(*c.answer);
+  bool stillOpen = false;
+  QString focus;
+  scripted.dialogs.push_back([&](QDialog& dialog) {
+    dialog.show();
+    dialog.findChild<QLineEdit*>(QStringLiteral("firstNameEdit"))->setText(QStringLiteral("Jean"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("lastNameEdit"))->setText(QStringLiteral("Dupont"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("birthDateField"))->setText(QStringLiteral("19/04/1950"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("studyDateField"))->setText(QString::fromLatin1(c.studyDate));
+    dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    stillOpen = dialog.isVisible();
+    focus = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+    if (stillOpen) dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    return dialog.result();
+  });
+  trigger("newStudyAction");
+  EXPECT_EQ(scripted.asked.filter(QStringLiteral("yes or no: ")).size(), c.answer ? 1 : 0);
+  EXPECT_TRUE(scripted.answers.empty());
+  EXPECT_TRUE(scripted.messages.isEmpty());
+  EXPECT_EQ(stillOpen, c.stillOpen);
+  if (c.stillOpen) EXPECT_EQ(focus, QStringLiteral("studyDateField"));
+  EXPECT_EQ(study().subject().StudyDate, c.studyDateKept);
+}
+
+INSTANTIATE_TEST_SUITE_P(NewStudy, StudyBeforeBirth, ::testing::ValuesIn(studyBeforeBirthCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class EnterInEveryInput : public NewStudy, public ::testing::WithParamInterface<const char*> {};

@@ -234,6 +234,53 @@ class Documents : public StudyFiles {
   }
 };
 
+// The save dialogs say the command and propose the client's name, as written on a folder's label.
+struct ProposedNameCase {
+  const char* name;
+  TypedSubject typed;
+  const char* command;
+  const char* shown;  // title | proposed name, UTF-8
+};
+
+const ProposedNameCase proposedNameCases[] = {
+    {"PortraitExport", {"jean", "dupont"}, "exportAction", "Exporter le portrait | DUPONT Jean.rtf"},
+    {"PortraitAsPdf", {"jean", "dupont"}, "exportPdfAction", "Exporter en PDF | DUPONT Jean.pdf"},
+    {"StudyFile", {"jean", "dupont"}, "saveAction", " | DUPONT Jean.tsr"},
+    {"EachWordOfTheFirstNameCapitalised",
+     {"jean pierre", "de la tour"},
+     "exportAction",
+     "Exporter le portrait | DELATOUR Jeanpierre.rtf"},
+    {"HyphenAndAccents",
+     {"marie-hélène", "Lefèvre"},
+     "exportPdfAction",
+     "Exporter en PDF | LEFèVRE Marie-Hélène.pdf"},
+    {"SignsNoFileNameHolds", {"anne", "a/b:c*"}, "saveAction", " | ABC Anne.tsr"},
+};
+
+class ProposedName : public StudyFiles, public ::testing::WithParamInterface<ProposedNameCase> {};
+
+TEST_P(ProposedName, IsTheClientsAndTheTitleTheCommands) {
+  const ProposedNameCase& c = GetParam();
+  newStudy(c.typed);
+  trigger("portraitAction");
+  scripted.saveChoices.push_back(std::nullopt);
+  trigger(c.command);
+  EXPECT_EQ(scripted.saveDialogTexts, QStringList{QString::fromUtf8(c.shown)});
+}
+
+INSTANTIATE_TEST_SUITE_P(StudyFiles, ProposedName, ::testing::ValuesIn(proposedNameCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StudyFiles, AnOpenedFileProposesNoClientsName) {
+  write(QStringLiteral("notes.rtf"), "{\\rtf1 Notes}");
+  newDupont();
+  scripted.openChoices.push_back(FileChoice{path(QStringLiteral("notes.rtf")), 1});
+  trigger("openAction");
+  scripted.saveChoices.push_back(std::nullopt);
+  trigger("exportPdfAction");
+  EXPECT_EQ(scripted.saveDialogTexts, QStringList{QStringLiteral("Exporter en PDF | ")});
+}
+
 struct ExportCase {
   const char* name;
   const char* chosen;

@@ -64,6 +64,7 @@ class UserPaths : public ProgramTest {
   using ProgramTest::action;
   using ProgramTest::clock;
   using ProgramTest::mainForm;
+  using ProgramTest::newStudy;
   using ProgramTest::readNextDialog;
   using ProgramTest::scripted;
   using ProgramTest::study;
@@ -286,8 +287,7 @@ const Row rows[] = {
        return seen.join(QStringLiteral(" | ")) + " | " + t.subjectSeen();
      },
      "Il manque le prénom @firstNameEdit | Il manque le nom @lastNameEdit | Date de naissance incorrecte : "
-     "tapez-la sous la "
-     "forme jj/mm/aaaa, par exemple 19/04/1950 @birthDateField 31/02/1950 | 01/04/1950 @studyDateField | "
+     "cette date n'existe pas @birthDateField 31/02/1950 | 01/04/1950 @studyDateField | "
      "1 0 12/01/2024 | DUPONT JEAN 01/04/1950"},
     {"F2", windowAndHelp, "Nouveau thème | Commencer une étude"},
     {"openAction",
@@ -613,18 +613,27 @@ const Row rows[] = {
     {"Ctrl+Shift+P", typedInBox, "Arial 13 centré"},
     {"fontSizeBox", typedInBox, "Times New Roman 20 centré"},
     {"Ctrl+Shift+T", typedInBox, "Times New Roman 20 centré"},
-    // F1 in the main window: the study window's topic in its text, the main window's elsewhere,
-    // a menu's on that menu, which closes.
+    // F1 in the main window: the main window's topic while it holds no work, then the study
+    // window's over its grid, its portrait (where the keyboard already is) and a document; a menu's
+    // on that menu, which closes.
     {"F1",
      [](UserPaths& t, const char*) {
+       QStringList seen{helpAfterF1(&t.mainForm())};
+       t.newStudy({"Jean", "Dupont", "19/04/1950", "05/01/2024"});
+       seen << helpAfterF1(&t.mainForm());
+       t.run("portraitAction");
+       seen << focusIn(t.mainForm());
+       seen << helpAfterF1(t.mainForm().focusWidget());
        t.document("Premier mot");
-       QStringList seen{helpAfterF1(t.editor()), helpAfterF1(&t.mainForm())};
+       seen << helpAfterF1(t.editor()) << helpAfterF1(&t.mainForm());
        auto* menu = t.mainForm().findChild<QMenu*>(QStringLiteral("tessaroMenu"));
        menu->popup(QPoint(0, 0));
        seen << helpAfterF1(menu) << QString::number(menu->isVisible());
        return seen.join(QStringLiteral(" | "));
      },
-     "La fenêtre de l'étude | La fenêtre principale | Le menu Tessaro | 0"},
+     "La fenêtre principale | La fenêtre de l'étude | editor | La fenêtre de l'étude | La fenêtre de l'étude "
+     "| "
+     "La fenêtre de l'étude | Le menu Tessaro | 0"},
 };
 
 class UserPath : public UserPaths, public ::testing::WithParamInterface<Row> {};

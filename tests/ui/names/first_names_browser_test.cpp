@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -80,6 +82,40 @@ TEST_F(Browser, PageKeysLeafLikeTheArrowButtons) {
   QTest::mouseClick(child("previousButton"), Qt::LeftButton);
   EXPECT_TRUE(memo().startsWith(QStringLiteral("ANNE")));
   EXPECT_TRUE(browser.isVisible());
+}
+
+TEST_F(Browser, TypedSearchTakesASpaceForAHyphenAndSaysWhenNothingMatches) {
+  load(
+      "<MARIE\tOrigine hébraïque\r\nDouce\r\n>\r\n"
+      "<MARIE-HELENE\tOrigine composée\r\nDouce et vive\r\n>\r\n"
+      "<ZOE\tOrigine grecque\r\nVive\r\n>\r\n"_cp1252);
+  browser.show();
+  auto* search = browser.findChild<QLineEdit*>(QStringLiteral("nameSearch"));
+  auto* notice = browser.findChild<QLabel*>(QStringLiteral("searchNotice"));
+  const struct {
+    const char* typed;  // UTF-8, replacing what the field held
+    const char* firstLine;
+    const char* notice;  // empty: hidden
+  } searches[] = {
+      {"marie h", "MARIE-HELENE", ""},
+      {"zo", "ZOE", ""},
+      {"marie-h", "MARIE-HELENE", ""},
+      {"zz", "ZOE", "aucun prénom ne commence par « zz »"},  // the reading of "z" stays
+      {"Marie", "MARIE", ""},
+      {"marie ", "MARIE-HELENE", ""},
+      {"mariex", "MARIE", "aucun prénom ne commence par « mariex »"},
+      {"", "MARIE", ""},
+  };
+  for (const auto& step : searches) {
+    search->selectAll();
+    QTest::keyClick(search, Qt::Key_Backspace);
+    QTest::keyClicks(search, QString::fromUtf8(step.typed));
+    EXPECT_EQ(memo().section(QLatin1Char('\n'), 0, 0), QString::fromLatin1(step.firstLine)) << step.typed;
+    EXPECT_EQ(notice->isVisible() ? notice->text() : QString(), QString::fromUtf8(step.notice)) << step.typed;
+  }
+  QTest::keyClicks(search, QStringLiteral("zz"));
+  reopen();
+  EXPECT_FALSE(notice->isVisible()) << "a new opening starts a new search";
 }
 
 TEST_F(Browser, LetterTabsJumpOrKeepTheCurrentRecord) {

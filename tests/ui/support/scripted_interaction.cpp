@@ -40,6 +40,11 @@ Answer ScriptedInteraction::askYesNoCancel(QWidget*, const QString& text) {
   return next(answers, asked.last(), Answer::Cancel);
 }
 
+Answer ScriptedInteraction::askYesNo(QWidget*, const QString& text) {
+  asked << QStringLiteral("yes or no: ") + text;
+  return next(answers, asked.last(), Answer::No);
+}
+
 Answer ScriptedInteraction::askSaveChanges(QWidget*, const QString& text) {
   asked << QStringLiteral("save changes: ") + text;
   return next(answers, asked.last(), Answer::Cancel);
@@ -53,8 +58,10 @@ std::optional<FileChoice> ScriptedInteraction::openFileName(QWidget*, const QStr
 }
 
 std::optional<FileChoice> ScriptedInteraction::saveFileName(QWidget*, const QString& filter,
-                                                            ReplaceQuestion replace, const QString& folder) {
+                                                            ReplaceQuestion replace, const QString& folder,
+                                                            const SaveDialogText& text) {
   asked << QStringLiteral("save: ") + filter;
+  saveDialogTexts << text.title + QStringLiteral(" | ") + text.proposedName;
   dialogFolders << folder;
   replaceQuestions.push_back(replace);
   return next(saveChoices, asked.last(), std::optional<FileChoice>{});

@@ -33,7 +33,7 @@ class ScriptedInteraction final : public Interaction {
   // dialog's result code (or calls accept()/reject() and returns dialog.result()).
   std::deque<std::function<int(QDialog&)>> dialogs;
 
-  // Everything asked, in order: "message: ...", "question: ...", "save changes: ...",
+  // Everything asked, in order: "message: ...", "question: ...", "yes or no: ...", "save changes: ...",
   // "open: <filter>", "save: <filter>", "print", "printer setup", "dialog: <window title>".
   QStringList asked;
   QStringList messages;
@@ -41,14 +41,17 @@ class ScriptedInteraction final : public Interaction {
   std::vector<ReplaceQuestion> replaceQuestions;
   // For each file dialog, in order: the folder it was to start in.
   QStringList dialogFolders;
+  // For each save dialog, in order: its title and proposed name, "title | name".
+  QStringList saveDialogTexts;
 
   void message(QWidget* parent, const QString& text) override;
   Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+  Answer askYesNo(QWidget* parent, const QString& text) override;
   Answer askSaveChanges(QWidget* parent, const QString& text) override;
   std::optional<FileChoice> openFileName(QWidget* parent, const QString& filter,
                                          const QString& folder) override;
   std::optional<FileChoice> saveFileName(QWidget* parent, const QString& filter, ReplaceQuestion replace,
-                                         const QString& folder) override;
+                                         const QString& folder, const SaveDialogText& text) override;
   std::optional<int> runPrintDialog(QWidget* parent, QPrinter& printer) override;
   bool printerSetup(QWidget* parent, QPrinter& printer) override;
   int execDialog(QDialog& dialog) override;
