@@ -2,6 +2,7 @@
 #include "app/app_windows.h"
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 
 #include "app/about_box.h"
@@ -13,10 +14,13 @@
 #include "help/ui/help_viewer.h"
 #include "names/ui/first_name_viewer.h"
 #include "names/ui/first_names_browser.h"
+#include "names/ui/workshop_window.h"
 #include "study/ui/document_editor.h"
 #include "study/ui/find_dialog.h"
 #include "study/ui/new_study_dialog.h"
 #include "study/ui/study_window.h"
+#include "ui/guarded.h"
+#include "ui/interaction.h"
 #include "utilities/ui/calendar_window.h"
 #include "utilities/ui/clock_window.h"
 #include "utilities/ui/pocket_window.h"
@@ -36,6 +40,23 @@ void tieHelpTopics(const AppWindows& w) {
       {w.Pocket, 26},    {w.Horloge, 27}, {w.AboutBox, 28}, {w.Tessaro->findChild<FindDialog*>(), 29},
   };
   for (const auto& [window, context] : topics) setHelpContext(window, context);
+}
+
+// A first name tried from the workshop starts a new study as "Nouveau thème" does; once the study
+// has it, the workshop makes way for it.
+WorkshopWindow* createWorkshop(TMainForm& owner, TTessaro& study, FirstNameDictionary& firstNames) {
+  // The workshop is made with the callback, which needs it: the callback finds it here afterwards.
+  auto made = std::make_shared<WorkshopWindow*>(nullptr);
+  const auto tryFirstName = [&study, made](const StudySubject& tried) {
+    WorkshopWindow* workshop = *made;
+    runGuarded(workshop, [&] {
+      if (study.Etude(tried)) workshop->accept();
+    });
+  };
+  *made = new WorkshopWindow({firstNames, interaction(), [&study] { return study.subject(); }, tryFirstName},
+                             &owner);
+  setHelpContext(*made, WorkshopHelpContext);
+  return *made;
 }
 
 // The main window owns every other window, so they all go with it. Each window is given what it
@@ -74,6 +95,7 @@ Workbench createWindows(TMainForm& owner, Study& study, FirstNameDictionary& fir
       owner.Invalidtxt();
     }
   });
+  windows.Workshop = createWorkshop(owner, *windows.Tessaro, firstNames);
   windows.Calendrier = new TCalendrier(&owner);
   windows.Horloge = new THorloge(&owner);
   windows.Pocket = new TPocket(&owner);
@@ -84,8 +106,8 @@ Workbench createWindows(TMainForm& owner, Study& study, FirstNameDictionary& fir
     const bool working = !study.Subject.LastName.empty() || document->isVisibleTo(windows.Tessaro);
     return working ? windows.Tessaro : nullptr;
   });
-  return {owner,         *windows.Tessaro,  *windows.Calendrier, *windows.Pocket, *windows.Horloge,
-          *windows.Help, *windows.AboutBox, *windows.Prenoms};
+  return {owner,         *windows.Tessaro,  *windows.Calendrier, *windows.Pocket,  *windows.Horloge,
+          *windows.Help, *windows.AboutBox, *windows.Prenoms,    *windows.Workshop};
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ class TEntente;
 class TDeux;
 class TPrenoms;
 class TVPrenom;
+class WorkshopWindow;
 class TCalendrier;
 class THorloge;
 class TPocket;
@@ -47,6 +48,7 @@ struct AppWindows {
   TDeux* Deux = nullptr;
   TPrenoms* Prenoms = nullptr;
   TVPrenom* VPrenom = nullptr;
+  WorkshopWindow* Workshop = nullptr;
   TCalendrier* Calendrier = nullptr;
   THorloge* Horloge = nullptr;
   TPocket* Pocket = nullptr;

@@ -6,8 +6,13 @@
 #include "app/about_box.h"
 #include "app/main_form.h"
 #include "app/workbench.h"
+#include "common/clock.h"
 #include "common/cp1252_literal.h"
+#include "engine/ui/cycles_window.h"
+#include "engine/ui/personal_calendar_window.h"
+#include "help/ui/help_key.h"
 #include "help/ui/help_viewer.h"
+#include "names/ui/workshop_window.h"
 #include "study/ui/study_window.h"
 #include "ui/interaction.h"
 #include "ui/print_job.h"
@@ -21,6 +26,26 @@ namespace {
 using enum CommandId;
 
 void newStudy(Workbench& w, bool) { w.study.Etude(); }
+
+// The printer the user chose for the program, which the windows print on.
+PrinterSource programPrinter(Workbench& w) {
+  return [&owner = w.mainForm]() -> QPrinter& { return owner.currentPrinter(); };
+}
+
+// The two windows below compute from the subject as they are made, and a subject they cannot
+// compute from is refused by their constructor: each opening makes its own, under the command's
+// error handler, so a refusal is a message and no window.
+void showLifeCycles(Workbench& w) {
+  TCycles window(w.study.subject(), interaction(), programPrinter(w), &w.mainForm);
+  interaction().execDialog(window);
+}
+
+void showPersonalCalendar(Workbench& w) {
+  PersonalCalendarWindow window(w.study.subject(), interaction(), programPrinter(w), currentClock(),
+                                &w.mainForm);
+  setHelpContext(&window, PersonalCalendarHelpContext);
+  interaction().execDialog(window);
+}
 
 // The rows in menu order, then the commands that only the toolbar offers. Odd spellings of the
 // captions and hints ("éude", "érude", "vénus", "d el'Etoile") are kept on purpose.
@@ -284,6 +309,13 @@ constexpr Command rows[] = {
      .hint = "Année en cours"_cp1252,
      .group = Group::Subject,
      .handler = [](Workbench& w, bool) { w.study.Anneecours(); }},
+    {.id = LifeCycles,
+     .name = "lifeCyclesAction",
+     .menu = Menu::Tessaro,
+     .caption = "C&ycles de vie",
+     .hint = "Cycles de vie",
+     .group = Group::Subject,
+     .handler = [](Workbench& w, bool) { showLifeCycles(w); }},
     {.id = Chance,
      .name = "chanceAction",
      .menu = Menu::Tessaro,
@@ -319,12 +351,20 @@ constexpr Command rows[] = {
      .caption = "&Portrait général"_cp1252,
      .hint = "Portrait général"_cp1252,
      .group = Group::Subject,
+     .separatorAfter = true,
      .handler =
          [](Workbench& w, bool) {
            if (!w.study.document().documentMayGo()) return;
            w.mainForm.Validtxt();
            w.study.Portrait();
          }},
+    {.id = PersonalCalendar,
+     .name = "personalCalendarAction",
+     .menu = Menu::Tessaro,
+     .caption = "Calendrier per&sonnel",
+     .hint = "Calendrier personnel",
+     .group = Group::Subject,
+     .handler = [](Workbench& w, bool) { showPersonalCalendar(w); }},
 
     {.id = ConsultFirstNames,
      .name = "consultFirstNamesAction",
@@ -332,6 +372,12 @@ constexpr Command rows[] = {
      .caption = "&Consulter",
      .hint = "Consulter",
      .handler = [](Workbench& w, bool) { w.study.Consulter(); }},
+    {.id = FirstNameWorkshop,
+     .name = "firstNameWorkshopAction",
+     .menu = Menu::FirstNames,
+     .caption = "&Atelier des prénoms"_cp1252,
+     .hint = "Atelier des prénoms"_cp1252,
+     .handler = [](Workbench& w, bool) { interaction().execDialog(w.workshop); }},
     {.id = IncludeFirstName,
      .name = "includeFirstNameAction",
      .menu = Menu::FirstNames,

@@ -11,6 +11,7 @@ class TMainForm;
 class TPocket;
 class TPrenoms;
 class TTessaro;
+class WorkshopWindow;
 
 struct Workbench {
   TMainForm& mainForm;
@@ -21,6 +22,7 @@ struct Workbench {
   HelpViewer& help;
   TAboutBox& about;
   TPrenoms& firstNames;
+  WorkshopWindow& workshop;
 };
 
 }  // namespace tessaro

@@ -96,6 +96,22 @@ void TNouveau::FormShow() {
   firstNameEdit->setFocus();
 }
 
+void TNouveau::FormShow(const StudySubject& proposed) {
+  FormShow();
+  const std::pair<QLineEdit*, const Text&> fields[] = {
+      {firstNameEdit, proposed.FirstName},  {lastNameEdit, proposed.LastName},
+      {birthDateField, proposed.BirthDate}, {studyDateField, proposed.StudyDate},
+      {addressEdit, proposed.Address},      {cityEdit, proposed.PostcodeCity},
+      {companyEdit, proposed.Company}};
+  for (const auto& [field, value] : fields) {
+    if (!value.empty()) field->setText(toQString(value));
+  }
+  if (proposed.BirthDate.empty()) {
+    birthDateField->setFocus();
+    birthDateField->selectAll();
+  }
+}
+
 NewStudyInput TNouveau::input() const {
   return {fromQString(firstNameEdit->text()), fromQString(lastNameEdit->text()),
           pickedDate(birthDateField),         pickedDate(studyDateField),

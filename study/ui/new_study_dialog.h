@@ -21,6 +21,9 @@ class TNouveau : public QDialog {
   // Prepares the dialog before each showing: empty fields, today's date in both pickers, focus
   // on the first name, nothing accepted.
   void FormShow();
+  // The same, the fields filled with a proposed subject for the user to confirm; an empty date
+  // keeps today's, and the keyboard waits in the birth date when the proposal has none.
+  void FormShow(const StudySubject& proposed);
   // The dialog's subject, upper-cased and trimmed, when it was accepted.
   std::optional<StudySubject> Result() const;
 

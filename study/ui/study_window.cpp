@@ -35,15 +35,25 @@ TTessaro::TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* do
 }
 
 void TTessaro::Etude() {
+  dialogs.nouveau.FormShow();
+  startStudyFromDialog();
+}
+
+bool TTessaro::Etude(const StudySubject& proposed) {
+  dialogs.nouveau.FormShow(proposed);
+  return startStudyFromDialog();
+}
+
+bool TTessaro::startStudyFromDialog() {
   TNouveau& dialog = dialogs.nouveau;
-  dialog.FormShow();
   interaction().execDialog(dialog);
   // A cancelled dialog leaves the study as it was: its subject, its file and its document.
   const std::optional<StudySubject> typed = dialog.Result();
-  if (!typed || !documentEditor.documentMayGo()) return;
+  if (!typed || !documentEditor.documentMayGo()) return false;
   study.Subject = *typed;
   study.FileName.clear();
   showNewSubject();
+  return true;
 }
 
 // The document and the star square were the earlier subject's: neither stays for the new one.

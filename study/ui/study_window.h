@@ -19,6 +19,8 @@ class TTessaro : public QWidget {
   TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* document, QWidget* parent = nullptr);
 
   void Etude();  // asks for a new subject; a cancelled dialog changes nothing
+  // The same, the dialog filled with a proposed subject; false when nothing changed.
+  bool Etude(const StudySubject& proposed);
   void Venus();  // shows the grid and the Venus star square
   void Interp();
   void Complet();
@@ -50,6 +52,8 @@ class TTessaro : public QWidget {
   void subjectChosen();  // a subject with a last name: the analyses can run
 
  private:
+  // The new-study dialog, prepared, then the subject typed in it; false when nothing changed.
+  bool startStudyFromDialog();
   void showNewSubject();
 
   Study& study;

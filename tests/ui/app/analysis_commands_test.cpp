@@ -1,6 +1,7 @@
 // Each analysis command for one subject: the dialog it shows, its fields and its memo; and the
 // failures that the top-level handler reports instead.
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <string_view>
 
 #include "app_fixture.h"
 #include "common/cp1252_literal.h"
@@ -158,6 +160,53 @@ TEST_P(AnalysisFailure, IsShownByTheTopLevelHandlerAndTheProgramGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AnalysisCommands, AnalysisFailure, ::testing::ValuesIn(failureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A study file edited by hand can hold dates the new-study dialog refuses. The windows that compute
+// as they open are then refused with their message, no window shows, and the program goes on.
+struct RefusedWindowCase {
+  const char* name;
+  const char* birthDate;
+  const char* studyDate;
+  const char* command;
+  const char* asked;  // UTF-8: the message, or the window when it opens
+};
+
+const RefusedWindowCase refusedWindowCases[] = {
+    {"CyclesWithoutBirthDate", "", "05/01/2024", "lifeCyclesAction", "message: Date de naissance manquante"},
+    {"CyclesWithoutStudyDate", "19/04/1950", "", "lifeCyclesAction", "message: Date de naissance manquante"},
+    {"CalendarWithoutBirthDate", "", "05/01/2024", "personalCalendarAction",
+     "message: Date de naissance manquante"},
+    {"CalendarWithImpossibleBirthDate", "31/02/1950", "05/01/2024", "personalCalendarAction",
+     "message: Date de naissance '31/02/1950' : ce jour n'existe pas dans le calendrier"},
+    // Without a study date the calendar opens on today's month.
+    {"CalendarWithoutStudyDate", "19/04/1950", "", "personalCalendarAction", "dialog: Calendrier personnel"},
+};
+
+class RefusedWindow : public ProgramTest, public ::testing::WithParamInterface<RefusedWindowCase> {};
+
+TEST_P(RefusedWindow, IsAMessageAndTheProgramGoesOn) {
+  const RefusedWindowCase& c = GetParam();
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("durand.tsr"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray("MARIE\r\nDURAND\r\n") + c.birthDate + "\r\n" + c.studyDate + "\r\n\r\n\r\n\r\n");
+  file.close();
+  scripted.openChoices.push_back(FileChoice{path});
+  trigger("openAction");
+  scripted.asked.clear();
+
+  if (std::string_view(c.asked).starts_with("dialog: ")) readNextDialog([](QDialog&) {});
+  trigger(c.command);
+  EXPECT_EQ(scripted.asked.join(QLatin1Char('|')).toStdString(), c.asked);
+
+  readNextDialog([](QDialog&) {});
+  trigger("fullChartAction");
+  EXPECT_EQ(scripted.asked.size(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnalysisCommands, RefusedWindow, ::testing::ValuesIn(refusedWindowCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class Compatibility : public ProgramTest {

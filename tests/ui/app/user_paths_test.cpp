@@ -539,6 +539,14 @@ const Row rows[] = {
     {"birthDateAction", analysis, "Date de Naissance | 19 = 1 | La date de naissance et le chemin de vie"},
     {"singleNumberAction", analysis, "Le nombre cosmique | 1 | Le nombre unique"},
     {"currentYearAction", analysis, "Analyse au 05/01/2024 | 4 | L'année en cours"},
+    {"lifeCyclesAction",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       return t.inWindow(c, [](QDialog& cycles) {
+         return cycles.windowTitle() + " | " + text(cycles, "subjectLabel") + " | " + helpAfterF1(&cycles);
+       });
+     },
+     "Cycles de vie | MARIE DURAND, né(e) le 19/04/1950 ; étude du 05/01/2024 (74 ans) | Les cycles de vie"},
     {"chanceAction", analysis, "Nombre de la chance | 20 | Les nombres de la chance"},
     {"everydayLifeAction",
      [](UserPaths& t, const char* c) {
@@ -580,6 +588,24 @@ const Row rows[] = {
               QStringLiteral(" %1").arg(t.action("copyAction")->isEnabled());
      },
      "Analyse effectuée le 05/01/2024 1"},
+    {"personalCalendarAction",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       return t.inWindow(c, [](QDialog& calendar) {
+         // The month keys belong to the window shown in front.
+         calendar.show();
+         calendar.activateWindow();
+         EXPECT_TRUE(QTest::qWaitForWindowActive(&calendar));
+         QWidget* grid = child(calendar, "monthGrid");
+         QStringList seen{calendar.windowTitle(), text(calendar, "monthTitle")};
+         QTest::keyClick(grid, Qt::Key_PageDown);
+         seen << text(calendar, "monthTitle");
+         QTest::keyClick(grid, Qt::Key_PageUp, Qt::ControlModifier);
+         seen << text(calendar, "monthTitle") << helpAfterF1(grid);
+         return seen.join(QStringLiteral(" | "));
+       });
+     },
+     "Calendrier personnel | Janvier 2024 | Février 2024 | Février 2023 | Le calendrier personnel"},
     // Prénoms
     {"consultFirstNamesAction",
      [](UserPaths& t, const char* c) {
@@ -593,6 +619,33 @@ const Row rows[] = {
        });
      },
      "MARIE MARIE-CLAUDE Le dictionnaire des prénoms"},
+    // A first name found by typing, then tried: the new-study dialog comes filled with it, the
+    // study's other fields and the workshop's last name, and the workshop makes way for the study.
+    {"firstNameWorkshopAction",
+     [](UserPaths& t, const char* c) {
+       t.marieDurand();
+       QStringList seen;
+       t.readNextDialog([&](QDialog& workshop) {
+         workshop.show();
+         seen << text(workshop, "lastNameEdit") + " " + text(workshop, "firstNameEdit");
+         typeInto(child(workshop, "lastNameEdit"), QStringLiteral("martin"));
+         QTest::keyClick(child(workshop, "lastNameEdit"), Qt::Key_Return);
+         QTest::keyClicks(child(workshop, "nameSearch"), QStringLiteral("anne"));
+         seen << helpAfterF1(child(workshop, "nameTable"));
+         press(workshop, "tryButton");
+         seen << QString::number(workshop.result());
+       });
+       t.scripted.dialogs.push_back([&](QDialog& newStudy) {
+         for (const char* field : {"firstNameEdit", "lastNameEdit", "birthDateField", "studyDateField"})
+           seen << text(newStudy, field);
+         press(newStudy, "okButton");
+         return newStudy.result();
+       });
+       t.run(c);
+       return seen.join(QStringLiteral(" | ")) + " | " + t.subjectSeen();
+     },
+     "DURAND MARIE | L'atelier des prénoms | ANNE | MARTIN | 19/04/1950 | 05/01/2024 | 1 | MARTIN ANNE "
+     "19/04/1950"},
     {"includeFirstNameAction",
      [](UserPaths& t, const char* c) {
        t.run(c);
@@ -707,6 +760,28 @@ INSTANTIATE_TEST_SUITE_P(EveryCommand, UserPath, ::testing::ValuesIn(rows), [](c
       .remove(QLatin1Char('+'))
       .toStdString();
 });
+
+// Without a study the workshop works on a last name typed in; the new study of a first name tried
+// there still needs its birth date, and the keyboard waits in that field.
+TEST_F(UserPaths, AFirstNameTriedWithoutAStudyWaitsForItsBirthDate) {
+  readNextDialog([](QDialog& workshop) {
+    workshop.show();
+    typeInto(child(workshop, "lastNameEdit"), QStringLiteral("martin"));
+    QTest::keyClick(child(workshop, "lastNameEdit"), Qt::Key_Return);
+    QTest::keyClicks(child(workshop, "nameSearch"), QStringLiteral("lou"));
+    press(workshop, "tryButton");
+  });
+  QString focus;
+  scripted.dialogs.push_back([&focus](QDialog& newStudy) {
+    newStudy.show();
+    focus = focusIn(newStudy);
+    QTest::keyClicks(newStudy.focusWidget(), QStringLiteral("12031985"));
+    QTest::keyClick(newStudy.focusWidget(), Qt::Key_Return);
+    return newStudy.result();
+  });
+  run("firstNameWorkshopAction");
+  EXPECT_EQ((focus + " | " + subjectSeen()).toStdString(), "birthDateField | MARTIN LOUIS 12/03/1985");
+}
 
 // The menu commands and their keys, the toolbar's controls and keys, and F1.
 TEST_F(UserPaths, EveryCommandHasItsRow) {
