@@ -28,6 +28,7 @@
 #include "files/ui/document_pages.h"
 #include "files/ui/document_pdf.h"
 #include "files/ui/save_file_name.h"
+#include "ui/dialog_frame.h"
 #include "ui/focus_frame.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
@@ -105,6 +106,12 @@ PersonalCalendarWindow::PersonalCalendarWindow(const StudySubject& subject, Inte
 }
 
 PersonalCalendarWindow::~PersonalCalendarWindow() = default;
+
+void PersonalCalendarWindow::showEvent(QShowEvent* event) {
+  // Every button within reach on a small or magnified screen; the grid takes what is left.
+  fitOnScreen(*this);
+  QDialog::showEvent(event);
+}
 
 QWidget* PersonalCalendarWindow::buildHeader() {
   auto* header = new QWidget(this);

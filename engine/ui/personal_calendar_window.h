@@ -50,6 +50,9 @@ class PersonalCalendarWindow : public QDialog {
   // The month shown as a PDF file, asked for as "Exporter" asks.
   void saveMonthPdf();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QWidget* buildHeader();
   QWidget* buildNavigation();

@@ -30,6 +30,7 @@
 #include "names/ui/name_card.h"
 #include "names/ui/workshop_model.h"
 #include "names/ui/workshop_pdf.h"
+#include "ui/dialog_frame.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
 
@@ -228,11 +229,7 @@ void WorkshopWindow::startFromOpenStudy() {
 }
 
 void WorkshopWindow::showEvent(QShowEvent* event) {
-  // A small or magnified screen gets the whole window in sight; the list takes what is left.
-  if (const QScreen* shownOn = screen()) {
-    const QSize room = shownOn->availableGeometry().size() * 0.95;
-    if (width() > room.width() || height() > room.height()) resize(size().boundedTo(room));
-  }
+  fitOnScreen(*this);
   startFromOpenStudy();
   QDialog::showEvent(event);
   nameSearch->setFocus();
