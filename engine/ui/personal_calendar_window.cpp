@@ -99,6 +99,7 @@ PersonalCalendarWindow::PersonalCalendarWindow(const StudySubject& subject, Inte
   pages->addTab(buildYearPage(), toQString("Année"_cp1252));
   pages->addTab(buildFinderPage(), QStringLiteral("Trouver des dates"));
   layout->addWidget(pages, 1);
+  layout->addWidget(actionsPanel);
   buildKeys();
   resize(1060, 640);
   showChosenMonth();
@@ -184,10 +185,20 @@ QWidget* PersonalCalendarWindow::buildNavigation() {
   row->addWidget(goToLabel);
   row->addWidget(goToDateField);
   row->addWidget(goTo);
-  row->addSpacing(16);
-  row->addWidget(print);
-  row->addWidget(pdf);
-  row->addWidget(close);
+
+  // The window's own buttons sit beneath the pages, as a dialog's do, so the navigation row stays
+  // narrow enough for a magnified screen.
+  actionsPanel = new QWidget(this);
+  actionsPanel->setObjectName(QStringLiteral("actionsPanel"));
+  print->setParent(actionsPanel);
+  pdf->setParent(actionsPanel);
+  close->setParent(actionsPanel);
+  auto* actions = new QHBoxLayout(actionsPanel);
+  actions->setContentsMargins(0, 0, 0, 0);
+  actions->addStretch(1);
+  actions->addWidget(print);
+  actions->addWidget(pdf);
+  actions->addWidget(close);
 
   connect(previousYear, &QPushButton::clicked, this, [this] { stepMonths(-12); });
   connect(previousMonth, &QPushButton::clicked, this, [this] { stepMonths(-1); });

@@ -89,6 +89,7 @@ class PersonalCalendarWindow : public QDialog {
   QLabel* monthTitle = nullptr;
   QLineEdit* goToDateField = nullptr;
   QTabWidget* pages = nullptr;
+  QWidget* actionsPanel = nullptr;
   QTableWidget* monthGrid = nullptr;
   QTextBrowser* readingView = nullptr;
   QTableWidget* yearView = nullptr;
