@@ -37,6 +37,7 @@ PrinterSource programPrinter(Workbench& w) {
 // error handler, so a refusal is a message and no window.
 void showLifeCycles(Workbench& w) {
   TCycles window(w.study.subject(), interaction(), programPrinter(w), &w.mainForm);
+  setHelpContext(&window, CyclesHelpContext);
   interaction().execDialog(window);
 }
 

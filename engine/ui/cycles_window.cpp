@@ -35,9 +35,6 @@ ResultDialogLayout cyclesLayout() {
       "TCycles", "Cycles de vie", ClientWidth, ClientHeight, 677, {}, {}, MemoPlace{8, 326, 744, 166, true}};
 }
 
-// The property the program's F1 key looks for on a window.
-constexpr const char* HelpContextProperty = "HelpContext";
-
 // The page: margins and footer as the document's PDF pages have them, the timeline as wide as the
 // text and a little less than half as high.
 constexpr double MarginMillimetres = 20;
@@ -68,7 +65,6 @@ TCycles::TCycles(const StudySubject& studied, Interaction& interaction, PrinterS
       asker(interaction),
       currentPrinter(std::move(printer)) {
   loadCyclesPictures();
-  setProperty(HelpContextProperty, CyclesHelpContext);
 
   auto* printButton = new QToolButton(topPanel());
   printButton->setObjectName(QStringLiteral("printButton"));

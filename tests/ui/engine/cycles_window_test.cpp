@@ -57,7 +57,7 @@ TEST(CyclesWindow, OpensOnTheReadingsOfTheCurrentPartsAndTiesF1ToItsTopic) {
   EXPECT_TRUE(lines[4].startsWith(QStringLiteral("19: Dette karmique (jour, intime).")));
 
   const HelpFile help = HelpFile::load(std::string(TESSARO_SOURCE_DATA_DIR) + "/" + HelpFileName);
-  const auto topic = help.topicOfContext(window.property("HelpContext").toInt());
+  const auto topic = help.topicOfContext(CyclesHelpContext);
   ASSERT_TRUE(topic);
   EXPECT_EQ(help.topics()[*topic].title, "Les cycles de vie");
 }
