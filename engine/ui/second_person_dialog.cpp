@@ -7,8 +7,12 @@
 #include <QPushButton>
 
 #include "common/cp1252_literal.h"
+#include "common/errors.h"
+#include "files/study_file.h"
 #include "ui/classic_fonts.h"
 #include "ui/dialog_frame.h"
+#include "ui/guarded.h"
+#include "ui/interaction.h"
 #include "ui/key_events.h"
 #include "ui/qt_text.h"
 #include "ui/storable_fields.h"
@@ -53,6 +57,25 @@ TDeux::TDeux(QWidget* parent) : QDialog(parent) {
   ok->setGeometry(320, 52, 75, 25);
   ok->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &TDeux::acceptPair);
+  auto* fromStudy = new QPushButton(toQString("É&tude..."_cp1252), this);
+  fromStudy->setObjectName(QStringLiteral("secondFromStudyButton"));
+  fromStudy->setToolTip(toQString("Prendre la seconde personne dans une étude enregistrée"_cp1252));
+  fromStudy->setGeometry(320, 108, 75, 25);
+  fromStudy->setAutoDefault(false);
+  connect(fromStudy, &QPushButton::clicked, this,
+          [this] { runGuarded(this, [this] { secondFromStudy(); }); });
+}
+
+void TDeux::secondFromStudy() {
+  const std::optional<FileChoice> chosen =
+      interaction().openFileName(this, QStringLiteral("Fichiers tessaro (*.tsr)|*.tsr"), QString());
+  if (!chosen) return;
+  const std::string path = nativePath(chosen->path);
+  const std::optional<StudySubject> read = readStudyFile(path);
+  if (!read) throwCannotOpen(path, FileNotFoundReason);
+  edits[2]->setText(toQString(read->FirstName));
+  edits[3]->setText(toQString(read->LastName));
+  edits[2]->setFocus();
 }
 
 void TDeux::Init(std::string_view firstName, std::string_view lastName) {

@@ -32,6 +32,8 @@ class TDeux : public QDialog {
 
  private:
   void acceptOnEnter();
+  // "Etude...": the second person's names from a saved study.
+  void secondFromStudy();
   // The letter tables read Windows-1252: a name they cannot read keeps the dialog open.
   bool namesStorable();
 

@@ -197,7 +197,9 @@ TEST_P(StudyBeforeBirth, AsksBeforeAccepting) {
   EXPECT_TRUE(scripted.answers.empty());
   EXPECT_TRUE(scripted.messages.isEmpty());
   EXPECT_EQ(stillOpen, c.stillOpen);
-  if (c.stillOpen) EXPECT_EQ(focus, QStringLiteral("studyDateField"));
+  if (c.stillOpen) {
+    EXPECT_EQ(focus, QStringLiteral("studyDateField"));
+  }
   EXPECT_EQ(study().subject().StudyDate, c.studyDateKept);
 }
 

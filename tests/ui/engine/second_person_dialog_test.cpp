@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -116,6 +118,57 @@ TEST(SecondPerson, InitOffersTheLastSecondPersonAgainAndForgetsTheLastAcceptance
   dialog.close();
   EXPECT_FALSE(dialog.Result());
 }
+
+// "Etude..." takes the second person from a saved study; what cannot be read is said and changes
+// nothing.
+struct FromStudyCase {
+  const char* name;
+  const char* fileBytes;  // nullptr: no such file
+  bool chosen;
+  const char* secondFirstName;
+  const char* secondLastName;
+  bool refused;
+};
+
+const FromStudyCase fromStudyCases[] = {
+    {"FillsTheSecondPerson", "MARIE\r\nDURAND\r\n19/04/1950\r\n08/12/2026\r\n", true, "MARIE", "DURAND",
+     false},
+    {"CancelledKeepsWhatWasTyped", "MARIE\r\nDURAND\r\n", false, "ANNE", "LEGALL", false},
+    {"AMissingFileIsSaid", nullptr, true, "ANNE", "LEGALL", true},
+    {"ANonStudyIsSaid",
+     "\x7f"
+     "ELF\x02\x01",
+     true, "ANNE", "LEGALL", true},
+};
+
+class SecondFromStudy : public ::testing::TestWithParam<FromStudyCase> {};
+
+TEST_P(SecondFromStudy, FillsOnlyFromAReadableStudy) {
+  const FromStudyCase& c = GetParam();
+  testing::ScriptedInteraction scripted;
+  const QString path = QDir::temp().filePath(QStringLiteral("second-from-study-%1.tsr").arg(c.name));
+  QFile::remove(path);
+  if (c.fileBytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(c.fileBytes);
+  }
+  scripted.openChoices.push_back(c.chosen ? std::optional<FileChoice>(FileChoice{path, 0}) : std::nullopt);
+  TDeux dialog;
+  dialog.Init("JEAN", "DUPONT");
+  type(dialog, "ANNE", "LEGALL");
+  QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("secondFromStudyButton")), Qt::LeftButton);
+  EXPECT_EQ(field(dialog, 3)->text(), QString::fromUtf8(c.secondFirstName));
+  EXPECT_EQ(field(dialog, 4)->text(), QString::fromUtf8(c.secondLastName));
+  EXPECT_EQ(scripted.messages.size(), c.refused ? 1 : 0);
+  if (c.refused) {
+    EXPECT_TRUE(scripted.messages.value(0).startsWith(QStringLiteral("Ne peut ouvrir le fichier")));
+  }
+  QFile::remove(path);
+}
+
+INSTANTIATE_TEST_SUITE_P(SecondPerson, SecondFromStudy, ::testing::ValuesIn(fromStudyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tessaro
