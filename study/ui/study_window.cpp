@@ -34,18 +34,13 @@ TTessaro::TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* do
   });
 }
 
-void TTessaro::Etude() {
-  dialogs.nouveau.FormShow();
-  startStudyFromDialog();
-}
-
-bool TTessaro::Etude(const StudySubject& proposed) {
-  dialogs.nouveau.FormShow(proposed);
-  return startStudyFromDialog();
-}
-
-bool TTessaro::startStudyFromDialog() {
+bool TTessaro::Etude(const std::optional<StudySubject>& proposed) {
   TNouveau& dialog = dialogs.nouveau;
+  if (proposed) {
+    dialog.FormShow(*proposed);
+  } else {
+    dialog.FormShow();
+  }
   interaction().execDialog(dialog);
   // A cancelled dialog leaves the study as it was: its subject, its file and its document.
   const std::optional<StudySubject> typed = dialog.Result();

@@ -1,8 +1,8 @@
-// The study window "TTessaro": one study shown in the grid-and-star view or in the document
-// editor, and the operations of the menus that work on it.
+// The study window "TTessaro": a study in its grid-and-star view or document editor, and its operations.
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "study/ui/document_editor.h"
 #include "study/ui/study.h"
@@ -18,9 +18,7 @@ class TTessaro : public QWidget {
  public:
   TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* document, QWidget* parent = nullptr);
 
-  void Etude();  // asks for a new subject; a cancelled dialog changes nothing
-  // The same, the dialog filled with a proposed subject; false when nothing changed.
-  bool Etude(const StudySubject& proposed);
+  bool Etude(const std::optional<StudySubject>& proposed = std::nullopt);  // new subject; false if none
   void Venus();  // shows the grid and the Venus star square
   void Interp();
   void Complet();
@@ -37,9 +35,7 @@ class TTessaro : public QWidget {
   void IncPre(bool value);
   void Ouvrir(const QString& path);  // a failure to read is thrown as a FileError
   bool SaveAs();                     // asks the file's name; false when cancelled
-  // Writes the study's file and, when the document is its portrait, the portrait beside it;
-  // false when no name was given.
-  bool Sauver();
+  bool Sauver();  // the study's file, and its portrait beside it; false when no name was given
 
   DocumentEditor& document() const { return documentEditor; }
   const StudySubject& subject() const { return study.Subject; }
@@ -52,8 +48,6 @@ class TTessaro : public QWidget {
   void subjectChosen();  // a subject with a last name: the analyses can run
 
  private:
-  // The new-study dialog, prepared, then the subject typed in it; false when nothing changed.
-  bool startStudyFromDialog();
   void showNewSubject();
 
   Study& study;
