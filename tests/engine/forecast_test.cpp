@@ -7,17 +7,10 @@
 
 #include "common/cp1252_literal.h"
 #include "common/errors.h"
+#include "engine/named_subject.h"
 
 namespace tessaro {
 namespace {
-
-StudySubject person(const Text& firstName, const Text& lastName, const Text& birthDate) {
-  StudySubject s;
-  s.FirstName = firstName;
-  s.LastName = lastName;
-  s.BirthDate = birthDate;
-  return s;
-}
 
 std::vector<ForecastDay> walked(const PersonalForecast& forecast, CivilDate from, CivilDate to,
                                 const ForecastFilter& filter = {}) {
@@ -37,15 +30,15 @@ TEST(Forecast, EveryDayIsTheCurrentYearOfThatDay) {
     CivilDate to;
   } cases[] = {
       // A birthday and a new year inside the range.
-      {person("JEAN", "DUPONT", "19/04/1950"), {2025, 3, 1}, {2026, 5, 31}},
+      {subject("JEAN", "DUPONT", "19/04/1950"), {2025, 3, 1}, {2026, 5, 31}},
       // Born on a leap day; the range starts before the birth year (negative markers, no letter).
-      {person("MARIE", "DURAND", "29/02/1960"), {1958, 11, 20}, {1961, 3, 10}},
+      {subject("MARIE", "DURAND", "29/02/1960"), {1958, 11, 20}, {1961, 3, 10}},
       // No letter A-Z in the names, and the age past ten rounds of a short name.
-      {person("ÉÈ"_cp1252, "", "01/01/1900"), {1999, 12, 1}, {2000, 1, 31}},
-      {person("AL", "", "05/09/1900"), {1919, 12, 25}, {1920, 1, 5}},
+      {subject("ÉÈ"_cp1252, "", "01/01/1900"), {1999, 12, 1}, {2000, 1, 31}},
+      {subject("AL", "", "05/09/1900"), {1919, 12, 25}, {1920, 1, 5}},
       // The first and last days the calendar has.
-      {person("JEAN", "DUPONT", "01/01/0001"), {1, 1, 1}, {1, 2, 1}},
-      {person("JEAN", "DUPONT", "31/12/9999"), {9999, 12, 1}, {9999, 12, 31}},
+      {subject("JEAN", "DUPONT", "01/01/0001"), {1, 1, 1}, {1, 2, 1}},
+      {subject("JEAN", "DUPONT", "31/12/9999"), {9999, 12, 1}, {9999, 12, 31}},
   };
   for (const auto& c : cases) {
     const PersonalForecast forecast(c.subject);
@@ -76,7 +69,7 @@ TEST(Forecast, EveryDayIsTheCurrentYearOfThatDay) {
 TEST(Forecast, WorkedExampleOfTheHelp) {
   // 19 + 4 + 2026 = 2049 -> 6; 12 + 6 = 18 -> 9; 8 + 9 = 17 -> 8; age 76: 77th letter of
   // JEANDUPONT written ten times is the 7th, P; 76 mod 12 = 4.
-  const ForecastDay day = PersonalForecast(person("JEAN", "DUPONT", "19/04/1950")).day({2026, 12, 8});
+  const ForecastDay day = PersonalForecast(subject("JEAN", "DUPONT", "19/04/1950")).day({2026, 12, 8});
   EXPECT_EQ(weekdayName(day.weekday), "mardi");
   EXPECT_EQ(day.personalYear, "6");
   EXPECT_EQ(day.monthNumber, "9");
@@ -88,7 +81,7 @@ TEST(Forecast, WorkedExampleOfTheHelp) {
 
 // A filtered walk keeps exactly the days of the whole walk that pass every condition.
 TEST(Forecast, FiltersKeepTheDaysWhereEveryValueHolds) {
-  const PersonalForecast forecast(person("JEAN", "DUPONT", "19/04/1950"));
+  const PersonalForecast forecast(subject("JEAN", "DUPONT", "19/04/1950"));
   const CivilDate from{2019, 7, 14};
   const CivilDate to{2031, 2, 3};
   const std::vector<ForecastDay> all = walked(forecast, from, to);
@@ -127,7 +120,7 @@ TEST(Forecast, FiltersKeepTheDaysWhereEveryValueHolds) {
 }
 
 TEST(Forecast, WalkStopsWhenAskedAndNeverGoesBackwards) {
-  const PersonalForecast forecast(person("JEAN", "DUPONT", "19/04/1950"));
+  const PersonalForecast forecast(subject("JEAN", "DUPONT", "19/04/1950"));
   std::vector<CivilDate> firstThree;
   forecast.walk({2026, 1, 1}, LastCivilDate, {std::nullopt, std::nullopt, 8, {}},
                 [&](const ForecastDay& day) {
@@ -175,14 +168,14 @@ TEST(Forecast, BirthdaysIncludingTheLeapDay) {
       {"29/02/1960", {2026, 3, 1}, false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(PersonalForecast(person("A", "B", c.birth)).isBirthday(c.date), c.birthday)
+    EXPECT_EQ(PersonalForecast(subject("A", "B", c.birth)).isBirthday(c.date), c.birthday)
         << c.birth << " " << civilDateText(c.date);
   }
 }
 
 TEST(Forecast, RefusesABirthDateTheCalendarDoesNotHave) {
   for (const char* birth : {"31/02/1950", "", "19/04/50", "00/04/1950", "19/04/0000"}) {
-    EXPECT_THROW(PersonalForecast(person("JEAN", "DUPONT", birth)), UserMessage) << birth;
+    EXPECT_THROW(PersonalForecast(subject("JEAN", "DUPONT", birth)), UserMessage) << birth;
   }
 }
 

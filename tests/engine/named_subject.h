@@ -16,7 +16,7 @@ inline StudySubject named(std::string_view firstName, std::string_view lastName)
 
 // The two names and the two dates, for the analyses of the dates.
 inline StudySubject subject(std::string_view firstName, std::string_view lastName, std::string_view birthDate,
-                            std::string_view studyDate) {
+                            std::string_view studyDate = {}) {
   StudySubject subject = named(firstName, lastName);
   subject.BirthDate = birthDate;
   subject.StudyDate = studyDate;

@@ -5,19 +5,12 @@
 
 #include "common/cp1252_literal.h"
 #include "common/errors.h"
+#include "engine/named_subject.h"
 #include "engine/text_table.h"
 #include "engine/texts/birth_date_texts.h"
 
 namespace tessaro {
 namespace {
-
-StudySubject subject(const Text& firstName, const Text& lastName, const Text& birthDate) {
-  StudySubject s;
-  s.FirstName = firstName;
-  s.LastName = lastName;
-  s.BirthDate = birthDate;
-  return s;
-}
 
 TEST(UniqueNumber, SumBroughtTo22OrLess) {
   struct Case {
