@@ -325,6 +325,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     return true;
   }
+  // The study's file takes the title bar when its window is maximized: so does its "*".
+  if (watched == studyFrame && event->type() == QEvent::ModifiedChange)
+    setWindowModified(studyFrame->isWindowModified());
   if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
     const QVariant hint = watched->property(StatusHintProperty);
     if (hint.isValid()) ShowHint(event->type() == QEvent::Enter ? hint.toString() : QString());

@@ -8,6 +8,7 @@
 #include "common/cp1252_literal.h"
 #include "common/errors.h"
 #include "files/study_file.h"
+#include "files/ui/save_file_name.h"
 #include "study/ui/recent_studies.h"
 #include "study/ui/study_window.h"
 #include "ui/guarded.h"
@@ -21,7 +22,7 @@ constexpr const char* RecentStudiesCaption = "Études &récentes"_cp1252;
 constexpr const char* StudyGoneText =
     "L'étude %s n'existe plus : elle est retirée des études récentes."_cp1252;
 
-// "DUPONT JEAN — dupont.tsr": the client tells studies apart better than a file's name. A file
+// "DUPONT Jean — dupont.tsr": the client tells studies apart better than a file's name. A file
 // that cannot be read shows its name alone; opening it will say why.
 QString recentStudyCaption(const QString& path) {
   const QString fileName = QFileInfo(path).fileName();
@@ -31,7 +32,7 @@ QString recentStudyCaption(const QString& path) {
   } catch (const FileError&) {
   }
   if (!subject) return fileName;
-  const QString client = toQString(subject->LastName + ' ' + subject->FirstName).trimmed();
+  const QString client = clientName(*subject);
   return client.isEmpty() ? fileName : client + QStringLiteral(" — ") + fileName;
 }
 

@@ -40,14 +40,18 @@ std::optional<std::string> askPdfFileName(QWidget* parent, Interaction& asker, c
   return path;
 }
 
-QString clientFileName(const StudySubject& subject) {
-  // The first name as people write it: capitals at the start of each of its words.
+QString clientName(const StudySubject& subject) {
+  // The first name with capitals at the start of each of its words only.
   QString firstName = toQString(subject.FirstName).trimmed().toLower();
   for (qsizetype i = 0; i < firstName.size(); ++i) {
     if (i == 0 || firstName[i - 1] == QLatin1Char(' ') || firstName[i - 1] == QLatin1Char('-'))
       firstName[i] = firstName[i].toUpper();
   }
-  QString name = toQString(subject.LastName).trimmed() + QLatin1Char(' ') + firstName;
+  return (toQString(subject.LastName).trimmed() + QLatin1Char(' ') + firstName).trimmed();
+}
+
+QString clientFileName(const StudySubject& subject) {
+  QString name = clientName(subject);
   static const QString notInFileNames = QStringLiteral("/\\:*?\"<>|");
   name.removeIf([](QChar c) { return c.unicode() < 32 || notInFileNames.contains(c); });
   return name.simplified();

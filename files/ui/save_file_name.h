@@ -24,6 +24,8 @@ std::optional<std::string> askPdfFileName(QWidget* parent, const QString& client
 // The same through the seam a window was given.
 std::optional<std::string> askPdfFileName(QWidget* parent, Interaction& asker, const QString& client = {});
 
+// The client as people write the name: "DUPONT Jean" for JEAN DUPONT; empty without a name.
+QString clientName(const StudySubject& subject);
 // The name that save dialogs propose for a client's files, without extension: "DUPONT Jean" for
 // JEAN DUPONT, the signs a file name cannot hold left out; empty without a name.
 QString clientFileName(const StudySubject& subject);

@@ -98,9 +98,11 @@ void DocumentEditor::createEditor() {
   editor->document()->setDocumentMargin(RulerGutter - editor->frameWidth());
   // Setting the editor up is no work of the user's: nothing to save yet.
   editor->document()->setModified(false);
+  connect(editor->document(), &QTextDocument::modificationChanged, this, &DocumentEditor::modifiedChanged);
   editor->hide();
   // Ctrl with the wheel zooms the view; left to the editor, it would change the document's font.
   editor->viewport()->installEventFilter(this);
+  editor->installEventFilter(this);
   connect(editor, &QTextEdit::cursorPositionChanged, this, &DocumentEditor::SelectionChange);
   connect(editor, &QTextEdit::selectionChanged, this, &DocumentEditor::SelectionChange);
 }
@@ -199,9 +201,26 @@ void DocumentEditor::SelectionChange() {
 
 void DocumentEditor::Selection() { editor->selectAll(); }
 
-void DocumentEditor::Annuler() { editor->undo(); }
+void DocumentEditor::Annuler() {
+  editor->undo();
+  caretAfterUndoStep();
+}
 
-void DocumentEditor::Retablir() { editor->redo(); }
+void DocumentEditor::Retablir() {
+  editor->redo();
+  caretAfterUndoStep();
+}
+
+// An undone style leaves the text, but the caret would keep typing in it, and the toolbar would
+// still show it: the caret takes the style of the text where it stands again.
+void DocumentEditor::caretAfterUndoStep() {
+  QTextCursor cursor = editor->textCursor();
+  const int position = cursor.position();
+  cursor.setPosition(cursor.anchor());
+  cursor.setPosition(position, QTextCursor::KeepAnchor);
+  editor->setTextCursor(cursor);
+  SelectionChange();
+}
 
 void DocumentEditor::Couper() { editor->cut(); }
 
@@ -296,6 +315,8 @@ void DocumentEditor::Fermer() {
   hideDocument();
   editor->clear();
   editor->document()->setModified(false);
+  // Clearing reports the document changed, then makes it unchanged without a word.
+  emit modifiedChanged(false);
   DocumentClient.clear();
 }
 

@@ -96,6 +96,8 @@ class DocumentEditor : public QWidget {
   void notice(const QString& line);
   // The document was shown or hidden: the text commands act only on a document shown.
   void shown(bool visible);
+  // The document changed since it was last saved, or was just saved or replaced.
+  void modifiedChanged(bool modified);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -107,6 +109,7 @@ class DocumentEditor : public QWidget {
   void changeCurrText(const std::function<void(QFont&)>& change);
   // Mirrors the selection on the ruler and the toolbar.
   void SelectionChange();
+  void caretAfterUndoStep();
   void findNext();
   void applyZoom();
   // Asks the name and writes the document; false when nothing was written.

@@ -47,7 +47,10 @@ void TTessaro::Ouvrir(const QString& path) {
   const QString name = withExtension(path, StudyFileExtension);
   const std::optional<StudySubject> read = readStudyFile(nativePath(name));
   study.FileName = name;
-  if (!read) return;
+  if (!read) {
+    showCaption();
+    return;
+  }
   study.Subject = *read;
   showNewSubject();
   noteRecentStudy(study.FileName);
@@ -73,6 +76,7 @@ bool TTessaro::Sauver() {
     written += QStringLiteral(" + portrait");
   }
   noteRecentStudy(study.FileName);
+  showCaption();
   documentEditor.announce(QStringLiteral(u"Étude enregistrée : %1").arg(written));
   return true;
 }

@@ -1,6 +1,7 @@
 // The study window: its view and document, the new-study flow and the switching between them.
 #include "study/ui/study_window.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 
 #include "common/cp1252_literal.h"
@@ -29,6 +30,7 @@ TTessaro::TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* do
   layout->addWidget(view, 0, 0);
   layout->addWidget(document, 0, 0);
   document->setStudySave([this] { return Sauver(); });
+  connect(document, &DocumentEditor::modifiedChanged, this, &QWidget::setWindowModified);
   connect(document, &DocumentEditor::shown, view, [this](bool shown) {
     if (shown) view->hidePanels();
   });
@@ -53,7 +55,7 @@ bool TTessaro::Etude(const std::optional<StudySubject>& proposed) {
 
 // The document and the star square were the earlier subject's: neither stays for the new one.
 void TTessaro::showNewSubject() {
-  setWindowTitle(toQString(studyCaption(study.Subject)));
+  showCaption();
   study.VenusDone = false;
   study.DigitCounts = {};
   documentEditor.Fermer();
@@ -61,6 +63,19 @@ void TTessaro::showNewSubject() {
   if (!study.Subject.LastName.empty()) emit subjectChosen();
   dialogs.prenoms.CherchePrenom(study.Subject.FirstName);
   view->showGrid(study.Subject);
+}
+
+// The client, then the study's file once it has one; Qt shows "[*]" as "*" while the portrait
+// has changes that no save has written yet.
+void TTessaro::showCaption() {
+  QString caption = toQString(studyCaption(study.Subject));
+  if (!study.FileName.isEmpty()) {
+    // A file's own "[*]" must stay text, not become the marker.
+    const QString file =
+        QFileInfo(study.FileName).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    caption = caption.trimmed().isEmpty() ? file : caption + QStringLiteral(" — ") + file;
+  }
+  setWindowTitle(caption + QStringLiteral("[*]"));
 }
 
 void TTessaro::Venus() {

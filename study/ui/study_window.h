@@ -49,6 +49,7 @@ class TTessaro : public QWidget {
 
  private:
   void showNewSubject();
+  void showCaption();
 
   Study& study;
   StudyDialogs dialogs;

@@ -26,6 +26,11 @@ ProgramTest::~ProgramTest() {
 
 TMainForm& ProgramTest::mainForm() const { return windows->mainForm(); }
 
+QString shownTitle(const QWidget& window) {
+  return window.windowTitle().replace(QStringLiteral("[*]"),
+                                      window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 TTessaro& ProgramTest::study() const { return *appWindows().Tessaro; }
 
 QAction* ProgramTest::action(const char* name) const {

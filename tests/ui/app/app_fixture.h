@@ -14,6 +14,7 @@
 
 class QAction;
 class QDialog;
+class QWidget;
 
 namespace tessaro::testing {
 
@@ -36,6 +37,9 @@ struct TypedSubject {
 };
 
 enum class Close { Ok, Enter, Cancel };
+
+// A window's title as its title bar shows it: Qt's "[*]" becomes "*" while the window is modified.
+QString shownTitle(const QWidget& window);
 
 class ProgramTest : public ::testing::Test {
  protected:

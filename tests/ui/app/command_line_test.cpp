@@ -11,6 +11,7 @@
 #include "app/main_form.h"
 #include "app/start_up.h"
 #include "app_fixture.h"
+#include "common/cp1252_literal.h"
 #include "study/ui/study_window.h"
 #include "ui/qt_text.h"
 
@@ -31,11 +32,11 @@ const QString RtfBytes = QStringLiteral("{\\rtf1\\ansi Bonjour {\\b gras}\\par}"
 
 const CommandLineCase commandLineCases[] = {
     {"NothingNamed", {}, "", false, false, {}},
-    {"StudyFile", {"@/dupont.tsr"}, "DUPONT Jean", false, true, {}},
-    {"StudyFileWithoutItsExtension", {"@/dupont"}, "DUPONT Jean", false, true, {}},
+    {"StudyFile", {"@/dupont.tsr"}, "DUPONT Jean — dupont.tsr"_cp1252, false, true, {}},
+    {"StudyFileWithoutItsExtension", {"@/dupont"}, "DUPONT Jean — dupont.tsr"_cp1252, false, true, {}},
     {"RichTextByItsExtensionInAnyCase", {"@/NOTES.RTF"}, "", true, false, {}},
     {"OnlyTheFirstFileIsOpened", {"@/NOTES.RTF", "@/dupont.tsr"}, "", true, false, {}},
-    {"AbsentStudyFileOpensNothing", {"@/absent.tsr"}, "", false, false, {}},
+    {"AbsentStudyFileOpensNothing", {"@/absent.tsr"}, "absent.tsr", false, false, {}},
     {"AbsentRichTextIsReported",
      {"@/absent.rtf"},
      "",
@@ -79,7 +80,7 @@ TEST_P(CommandLine, OpensTheNamedFileOnceTheMainWindowIsShown) {
   TMainForm& mainForm = windows->mainForm();
   const TTessaro& study = *appWindows().Tessaro;
   EXPECT_TRUE(mainForm.isVisible());
-  EXPECT_EQ(fromQString(study.windowTitle()), c.caption);
+  EXPECT_EQ(fromQString(shownTitle(study)), c.caption);
   EXPECT_EQ(!study.findChild<QTextEdit*>(QStringLiteral("editor"))->isHidden(), c.documentShown);
   EXPECT_EQ(mainForm.findChild<QAction*>(QStringLiteral("closeAction"))->isEnabled(), c.documentShown);
   EXPECT_EQ(mainForm.findChild<QAction*>(QStringLiteral("portraitAction"))->isEnabled(), c.subjectCommands);

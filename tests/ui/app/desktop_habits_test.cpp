@@ -63,9 +63,9 @@ class DesktopHabits : public EditorTest {
     for (int i = 1; i <= 9; ++i) open(writeStudy(QStringLiteral("e%1.tsr").arg(i)));
     restart();
     EXPECT_EQ(recentCaptions(),
-              (QStringList{"&1 DUPONT JEAN — e9.tsr", "&2 DUPONT JEAN — e8.tsr", "&3 DUPONT JEAN — e7.tsr",
-                           "&4 DUPONT JEAN — e6.tsr", "&5 DUPONT JEAN — e5.tsr", "&6 DUPONT JEAN — e4.tsr",
-                           "&7 DUPONT JEAN — e3.tsr", "&8 DUPONT JEAN — e2.tsr"}));
+              (QStringList{"&1 DUPONT Jean — e9.tsr", "&2 DUPONT Jean — e8.tsr", "&3 DUPONT Jean — e7.tsr",
+                           "&4 DUPONT Jean — e6.tsr", "&5 DUPONT Jean — e5.tsr", "&6 DUPONT Jean — e4.tsr",
+                           "&7 DUPONT Jean — e3.tsr", "&8 DUPONT Jean — e2.tsr"}));
 
     QFile::remove(path(QStringLiteral("e5.tsr")));
     trigger("recentStudy5");
@@ -89,9 +89,9 @@ class DesktopHabits : public EditorTest {
     restart();
     // Reopened, a study moves to the top and stays there once.
     EXPECT_EQ(recentCaptions(),
-              (QStringList{"&1 MARTIN ANNE — martin.tsr", "&2 DUPONT JEAN — e7.tsr",
-                           "&3 DUPONT JEAN — e9.tsr", "&4 DUPONT JEAN — e8.tsr", "&5 DUPONT JEAN — e6.tsr",
-                           "&6 DUPONT JEAN — e4.tsr", "&7 DUPONT JEAN — e3.tsr", "&8 DUPONT JEAN — e2.tsr"}));
+              (QStringList{"&1 MARTIN Anne — martin.tsr", "&2 DUPONT Jean — e7.tsr",
+                           "&3 DUPONT Jean — e9.tsr", "&4 DUPONT Jean — e8.tsr", "&5 DUPONT Jean — e6.tsr",
+                           "&6 DUPONT Jean — e4.tsr", "&7 DUPONT Jean — e3.tsr", "&8 DUPONT Jean — e2.tsr"}));
   }
 
   // A study opened by a path relative to the folder the program runs in is still found from

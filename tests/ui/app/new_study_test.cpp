@@ -64,7 +64,7 @@ TEST_P(StoringTheSubject, GivesTheSubjectAndTheCaption) {
   const SubjectCase& c = GetParam();
   newStudy(c.typed, c.close);
   EXPECT_EQ(study().subject(), c.expected);
-  EXPECT_EQ(fromQString(study().windowTitle()), c.caption);
+  EXPECT_EQ(fromQString(shownTitle(study())), c.caption);
   EXPECT_TRUE(scripted.messages.isEmpty());
 }
 
@@ -259,7 +259,7 @@ TEST_F(NewStudy, CancelChangesNothing) {
   EXPECT_EQ(editor->toPlainText(), portrait);
   EXPECT_TRUE(editor->document()->isModified());
   EXPECT_TRUE(action("exportPdfAction")->isEnabled());
-  EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEAN");
+  EXPECT_EQ(fromQString(shownTitle(study())), "DUPONT JEAN — dupont.tsr*"_cp1252);
   // Still the study's own file: saving asks no name.
   trigger("saveAction");
   EXPECT_TRUE(scripted.saveChoices.empty());

@@ -94,7 +94,7 @@ TEST_F(PortraitDisplay, FermerLeavesTheWindowBlankAndTheSubjectCommandsOn) {
   EXPECT_TRUE(enabled("saveAction"));
   EXPECT_FALSE(enabled("closeAction"));
   EXPECT_FALSE(enabled("exportAction"));
-  EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEAN-PIERRE");
+  EXPECT_EQ(fromQString(shownTitle(study())), "DUPONT JEAN-PIERRE");
 }
 
 TEST_F(PortraitDisplay, AConversionErrorKeepsWhatWasWrittenAndShowsNoDocument) {

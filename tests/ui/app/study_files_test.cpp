@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QWindow>
 
 #include "app/main_form.h"
 #include "common/cp1252_literal.h"
@@ -122,7 +123,7 @@ TEST_F(StudyFiles, AnOpenedStudyIsShownAndRewrittenWithoutAQuestion) {
   EXPECT_EQ(study().subject().FirstName, "Jean");
   EXPECT_EQ(study().subject().Address, "1 rue Haute");
   EXPECT_EQ(study().subject().Company, "");
-  EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT Jean");
+  EXPECT_EQ(fromQString(shownTitle(study())), "DUPONT Jean — etude.tsr"_cp1252);
   EXPECT_TRUE(visible("firstNameLettersPanel"));
   EXPECT_TRUE(action("portraitAction")->isEnabled());
 
@@ -511,14 +512,18 @@ TEST_F(StudyFiles, AnOpenedTextIsSavedWhereThePersonSays) {
 struct OneSaveCase {
   const char* name;
   bool portrait;
-  const char* typed;   // into the portrait before saving
-  const char* status;  // UTF-8
+  const char* typed;         // into the portrait before saving
+  const char* status;        // UTF-8
+  const char* unsavedTitle;  // the title bar before the save, UTF-8
 };
 
 const OneSaveCase oneSaveCases[] = {
-    {"StudyWithItsEditedPortrait", true, "Notes du consultant ", "Étude enregistrée : dupont.tsr + portrait"},
-    {"StudyWithItsPortraitAsWritten", true, "", "Étude enregistrée : dupont.tsr + portrait"},
-    {"StudyWithoutPortrait", false, "", "Étude enregistrée : dupont.tsr"},
+    {"StudyWithItsEditedPortrait", true, "Notes du consultant ", "Étude enregistrée : dupont.tsr + portrait",
+     "Orv Tessaro - [DUPONT JEANPIERRE*]"},
+    {"StudyWithItsPortraitAsWritten", true, "", "Étude enregistrée : dupont.tsr + portrait",
+     "Orv Tessaro - [DUPONT JEANPIERRE]"},
+    {"StudyWithoutPortrait", false, "", "Étude enregistrée : dupont.tsr",
+     "Orv Tessaro - [DUPONT JEANPIERRE]"},
 };
 
 class OneSave : public StudyFiles, public ::testing::WithParamInterface<OneSaveCase> {};
@@ -531,8 +536,11 @@ TEST_P(OneSave, WritesTheStudyAndItsPortraitThenOpensThemAgain) {
   const QString typed = QString::fromUtf8(c.typed);
   if (!typed.isEmpty()) QTest::keyClicks(editor(), typed);
   const QString written = editor()->toPlainText();
+  EXPECT_EQ(mainForm().windowHandle()->title().toStdString(), c.unsavedTitle);
   scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("dupont")), 0});
   trigger("saveAction");
+  EXPECT_EQ(mainForm().windowHandle()->title().toStdString(),
+            "Orv Tessaro - [DUPONT JEANPIERRE — dupont.tsr]");
   // Saved again, the study keeps its name: nothing more is asked.
   trigger("saveAction");
   EXPECT_EQ(scripted.asked.filter(QStringLiteral("save")), QStringList{StudyFilter});
@@ -544,6 +552,8 @@ TEST_P(OneSave, WritesTheStudyAndItsPortraitThenOpensThemAgain) {
   EXPECT_EQ(scripted.asked.filter(QStringLiteral("changes")).size(), 0);
   open(QStringLiteral("dupont.tsr"));
   EXPECT_EQ(study().subject().LastName, "DUPONT");
+  EXPECT_EQ(mainForm().windowHandle()->title().toStdString(),
+            "Orv Tessaro - [DUPONT JEANPIERRE — dupont.tsr]");
   EXPECT_EQ(visible("editor"), c.portrait);
   if (c.portrait) {
     EXPECT_EQ(editor()->toPlainText(), written);
@@ -590,7 +600,7 @@ TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
     EXPECT_FALSE(visible(name)) << name;
   EXPECT_TRUE(action("closeAction")->isEnabled());
   // The study is not touched.
-  EXPECT_EQ(fromQString(study().windowTitle()), "DUPONT JEANPIERRE");
+  EXPECT_EQ(fromQString(shownTitle(study())), "DUPONT JEANPIERRE");
   EXPECT_TRUE(study().fileName().isEmpty());
 }
 

@@ -126,7 +126,7 @@ class UserPaths : public ProgramTest {
     run(command);
   }
   QString subjectSeen() const {
-    return study().windowTitle() + QLatin1Char(' ') + QString::fromLatin1(study().subject().BirthDate);
+    return shownTitle(study()) + QLatin1Char(' ') + QString::fromLatin1(study().subject().BirthDate);
   }
   void marieDurand() {
     typeStudy("newStudyAction", QStringLiteral("marie"), QStringLiteral("durand"),
@@ -215,15 +215,24 @@ int boldCharacters(const QTextEdit& editor) {
   }
   return bold;
 }
-// "Premier mot" made bold by Gras with nothing selected, then the command: the bold characters
-// and whether the document still has work to save.
+// "Premier mot" made bold by Gras with nothing selected, then the command: the bold characters,
+// whether the document still has work to save, whether Gras shows pressed and whether a letter
+// typed then comes bold.
 QString afterWholeBold(UserPaths& t, const char* command, const char* before = nullptr) {
   t.document("Premier mot");
   t.editor()->moveCursor(QTextCursor::End);
   t.run("boldButton");
   if (before != nullptr) t.run(before);
   t.run(command);
-  return QStringLiteral("%1 %2").arg(boldCharacters(*t.editor())).arg(t.editor()->document()->isModified());
+  const int bold = boldCharacters(*t.editor());
+  const bool modified = t.editor()->document()->isModified();
+  const bool pressed = t.mainForm().findChild<QAbstractButton*>(QStringLiteral("boldButton"))->isChecked();
+  QTest::keyClicks(t.editor(), QStringLiteral("x"));
+  return QStringLiteral("%1 %2 %3 %4")
+      .arg(bold)
+      .arg(modified)
+      .arg(pressed)
+      .arg(boldCharacters(*t.editor()) - bold);
 }
 QString undone(UserPaths& t, const char* command) { return afterWholeBold(t, command); }
 QString redone(UserPaths& t, const char* command) { return afterWholeBold(t, command, "undoAction"); }
@@ -366,7 +375,7 @@ const Row rows[] = {
        t.run(c);
        return t.subjectSeen();
      },
-     "Durand Marie 19/04/1950"},
+     "Durand Marie — durand.tsr 19/04/1950"},
     {"openButton",
      [](UserPaths& t, const char* c) {
        t.write(QStringLiteral("texte.rtf"), "{\\rtf1 Bonjour}");
@@ -409,7 +418,7 @@ const Row rows[] = {
        emit fileMenu->aboutToShow();
        return t.mainForm().findChild<QAction*>(QStringLiteral("recentStudy1"))->text();
      },
-     "&1 DURAND MARIE — durand.tsr"},
+     "&1 DURAND Marie — durand.tsr"},
     {"exportAction",
      [](UserPaths& t, const char* c) {
        t.portrait();
@@ -467,11 +476,11 @@ const Row rows[] = {
     {"quitAction", closesTheProgram, "0"},
     {"Alt+X", closesTheProgram, "0"},
     // Edition: formatting the whole text is undone as typing is
-    {"undoAction", undone, "0 0"},
-    {"Ctrl+Z", undone, "0 0"},
-    {"redoAction", redone, "11 1"},
-    {"Ctrl+Y", redone, "11 1"},
-    {"Ctrl+Shift+Z", redone, "11 1"},
+    {"undoAction", undone, "0 0 0 0"},
+    {"Ctrl+Z", undone, "0 0 0 0"},
+    {"redoAction", redone, "11 1 1 1"},
+    {"Ctrl+Y", redone, "11 1 1 1"},
+    {"Ctrl+Shift+Z", redone, "11 1 1 1"},
     {"cutAction", cut, "Premier mot|"},
     {"Ctrl+X", cut, "Premier mot|"},
     {"copyAction", copied, "Premier mot"},
