@@ -12,6 +12,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTreeView>
 
 namespace tessaro {
@@ -29,6 +31,22 @@ class FrenchFileTypes final : public QFileIconProvider {
     return QFileIconProvider::type(info);
   }
 };
+
+// The extension of a file type's single pattern ("*.tsr" gives "tsr"); none for "*.*".
+QString patternExtension(const QString& pattern) {
+  static const QRegularExpression single(QStringLiteral("^\\*\\.(\\w+)$"));
+  const QRegularExpressionMatch match = single.match(pattern.trimmed());
+  return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// Wide enough for the French headings and dates, as long as the screen has the room.
+void giveFileDialogRoom(QFileDialog& dialog) {
+  constexpr int RoomyWidth = 820;
+  constexpr int RoomyHeight = 480;
+  QSize size = dialog.sizeHint().expandedTo(QSize(RoomyWidth, RoomyHeight));
+  if (const QScreen* screen = dialog.screen()) size = size.boundedTo(screen->availableSize());
+  dialog.resize(size);
+}
 
 class QtInteraction final : public Interaction {
  public:
@@ -108,6 +126,17 @@ class QtInteraction final : public Interaction {
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = qtNameFilters(filter).split(QStringLiteral(";;"));
     dialog.setNameFilters(filters);
+    // A name typed without extension takes the chosen type's: the dialog then finds "dupont" as
+    // dupont.tsr, and asks before replacing that file rather than a "dupont" that is not there.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const auto followType = [&dialog, &filters, &parts](const QString& chosen) {
+      const qsizetype pattern = 2 * filters.indexOf(chosen) + 1;
+      dialog.setDefaultSuffix(pattern > 0 && pattern < parts.size() ? patternExtension(parts[pattern])
+                                                                    : QString());
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followType);
+    followType(dialog.selectedNameFilter());
+    giveFileDialogRoom(dialog);
     if (!text.proposedName.isEmpty()) dialog.selectFile(text.proposedName);
     dialog.setIconProvider(&fileTypes);
     // The French headings, sizes and types are longer than the English ones the default widths
