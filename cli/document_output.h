@@ -12,8 +12,8 @@ namespace tessaro::cli {
 // give, one paragraph per portrait line and no other formatting, as the editor would export it.
 RichDocument portraitDocument(const Portrait& portrait);
 
-// Reads INPUT as the editor opens a file (RTF unless it does not start with "{\rtf") and writes
-// OUTPUT as rich text, or as plain text when OUTPUT's extension is ".txt" in any case.
+// Reads input as the editor opens a file (RTF unless it does not start with "{\rtf") and writes
+// output as rich text, or as plain text when its extension is ".txt" in any case.
 void convertDocumentFile(const std::string& input, const std::string& output);
 
 }  // namespace tessaro::cli

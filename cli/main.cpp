@@ -55,7 +55,7 @@ void addSubjectOptions(CLI::App& command, Options& o) {
   command.add_option("--company", o.subject.company, "Société");
   command.add_option("--partner-first", o.subject.partnerFirst, "Prénom de la seconde personne");
   command.add_option("--partner-last", o.subject.partnerLast, "Nom de la seconde personne");
-  command.add_option("FILE.tsr", o.studyFile, "Fichier d'étude à lire à la place des options");
+  command.add_option("ETUDE.tsr", o.studyFile, "Fichier d'étude à lire à la place des options");
 }
 
 void addFirstNameOptions(CLI::App& command, Options& o) {
@@ -219,7 +219,7 @@ int main(int argc, char* argv[]) {
   CLI::App* convert = app.add_subcommand(
       "convert",
       "Lit un fichier RTF ou texte comme l'éditeur et l'écrit en RTF, ou en texte pour un nom en .txt");
-  convert->add_option("INPUT", convertInput, "Fichier à lire")->required();
+  convert->add_option("FICHIER", convertInput, "Fichier à lire")->required();
   convert->add_option("-o", o.output, "Fichier à écrire (.rtf ou .txt)")->required();
   const Command commandsOfTheirOwn[] = {addNamesCommand(app), addForecastCommand(app)};
   useFrenchUsage(app);

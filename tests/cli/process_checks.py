@@ -89,8 +89,8 @@ def check_exit_codes(folder):
     check("PDF portrait", not WITH_PDF or pages.startswith("Analyse effectuée le 08/12/2026\nGraphique de JEAN DUPONT\n") and "JEAN DUPONT page 1 / " in " ".join(pages.split()), pages[:200])
 
     # Usage, help and refusals speak French only.
-    english = ("Usage", "Options:", "Print this", "not expected", "required", "SUBCOMMAND", " TEXT ")
-    for args in ([], ["--help"], ["analyse", "--bogus"], ["analyse", "--help"]):
+    english = ("Usage", "Options:", "Print this", "not expected", "required", "SUBCOMMAND", " TEXT ", "FILE", "INPUT")
+    for args in ([], ["--help"], ["analyse", "--bogus"], ["analyse", "--help"], ["convert", "--help"]):
         _, out, err = run(args)
         said = out.decode() + err
         check(f"French only in {args}", not any(word in said for word in english), said)
