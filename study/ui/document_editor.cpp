@@ -275,6 +275,7 @@ void DocumentEditor::applyZoom() {
     layout->setPaintDevice(&zoomDevice);
   }
   document.markContentsDirty(0, document.characterCount());
+  zoomRuler();
   emit notice(ZoomPercent == 100 ? QString() : QStringLiteral("Zoom : %1 %").arg(ZoomPercent));
 }
 

@@ -124,6 +124,11 @@ class DocumentEditor : public QWidget {
   void LeftIndMouseUp();
   void RightIndMouseUp();
   void placeMarkers();
+  void zoomRuler();
+  int zoomedMarginGrowth() const;
+  // A marker's left edge where the document has it, before the zoom.
+  int documentLeft(const QLabel* marker) const;
+  int documentRulerWidth() const;
 
   std::function<QPrinter&()> printer;
   std::function<bool()> StudySave;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "study/ui/document_editor.h"
 #include "study/ui/editor_paragraphs.h"
@@ -48,7 +49,6 @@ void DocumentEditor::createRuler() {
   Ruler->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Ruler->setLineWidth(1);
   Ruler->setFont(classicFont(ClassicFace::Arial, 15));
-  Ruler->setTabStopDistance(editor->tabStopDistance());
   Ruler->hide();
 
   RulerLine = new QFrame(Ruler);
@@ -63,6 +63,7 @@ void DocumentEditor::createRuler() {
     watched->installEventFilter(this);
   }
   SetupRuler();
+  zoomRuler();
 }
 
 void DocumentEditor::SetupRuler() { Ruler->setCaption(QStringLiteral("\t|").repeated(TickCount)); }
@@ -128,14 +129,14 @@ void DocumentEditor::RulerItemMouseMove(QLabel* marker, int x) {
 // moved: they keep their place on the ruler.
 void DocumentEditor::FirstIndMouseUp() {
   RulerDragging = false;
-  const int first = firstIndentAt(FirstInd->x(), RulerDragOffset);
+  const int first = firstIndentAt(documentLeft(FirstInd), RulerDragOffset);
   changeIndents(editor->textCursor(), [first](ParagraphIndents& indents) { indents.first = first; });
   LeftIndMouseUp();
 }
 
 void DocumentEditor::LeftIndMouseUp() {
   RulerDragging = false;
-  const int dropped = LeftInd->x();
+  const int dropped = documentLeft(LeftInd);
   const int offset = RulerDragOffset;
   changeIndents(editor->textCursor(), [dropped, offset](ParagraphIndents& indents) {
     indents.left = leftIndentAt(dropped, offset, indents.first);
@@ -145,17 +146,36 @@ void DocumentEditor::LeftIndMouseUp() {
 
 void DocumentEditor::RightIndMouseUp() {
   RulerDragging = false;
-  const int right = rightIndentAt(RightInd->x(), RulerDragOffset, Ruler->width());
+  const int right = rightIndentAt(documentLeft(RightInd), RulerDragOffset, documentRulerWidth());
   changeIndents(editor->textCursor(), [right](ParagraphIndents& indents) { indents.right = right; });
   SelectionChange();
 }
 
+// The zoom enlarges the text, its tab stops and the document's margin, but Qt lays paragraph
+// indents out unzoomed: the ruler's places move only by the margin's growth, on either side.
+int DocumentEditor::zoomedMarginGrowth() const {
+  const int margin = RulerGutter - editor->frameWidth();
+  return static_cast<int>(std::lround(margin * (ZoomPercent - 100) / 100.0));
+}
+
+int DocumentEditor::documentLeft(const QLabel* marker) const { return marker->x() - zoomedMarginGrowth(); }
+
+int DocumentEditor::documentRulerWidth() const { return Ruler->width() - 2 * zoomedMarginGrowth(); }
+
+void DocumentEditor::zoomRuler() {
+  Ruler->setTextGeometry(RulerGutter + zoomedMarginGrowth(), editor->tabStopDistance() * ZoomPercent / 100.0);
+  placeMarkers();
+}
+
 void DocumentEditor::placeMarkers() {
   const MarkerPositions places =
-      markerPositions(indentsOf(editor->textCursor().blockFormat()), Ruler->width());
-  FirstInd->move(places.first, FirstInd->y());
-  LeftInd->move(places.left, LeftInd->y());
-  RightInd->move(places.right, RightInd->y());
+      markerPositions(indentsOf(editor->textCursor().blockFormat()), documentRulerWidth());
+  const auto show = [this](QLabel* marker, int left) {
+    marker->move(left + zoomedMarginGrowth(), marker->y());
+  };
+  show(FirstInd, places.first);
+  show(LeftInd, places.left);
+  show(RightInd, places.right);
 }
 
 }  // namespace tessaro

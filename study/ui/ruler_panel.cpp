@@ -6,15 +6,16 @@
 
 namespace tessaro {
 
-RulerPanel::RulerPanel(int textLeft, QWidget* parent) : QFrame(parent), textLeft(textLeft) {}
+RulerPanel::RulerPanel(qreal textLeft, QWidget* parent) : QFrame(parent), textLeft(textLeft) {}
 
 void RulerPanel::setCaption(const QString& caption) {
   text = caption;
   update();
 }
 
-void RulerPanel::setTabStopDistance(qreal pixels) {
-  tabStop = pixels;
+void RulerPanel::setTextGeometry(qreal left, qreal stop) {
+  textLeft = left;
+  tabStop = stop;
   update();
 }
 

@@ -12,17 +12,18 @@ class RulerPanel : public QFrame {
 
  public:
   // textLeft: where the editor's text starts, counted from the ruler's left edge.
-  RulerPanel(int textLeft, QWidget* parent);
+  RulerPanel(qreal textLeft, QWidget* parent);
 
   void setCaption(const QString& caption);
   const QString& caption() const { return text; }
-  void setTabStopDistance(qreal pixels);
+  // Where the text starts and how far apart its tab stops are, as the zoom shows them.
+  void setTextGeometry(qreal textLeft, qreal tabStop);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  int textLeft;
+  qreal textLeft;
   QString text;
   qreal tabStop = 80;
 };

@@ -180,6 +180,25 @@ TEST_F(RulerMarkers, TheFirstLineMarkerPointsAtWhereTheTextStarts) {
   }
 }
 
+// Zoomed, the ruler measures the text as it is shown: the markers stand where the text starts,
+// and a drag sets what the same distance sets unzoomed, since Qt zooms no paragraph indent.
+class ZoomedRuler : public RulerMarkers, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ZoomedRuler, MeasuresTheTextAsShown) {
+  study().document().zoomBy(GetParam());
+  for (const double first : {0.0, 36.0}) {
+    setIndents(first, 0, 0);
+    const int textLeft = editor()->viewport()->x() + editor()->cursorRect().x();
+    EXPECT_NEAR(textLeft, marker("FirstInd")->x() + 4, 1) << first;
+  }
+  setIndents(0, 0, 0);
+  drag("FirstInd", 6, 48);
+  // 48 pixels: 37 points, as above.
+  EXPECT_EQ(indents()[0], 37);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ruler, ZoomedRuler, ::testing::Values(0, 5, 10, -5));
+
 TEST_F(RulerMarkers, TheLineFollowsTheRulersWidth) {
   QWidget* line = ruler()->findChild<QWidget*>(QStringLiteral("RulerLine"));
   EXPECT_EQ(line->width(), 600 - 2 * 5);
