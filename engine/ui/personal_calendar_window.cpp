@@ -95,9 +95,9 @@ PersonalCalendarWindow::PersonalCalendarWindow(const StudySubject& subject, Inte
   layout->addWidget(buildNavigation());
   pages = new QTabWidget(this);
   pages->setObjectName(QStringLiteral("pages"));
-  pages->addTab(buildMonthPage(), QStringLiteral("Mois"));
-  pages->addTab(buildYearPage(), toQString("Année"_cp1252));
-  pages->addTab(buildFinderPage(), QStringLiteral("Trouver des dates"));
+  pages->addTab(buildMonthPage(), QStringLiteral("&Mois"));
+  pages->addTab(buildYearPage(), toQString("A&nnée"_cp1252));
+  pages->addTab(buildFinderPage(), QStringLiteral("&Trouver des dates"));
   layout->addWidget(pages, 1);
   layout->addWidget(actionsPanel);
   buildKeys();
@@ -166,12 +166,12 @@ QWidget* PersonalCalendarWindow::buildNavigation() {
   goToDateField->setFixedWidth(goToDateField->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
                                16);
   auto* goTo = button(navigation, "goToDateButton", QStringLiteral("Aller"));
-  auto* goToLabel = new QLabel(QStringLiteral("Aller au"), navigation);
+  auto* goToLabel = new QLabel(QStringLiteral("A&ller au"), navigation);
   goToLabel->setBuddy(goToDateField);
   auto* print =
-      button(navigation, "printButton", QStringLiteral("Imprimer"), QStringLiteral("Imprimer le mois"));
+      button(navigation, "printButton", QStringLiteral("&Imprimer"), QStringLiteral("Imprimer le mois"));
   auto* pdf =
-      button(navigation, "pdfButton", QStringLiteral("PDF"), QStringLiteral("Enregistrer le mois en PDF"));
+      button(navigation, "pdfButton", QStringLiteral("P&DF"), QStringLiteral("Enregistrer le mois en PDF"));
   auto* close = button(navigation, "closeButton", QStringLiteral("Fermer"));
 
   auto* row = new QHBoxLayout(navigation);
@@ -301,13 +301,13 @@ QWidget* PersonalCalendarWindow::buildFinderPage() {
   finderCount->setObjectName(QStringLiteral("finderCount"));
   finderCount->setRange(1, MaxFoundDates);
   finderCount->setValue(DefaultFoundDates);
-  dayNumberCheck = new QCheckBox(QStringLiteral("Nombre des jours"), page);
+  dayNumberCheck = new QCheckBox(QStringLiteral("Nombre des &jours"), page);
   dayNumberCheck->setObjectName(QStringLiteral("dayNumberCheck"));
   dayNumberValue = numberSpin(page, "dayNumberValue");
-  monthNumberCheck = new QCheckBox(QStringLiteral("Nombre des mois"), page);
+  monthNumberCheck = new QCheckBox(QStringLiteral("Nombre des m&ois"), page);
   monthNumberCheck->setObjectName(QStringLiteral("monthNumberCheck"));
   monthNumberValue = numberSpin(page, "monthNumberValue");
-  personalYearCheck = new QCheckBox(toQString("Année personnelle"_cp1252), page);
+  personalYearCheck = new QCheckBox(toQString("Année &personnelle"_cp1252), page);
   personalYearCheck->setObjectName(QStringLiteral("personalYearCheck"));
   personalYearValue = numberSpin(page, "personalYearValue");
   for (auto [check, value] :
@@ -326,7 +326,7 @@ QWidget* PersonalCalendarWindow::buildFinderPage() {
     weekdayChecks[static_cast<size_t>(weekday)] = check;
     weekdays->addWidget(check, weekday / WeekdaysPerRow, weekday % WeekdaysPerRow);
   }
-  auto* find = button(page, "findButton", QStringLiteral("Chercher"));
+  auto* find = button(page, "findButton", QStringLiteral("&Chercher"));
   finderResults = new QListWidget(page);
   finderResults->setObjectName(QStringLiteral("finderResults"));
   connect(find, &QPushButton::clicked, this, [this] { guarded([this] { findDates(); }); });
@@ -336,8 +336,8 @@ QWidget* PersonalCalendarWindow::buildFinderPage() {
 
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-  form->addRow(toQString("À partir du"_cp1252), finderStartField);
-  form->addRow(QStringLiteral("Nombre de dates"), finderCount);
+  form->addRow(toQString("À partir d&u"_cp1252), finderStartField);
+  form->addRow(QStringLiteral("Nom&bre de dates"), finderCount);
   form->addRow(dayNumberCheck, dayNumberValue);
   form->addRow(monthNumberCheck, monthNumberValue);
   form->addRow(personalYearCheck, personalYearValue);
@@ -364,6 +364,15 @@ void PersonalCalendarWindow::buildKeys() {
     auto* shortcut = new QShortcut(step.keys, this);
     const int months = step.months;
     connect(shortcut, &QShortcut::activated, this, [this, months] { stepMonths(months); });
+  }
+  // The grid would take Ctrl+Tab as a plain Tab to its next cell: the pages turn wherever the
+  // keyboard is.
+  for (const auto& [keys, step] :
+       {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, step] {
+      pages->setCurrentIndex((pages->currentIndex() + step + pages->count()) % pages->count());
+    });
   }
 }
 

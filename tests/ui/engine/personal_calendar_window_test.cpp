@@ -120,6 +120,35 @@ TEST_F(PersonalCalendar, PageKeysAndButtonsMoveByMonthAndYear) {
   EXPECT_EQ(window.selectedDate(), (CivilDate{2024, 2, 29}));
 }
 
+TEST_F(PersonalCalendar, TheKeyboardTurnsThePagesAndReachesTheFields) {
+  activate();
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int page;
+    const char* focused;  // empty: wherever the page leaves it
+  } steps[] = {
+      {Qt::Key_Tab, Qt::ControlModifier, 1, ""},  // from the grid, which would take it
+      {Qt::Key_Tab, Qt::ControlModifier, 2, ""},
+      {Qt::Key_Tab, Qt::ControlModifier, 0, ""},
+      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, ""},
+      {Qt::Key_M, Qt::AltModifier, 0, ""},
+      {Qt::Key_N, Qt::AltModifier, 1, ""},
+      {Qt::Key_L, Qt::AltModifier, 1, "goToDateField"},
+      {Qt::Key_T, Qt::AltModifier, 2, ""},
+      {Qt::Key_U, Qt::AltModifier, 2, "finderStartField"},
+      {Qt::Key_B, Qt::AltModifier, 2, "finderCount"},
+      {Qt::Key_J, Qt::AltModifier, 2, "dayNumberCheck"},
+  };
+  grid()->setFocus();
+  for (const auto& step : steps) {
+    QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+    EXPECT_EQ(child<QTabWidget>("pages")->currentIndex(), step.page) << step.key;
+    if (*step.focused != '\0')
+      EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(step.focused)) << step.key;
+  }
+}
+
 TEST_F(PersonalCalendar, TheDateFieldGoesToAnyDayAndRefusesTheOthers) {
   const struct {
     const char* typed;
