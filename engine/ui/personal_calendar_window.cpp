@@ -99,6 +99,13 @@ PersonalCalendarWindow::PersonalCalendarWindow(const StudySubject& subject, Inte
   pages->addTab(buildYearPage(), toQString("A&nnée"_cp1252));
   pages->addTab(buildFinderPage(), QStringLiteral("&Trouver des dates"));
   layout->addWidget(pages, 1);
+  // A page turned, by any key or click, takes the keyboard to its first field, its date selected
+  // so that typing replaces it: the field left focused would be hidden.
+  pages->widget(0)->setFocusProxy(monthGrid);
+  pages->widget(1)->setFocusProxy(yearView);
+  pages->widget(2)->setFocusProxy(finderStartField);
+  connect(pages, &QTabWidget::currentChanged, this,
+          [this] { pages->currentWidget()->setFocus(Qt::TabFocusReason); });
   layout->addWidget(actionsPanel);
   buildKeys();
   resize(1060, 640);

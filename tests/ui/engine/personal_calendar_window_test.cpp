@@ -128,14 +128,14 @@ TEST_F(PersonalCalendar, TheKeyboardTurnsThePagesAndReachesTheFields) {
     int page;
     const char* focused;  // empty: wherever the page leaves it
   } steps[] = {
-      {Qt::Key_Tab, Qt::ControlModifier, 1, ""},  // from the grid, which would take it
-      {Qt::Key_Tab, Qt::ControlModifier, 2, ""},
-      {Qt::Key_Tab, Qt::ControlModifier, 0, ""},
-      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, ""},
-      {Qt::Key_M, Qt::AltModifier, 0, ""},
-      {Qt::Key_N, Qt::AltModifier, 1, ""},
+      {Qt::Key_Tab, Qt::ControlModifier, 1, "yearView"},  // from the grid, which would take it
+      {Qt::Key_Tab, Qt::ControlModifier, 2, "finderStartField"},
+      {Qt::Key_Tab, Qt::ControlModifier, 0, "monthGrid"},
+      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, "finderStartField"},
+      {Qt::Key_M, Qt::AltModifier, 0, "monthGrid"},
+      {Qt::Key_N, Qt::AltModifier, 1, "yearView"},
       {Qt::Key_L, Qt::AltModifier, 1, "goToDateField"},
-      {Qt::Key_T, Qt::AltModifier, 2, ""},
+      {Qt::Key_T, Qt::AltModifier, 2, "finderStartField"},
       {Qt::Key_U, Qt::AltModifier, 2, "finderStartField"},
       {Qt::Key_B, Qt::AltModifier, 2, "finderCount"},
       {Qt::Key_J, Qt::AltModifier, 2, "dayNumberCheck"},
@@ -144,9 +144,13 @@ TEST_F(PersonalCalendar, TheKeyboardTurnsThePagesAndReachesTheFields) {
   for (const auto& step : steps) {
     QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
     EXPECT_EQ(child<QTabWidget>("pages")->currentIndex(), step.page) << step.key;
-    if (*step.focused != '\0')
-      EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(step.focused)) << step.key;
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(step.focused)) << step.key;
   }
+  // A page reached by the keyboard takes a date typed at once.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("01/01/2027"));
+  EXPECT_EQ(child<QLineEdit>("finderStartField")->text(), QStringLiteral("01/01/2027"));
 }
 
 TEST_F(PersonalCalendar, TheDateFieldGoesToAnyDayAndRefusesTheOthers) {
