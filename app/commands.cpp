@@ -89,7 +89,11 @@ constexpr Command rows[] = {
      .keys = "Ctrl+S",
      .group = Group::Subject,
      .toolbar = {"saveButton", 58, "Enregistrer|", Look::Button, "document-save"},
-     .handler = [](Workbench& w, bool) { w.study.Sauver(); }},
+     // The work on screen: a file's text opened on its own, otherwise the study and its portrait.
+     .handler =
+         [](Workbench& w, bool) {
+           if (!w.study.document().saveOpenedFile()) w.study.Sauver();
+         }},
     {.id = SaveAs,
      .name = "saveAsAction",
      .menu = Menu::File,

@@ -43,6 +43,9 @@ class DocumentEditor : public QWidget {
   bool holdsPortrait() const { return !DocumentClient.isEmpty(); }
   // Writes the portrait as rich text: the work is saved. Throws FileError, the previous file kept.
   void savePortrait(const QString& path);
+  // The text of a file opened on its own goes back to that file, as rich text; false when the
+  // document is no such text.
+  bool saveOpenedFile();
   // How the save question saves the work: the study's own save when the document is its
   // portrait; saveStudy returns false when nothing was written.
   void setStudySave(std::function<bool()> saveStudy);
@@ -143,6 +146,8 @@ class DocumentEditor : public QWidget {
   QString DocumentClient;
   // The name the save dialogs propose, without extension ("DUPONT Jean"); empty for a file's text.
   QString DocumentFileName;
+  // The file whose text the document is; empty for a portrait.
+  QString OpenedFile;
   bool UpdatingStyles = false;
   int RulerDragOffset = 0;
   bool RulerDragging = false;

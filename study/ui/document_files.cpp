@@ -1,6 +1,7 @@
 // The document editor's files: rich-text files opened, the document exported, and offered for
 // saving before a command drops it.
 #include <QFile>
+#include <QFileInfo>
 #include <QTextEdit>
 #include <utility>
 
@@ -31,6 +32,7 @@ void DocumentEditor::replaceContent(const std::function<void(QTextDocument&)>& f
                                     const QString& clientFile) {
   DocumentClient = client;
   DocumentFileName = clientFile;
+  OpenedFile.clear();
   replaceEditorContent(*editor, fill);
 }
 
@@ -39,18 +41,27 @@ void DocumentEditor::openFile(const QString& path) {
   // A file's text is no client's portrait: its pages carry no client's name.
   DocumentClient.clear();
   DocumentFileName.clear();
+  OpenedFile = path;
   showDocument();
 }
 
 void DocumentEditor::openPortrait(const QString& path, const QString& client) {
   loadTextDocument(*editor, path, DocumentFormat::Rtf);
   DocumentClient = client;
+  OpenedFile.clear();
   showDocument();
 }
 
 void DocumentEditor::savePortrait(const QString& path) {
   saveTextDocument(*editor->document(), path, DocumentFormat::Rtf);
   editor->document()->setModified(false);
+}
+
+bool DocumentEditor::saveOpenedFile() {
+  if (OpenedFile.isEmpty()) return false;
+  savePortrait(OpenedFile);
+  emit notice(QStringLiteral(u"Document enregistré : %1").arg(QFileInfo(OpenedFile).fileName()));
+  return true;
 }
 
 void DocumentEditor::setStudySave(std::function<bool()> saveStudy) { StudySave = std::move(saveStudy); }
@@ -88,10 +99,10 @@ bool DocumentEditor::documentMayGo() {
   if (!editor->document()->isModified()) return true;
   switch (interaction().askSaveChanges(this, toQString(KeepWorkQuestionText))) {
     case Answer::Yes:
-      // A portrait goes home beside its study, as "Enregistrer" saves it; a file's text is
-      // written where the person chooses.
+      // As "Enregistrer" saves it: a portrait goes home beside its study, a file's text back to
+      // its file.
       if (holdsPortrait() && StudySave) return StudySave();
-      return exportDocument(KeepWorkFilter);
+      return saveOpenedFile() || exportDocument(KeepWorkFilter);
     case Answer::No:
       // The edits are given up: no later command asks about them again.
       editor->document()->setModified(false);

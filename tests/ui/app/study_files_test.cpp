@@ -494,18 +494,43 @@ TEST_P(KeepWork, IsAskedForBeforeTheDocumentGoes) {
 INSTANTIATE_TEST_SUITE_P(StudyFiles, KeepWork, ::testing::ValuesIn(keepWorkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A file's text is no client's portrait: saving it before it goes asks where, as rich text.
-TEST_F(StudyFiles, AnOpenedTextIsSavedWhereThePersonSays) {
+// A file's text opened on its own is saved back to its file, by the save question or by
+// "Enregistrer", as desktop programs do; the study has no part in it.
+struct OpenedTextSaveCase {
+  const char* name;
+  const char* command;
+  int questions;  // whether to save the changes
+};
+
+const OpenedTextSaveCase openedTextSaveCases[] = {
+    {"BeforeItCloses", "closeAction", 1},
+    {"ByEnregistrer", "saveAction", 0},
+};
+
+class OpenedTextSave : public StudyFiles, public ::testing::WithParamInterface<OpenedTextSaveCase> {};
+
+TEST_P(OpenedTextSave, WritesItBackToItsFile) {
+  const OpenedTextSaveCase& c = GetParam();
   mainForm().show();
+  newDupont();
   write(QStringLiteral("notes.rtf"), "{\\rtf1 Bonjour}");
   open(QStringLiteral("notes.rtf"));
   QTest::keyClicks(editor(), QStringLiteral("Notes "));
   scripted.answers.push_back(Answer::Yes);
-  scripted.saveChoices.push_back(FileChoice{path(QStringLiteral("copie")), 0});
-  trigger("closeAction");
-  EXPECT_EQ(scripted.asked.mid(1), (QStringList{KeepWorkQuestion, KeepWorkFilter}));
-  EXPECT_TRUE(read(QStringLiteral("copie.rtf")).contains("Notes Bonjour"));
+  trigger(c.command);
+  EXPECT_TRUE(read(QStringLiteral("notes.rtf")).contains("Notes Bonjour"));
+  EXPECT_TRUE(scripted.asked.filter(QStringLiteral("save: ")).isEmpty());
+  EXPECT_TRUE(study().fileName().isEmpty());
+  EXPECT_EQ(mainForm().findChild<QLabel*>(QStringLiteral("hintPanel"))->text(),
+            QStringLiteral(u"Document enregistré : notes.rtf"));
+  // Nothing is left to save: the next client comes without a question.
+  newStudy({"Paul", "Martin", "01/01/1970", "05/01/2024"});
+  EXPECT_EQ(scripted.asked.filter(QStringLiteral("changes")).size(), c.questions);
+  EXPECT_EQ(study().subject().LastName, "MARTIN");
 }
+
+INSTANTIATE_TEST_SUITE_P(StudyFiles, OpenedTextSave, ::testing::ValuesIn(openedTextSaveCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // One save: the study and, when it has one, its portrait beside it; the study opened again
 // shows that portrait.
