@@ -316,7 +316,7 @@ void DocumentEditor::Fermer() {
   hideDocument();
   editor->clear();
   editor->document()->setModified(false);
-  OpenedFile.clear();
+  setOpenedFile({});
   // Clearing reports the document changed, then makes it unchanged without a word.
   emit modifiedChanged(false);
   DocumentClient.clear();

@@ -46,6 +46,7 @@ class DocumentEditor : public QWidget {
   // The text of a file opened on its own goes back to that file, as rich text; false when the
   // document is no such text.
   bool saveOpenedFile();
+  const QString& openedFile() const { return OpenedFile; }
   // How the save question saves the work: the study's own save when the document is its
   // portrait; saveStudy returns false when nothing was written.
   void setStudySave(std::function<bool()> saveStudy);
@@ -101,6 +102,8 @@ class DocumentEditor : public QWidget {
   void shown(bool visible);
   // The document changed since it was last saved, or was just saved or replaced.
   void modifiedChanged(bool modified);
+  // The document became the text of the file at path, or no file's text (empty).
+  void openedFileChanged(const QString& path);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -115,6 +118,7 @@ class DocumentEditor : public QWidget {
   void caretAfterUndoStep();
   void findNext();
   void applyZoom();
+  void setOpenedFile(const QString& path);
   // Asks the name and writes the document; false when nothing was written.
   bool exportDocument(const char* filter);
 

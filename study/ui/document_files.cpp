@@ -32,7 +32,7 @@ void DocumentEditor::replaceContent(const std::function<void(QTextDocument&)>& f
                                     const QString& clientFile) {
   DocumentClient = client;
   DocumentFileName = clientFile;
-  OpenedFile.clear();
+  setOpenedFile({});
   replaceEditorContent(*editor, fill);
 }
 
@@ -41,20 +41,26 @@ void DocumentEditor::openFile(const QString& path) {
   // A file's text is no client's portrait: its pages carry no client's name.
   DocumentClient.clear();
   DocumentFileName.clear();
-  OpenedFile = path;
+  setOpenedFile(path);
   showDocument();
 }
 
 void DocumentEditor::openPortrait(const QString& path, const QString& client) {
   loadTextDocument(*editor, path, DocumentFormat::Rtf);
   DocumentClient = client;
-  OpenedFile.clear();
+  setOpenedFile({});
   showDocument();
 }
 
 void DocumentEditor::savePortrait(const QString& path) {
   saveTextDocument(*editor->document(), path, DocumentFormat::Rtf);
   editor->document()->setModified(false);
+}
+
+void DocumentEditor::setOpenedFile(const QString& path) {
+  if (path == OpenedFile) return;
+  OpenedFile = path;
+  emit openedFileChanged(path);
 }
 
 bool DocumentEditor::saveOpenedFile() {

@@ -31,6 +31,7 @@ TTessaro::TTessaro(Study& study, const StudyDialogs& dialogs, DocumentEditor* do
   layout->addWidget(document, 0, 0);
   document->setStudySave([this] { return Sauver(); });
   connect(document, &DocumentEditor::modifiedChanged, this, &QWidget::setWindowModified);
+  connect(document, &DocumentEditor::openedFileChanged, this, &TTessaro::showCaption);
   connect(document, &DocumentEditor::shown, view, [this](bool shown) {
     if (shown) view->hidePanels();
   });
@@ -65,14 +66,19 @@ void TTessaro::showNewSubject() {
   view->showGrid(study.Subject);
 }
 
-// The client, then the study's file once it has one; Qt shows "[*]" as "*" while the portrait
-// has changes that no save has written yet.
+// The client, then the study's file once it has one; a file's text on view shows that file's
+// name instead, since the "*" and Enregistrer are then that text's. Qt shows "[*]" as "*" while
+// the document has changes that no save has written yet.
 void TTessaro::showCaption() {
+  // A file's own "[*]" must stay text, not become the marker.
+  const auto fileName = [](const QString& path) {
+    return QFileInfo(path).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  };
   QString caption = toQString(studyCaption(study.Subject));
-  if (!study.FileName.isEmpty()) {
-    // A file's own "[*]" must stay text, not become the marker.
-    const QString file =
-        QFileInfo(study.FileName).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  if (!documentEditor.openedFile().isEmpty()) {
+    caption = fileName(documentEditor.openedFile());
+  } else if (!study.FileName.isEmpty()) {
+    const QString file = fileName(study.FileName);
     caption = caption.trimmed().isEmpty() ? file : caption + QStringLiteral(" — ") + file;
   }
   setWindowTitle(caption + QStringLiteral("[*]"));

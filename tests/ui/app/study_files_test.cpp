@@ -516,6 +516,7 @@ TEST_P(OpenedTextSave, WritesItBackToItsFile) {
   write(QStringLiteral("notes.rtf"), "{\\rtf1 Bonjour}");
   open(QStringLiteral("notes.rtf"));
   QTest::keyClicks(editor(), QStringLiteral("Notes "));
+  EXPECT_EQ(shownTitle(study()), QStringLiteral("notes.rtf*"));
   scripted.answers.push_back(Answer::Yes);
   trigger(c.command);
   EXPECT_TRUE(read(QStringLiteral("notes.rtf")).contains("Notes Bonjour"));
@@ -624,9 +625,12 @@ TEST_F(Documents, ARichTextFileOpensIntoTheEditorEvenAfterAPlainTextExport) {
                            "lastNameDigitsPanel", "starPanel"})
     EXPECT_FALSE(visible(name)) << name;
   EXPECT_TRUE(action("closeAction")->isEnabled());
-  // The study is not touched.
-  EXPECT_EQ(fromQString(shownTitle(study())), "DUPONT JEANPIERRE");
+  // The study is not touched; the title names the text on view, which Enregistrer saves, and
+  // the study's caption comes back when the text is closed.
   EXPECT_TRUE(study().fileName().isEmpty());
+  EXPECT_EQ(fromQString(shownTitle(study())), "NOTES.RTF");
+  trigger("closeAction");
+  EXPECT_EQ(fromQString(shownTitle(study())), "DUPONT JEANPIERRE");
 }
 
 TEST_F(StudyFiles, WhatAFileHoldsDecidesHowItOpens) {
