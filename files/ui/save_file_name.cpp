@@ -47,7 +47,7 @@ QString clientName(const StudySubject& subject) {
     if (i == 0 || firstName[i - 1] == QLatin1Char(' ') || firstName[i - 1] == QLatin1Char('-'))
       firstName[i] = firstName[i].toUpper();
   }
-  return (toQString(subject.LastName).trimmed() + QLatin1Char(' ') + firstName).trimmed();
+  return (toQString(subject.LastName).trimmed().toUpper() + QLatin1Char(' ') + firstName).trimmed();
 }
 
 QString clientFileName(const StudySubject& subject) {

@@ -37,8 +37,9 @@ class DocumentEditor : public QWidget {
   void openFile(const QString& path);
   void showDocument();
   void hideDocument();
-  // A client's portrait saved beside its study, opened again as that client's portrait.
-  void openPortrait(const QString& path, const QString& client);
+  // A client's portrait saved beside its study, opened again as that client's portrait; clientFile
+  // as replaceContent takes it.
+  void openPortrait(const QString& path, const QString& client, const QString& clientFile);
   // True while the document is a client's portrait rather than a file's text.
   bool holdsPortrait() const { return !DocumentClient.isEmpty(); }
   // Writes the portrait as rich text: the work is saved. Throws FileError, the previous file kept.

@@ -45,9 +45,10 @@ void DocumentEditor::openFile(const QString& path) {
   showDocument();
 }
 
-void DocumentEditor::openPortrait(const QString& path, const QString& client) {
+void DocumentEditor::openPortrait(const QString& path, const QString& client, const QString& clientFile) {
   loadTextDocument(*editor, path, DocumentFormat::Rtf);
   DocumentClient = client;
+  DocumentFileName = clientFile;
   setOpenedFile({});
   showDocument();
 }

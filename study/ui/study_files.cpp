@@ -55,7 +55,8 @@ void TTessaro::Ouvrir(const QString& path) {
   showNewSubject();
   noteRecentStudy(study.FileName);
   const QString portrait = portraitBeside(study.FileName);
-  if (QFileInfo::exists(portrait)) documentEditor.openPortrait(portrait, footerName(study.Subject));
+  if (QFileInfo::exists(portrait))
+    documentEditor.openPortrait(portrait, footerName(study.Subject), clientFileName(study.Subject));
 }
 
 bool TTessaro::SaveAs() { return chooseStudyFileName(this, study, ReplaceQuestion::ByDialog); }

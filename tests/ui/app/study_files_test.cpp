@@ -255,7 +255,7 @@ const ProposedNameCase proposedNameCases[] = {
     {"HyphenAndAccents",
      {"marie-hélène", "Lefèvre"},
      "exportPdfAction",
-     "Exporter en PDF | LEFèVRE Marie-Hélène.pdf"},
+     "Exporter en PDF | LEFÈVRE Marie-Hélène.pdf"},
     {"SignsNoFileNameHolds", {"anne", "a/b:c*"}, "saveAction", " | ABC Anne.tsr"},
 };
 
@@ -584,6 +584,11 @@ TEST_P(OneSave, WritesTheStudyAndItsPortraitThenOpensThemAgain) {
   if (c.portrait) {
     EXPECT_EQ(editor()->toPlainText(), written);
     EXPECT_FALSE(editor()->document()->isModified());
+    // Still the client's portrait: its exports propose the client's name.
+    scripted.saveChoices.push_back(std::nullopt);
+    trigger("exportAction");
+    EXPECT_EQ(scripted.saveDialogTexts.last(),
+              QStringLiteral("Exporter le portrait | DUPONT Jeanpierre.rtf"));
   }
 }
 
