@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTime>
@@ -251,6 +252,11 @@ void TMainForm::printPreview() {
   QPrintPreviewDialog preview(&currentPrinter(), this);
   preview.setObjectName(QStringLiteral("printPreviewDialog"));
   preview.setWindowTitle(toQString("Aperçu avant impression"_cp1252));
+  // Pages are read here: most of the screen, not Qt's small default.
+  if (const QScreen* room = screen()) {
+    const QSize available = room->availableSize();
+    preview.resize(available.width() * 4 / 5, available.height() * 9 / 10);
+  }
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
     runGuarded(this, [this, target] { parts->study.document().drawPreview(*target); });
   });
