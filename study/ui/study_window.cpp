@@ -70,18 +70,15 @@ void TTessaro::showNewSubject() {
 // name instead, since the "*" and Enregistrer are then that text's. Qt shows "[*]" as "*" while
 // the document has changes that no save has written yet.
 void TTessaro::showCaption() {
-  // A file's own "[*]" must stay text, not become the marker.
-  const auto fileName = [](const QString& path) {
-    return QFileInfo(path).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-  };
   QString caption = toQString(studyCaption(study.Subject));
   if (!documentEditor.openedFile().isEmpty()) {
-    caption = fileName(documentEditor.openedFile());
+    caption = QFileInfo(documentEditor.openedFile()).fileName();
   } else if (!study.FileName.isEmpty()) {
-    const QString file = fileName(study.FileName);
+    const QString file = QFileInfo(study.FileName).fileName();
     caption = caption.trimmed().isEmpty() ? file : caption + QStringLiteral(" — ") + file;
   }
-  setWindowTitle(caption + QStringLiteral("[*]"));
+  // A "[*]" of a name must stay text, not become the marker.
+  setWindowTitle(caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
 }
 
 void TTessaro::Venus() {

@@ -116,6 +116,14 @@ TEST_F(StudyFiles, SaveBeforeAnyStudyWritesSevenEmptyLines) {
   EXPECT_EQ(read(QStringLiteral("vide.tsr")), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
 }
 
+// Qt takes "[*]" in a title for the place of its "*": a file's own stays as it is named.
+TEST_F(StudyFiles, TheTitleShowsAFileNameAsItIs) {
+  mainForm().show();
+  write(QStringLiteral("etude[*].tsr"), "Jean\r\nDUPONT\r\n07/03/1962\r\n05/01/2024\r\n");
+  open(QStringLiteral("etude[*].tsr"));
+  EXPECT_EQ(mainForm().windowHandle()->title().toStdString(), "Orv Tessaro - [DUPONT Jean — etude[*].tsr]");
+}
+
 TEST_F(StudyFiles, AnOpenedStudyIsShownAndRewrittenWithoutAQuestion) {
   write(QStringLiteral("etude.tsr"), "  Jean \r\n DUPONT\r\n07/03/1962\r\n05/01/2024\r\n1 rue Haute\r\n");
   open(QStringLiteral("etude"));
