@@ -41,11 +41,6 @@ std::u32string modelText(const QString& text) {
   return out;
 }
 
-bool isBulletStyle(QTextListFormat::Style style) {
-  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
-         style == QTextListFormat::ListSquare;
-}
-
 double pointSizeOf(const QFont& font) {
   if (font.pointSizeF() > 0) return font.pointSizeF();
   return font.pixelSize() > 0 ? font.pixelSize() / PixelsPerPoint : CharFormat{}.size;
@@ -182,7 +177,7 @@ RichDocument richDocumentOf(const QTextDocument& source) {
     paragraph.format.leftIndent = toTwips(format.leftMargin() / PixelsPerPoint);
     paragraph.format.rightIndent = toTwips(format.rightMargin() / PixelsPerPoint);
     if (const QTextList* list = block.textList()) {
-      paragraph.format.bullet = isBulletStyle(list->format().style());
+      paragraph.format.bullet = isBulletList(list);
       if (!paragraph.format.bullet) {
         appendText(paragraph, modelText(list->itemText(block) + '\t'),
                    charFormatOf(block.charFormat(), documentFont));
@@ -195,6 +190,13 @@ RichDocument richDocumentOf(const QTextDocument& source) {
     document.paragraphs.push_back(std::move(paragraph));
   }
   return document;
+}
+
+bool isBulletList(const QTextList* list) {
+  if (list == nullptr) return false;
+  const QTextListFormat::Style style = list->format().style();
+  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+         style == QTextListFormat::ListSquare;
 }
 
 void saveTextDocument(const QTextDocument& source, const QString& path, DocumentFormat format) {

@@ -11,6 +11,7 @@
 #include "files/rich_text.h"
 
 class QTextDocument;
+class QTextList;
 
 namespace tessaro {
 
@@ -33,6 +34,8 @@ QTextCharFormat qtCharFormat(const CharFormat& format);
 // document's default font.
 CharFormat charFormatOf(const QTextCharFormat& format, const QFont& documentFont);
 QTextBlockFormat qtBlockFormat(const ParagraphFormat& format);
+// Whether a paragraph's list is a bulleted one, the only kind the model keeps; false for none.
+bool isBulletList(const QTextList* list);
 
 // Throws FileError "Ne peut créer le fichier <path>"; the previous file is kept then.
 void saveTextDocument(const QTextDocument& source, const QString& path, DocumentFormat format);

@@ -20,6 +20,7 @@
 #include "study/ui/find_dialog.h"
 #include "study/ui/ruler_geometry.h"
 #include "study/ui/ruler_panel.h"
+#include "study/ui/savable_text_edit.h"
 
 namespace tessaro {
 namespace {
@@ -28,13 +29,6 @@ constexpr int SearchLength = 999999;  // how far one search looks from where it 
 constexpr int SmallestShownSize = 4;  // the size box's range; other sizes show as 10
 constexpr int LargestShownSize = 100;
 constexpr int OutOfRangeSize = 10;
-
-bool isBulletList(const QTextList* list) {
-  if (list == nullptr) return false;
-  const QTextListFormat::Style style = list->format().style();
-  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
-         style == QTextListFormat::ListSquare;
-}
 
 // A font's size in points, whether it was given in points or in pixels.
 double pointSize(const QFont& font) {
@@ -88,7 +82,7 @@ void DocumentEditor::hideDocument() {
 }
 
 void DocumentEditor::createEditor() {
-  editor = new QTextEdit(this);
+  editor = new SavableTextEdit(this);
   editor->setObjectName(QStringLiteral("editor"));
   editor->setFont(editorFont());
   editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,9 +1,14 @@
 // Formatting from the toolbar and the menu, and the selection mirrored on the toolbar without any
 // of it written back into the text.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QTextList>
 
 #include "app/main_form.h"
@@ -197,6 +202,63 @@ TEST_F(EditorFormatting, SelectAllCopyAndPaste) {
   trigger("pasteAction");
   EXPECT_EQ(editor()->toPlainText(), QStringLiteral("premier mot\nsecond paragraphepremier"));
 }
+
+// A paste from another program's page comes in as the document can save it: what the files
+// cannot keep (colours, links, pictures, tables) would be shown now and lost at the next save.
+struct PasteCase {
+  const char* name;
+  const char* html;
+  bool ownCopy;  // copied from an editor of the program
+  const char* text;
+  int bold;     // characters
+  int bullets;  // paragraphs in a bullet list
+  bool colour;
+};
+
+const PasteCase pasteCases[] = {
+    {"ColoursAndLinksGo",
+     "<p><span style='color:#ff0000'><b>Rouge</b></span> et <a href='http://exemple.fr'>lien</a></p>", false,
+     "Rouge et lien", 5, 0, false},
+    {"PicturesGo", "<p>Image<img src='x.png'> ici</p>", false, "Image ici", 0, 0, false},
+    {"TableCellsBecomeParagraphs", "<table><tr><td>A</td><td><i>B</i></td></tr></table>", false, "\nA\nB\n",
+     0, 0, false},
+    {"BulletsStay", "<ul><li>un</li><li><b>deux</b></li></ul>", false, "un\ndeux", 4, 2, false},
+    {"NumbersBecomeText", "<ol><li>un</li><li>deux</li></ol>", false, "1.\tun\n2.\tdeux", 0, 0, false},
+    {"AnOwnCopyKeepsAll", "<p><span style='color:#ff0000'>Rouge</span></p>", true, "Rouge", 0, 0, true},
+};
+
+class Paste : public EditorFormatting, public ::testing::WithParamInterface<PasteCase> {};
+
+TEST_P(Paste, BringsWhatTheDocumentKeeps) {
+  const PasteCase& c = GetParam();
+  editor()->clear();
+  auto* copied = new QMimeData;
+  copied->setHtml(QString::fromUtf8(c.html));
+  if (c.ownCopy) copied->setData(QStringLiteral("application/x-qt-richtext"), QByteArray(c.html));
+  QApplication::clipboard()->setMimeData(copied);
+  editor()->paste();
+  const QTextDocument& document = *editor()->document();
+  EXPECT_EQ(document.toPlainText(), QString::fromUtf8(c.text));
+  EXPECT_TRUE(document.rootFrame()->childFrames().isEmpty());
+  int bold = 0;
+  int bullets = 0;
+  bool colour = false;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    if (block.textList() != nullptr) ++bullets;
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      const QTextCharFormat format = fragment.fragment().charFormat();
+      if (format.fontWeight() >= QFont::Bold) bold += fragment.fragment().length();
+      colour = colour || format.hasProperty(QTextFormat::ForegroundBrush);
+      EXPECT_FALSE(format.isAnchor());
+    }
+  }
+  EXPECT_EQ(bold, c.bold);
+  EXPECT_EQ(bullets, c.bullets);
+  EXPECT_EQ(colour, c.colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(EditorFormatting, Paste, ::testing::ValuesIn(pasteCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tessaro::testing
