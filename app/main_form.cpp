@@ -105,6 +105,7 @@ void TMainForm::adoptStudyWindow(TTessaro* study) {
   // Every part of the program holds on to the one study window: it must never be closed.
   studyFrame->setAttribute(Qt::WA_DeleteOnClose, false);
   studyFrame->installEventFilter(this);
+  study->installEventFilter(this);
   studyFrame->showMaximized();
 }
 
@@ -334,6 +335,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // The study's file takes the title bar when its window is maximized: so does its "*".
   if (watched == studyFrame && event->type() == QEvent::ModifiedChange)
     setWindowModified(studyFrame->isWindowModified());
+  // The frame keeps the last caption it was given: a caption gone must go from the title bar too.
+  if (studyFrame != nullptr && watched == studyFrame->widget() &&
+      event->type() == QEvent::WindowTitleChange && studyFrame->widget()->windowTitle().isEmpty()) {
+    studyFrame->setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("Orv Tessaro"));
+    setWindowModified(false);
+  }
   if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
     const QVariant hint = watched->property(StatusHintProperty);
     if (hint.isValid()) ShowHint(event->type() == QEvent::Enter ? hint.toString() : QString());

@@ -70,7 +70,8 @@ void TTessaro::showNewSubject() {
 // name instead, since the "*" and Enregistrer are then that text's. Qt shows "[*]" as "*" while
 // the document has changes that no save has written yet.
 void TTessaro::showCaption() {
-  QString caption = toQString(studyCaption(study.Subject));
+  // Before the first study the window has no caption, even once a text shown alone has gone.
+  QString caption = study.Subject == StudySubject{} ? QString() : toQString(studyCaption(study.Subject));
   if (!documentEditor.openedFile().isEmpty()) {
     caption = QFileInfo(documentEditor.openedFile()).fileName();
   } else if (!study.FileName.isEmpty()) {
@@ -78,7 +79,9 @@ void TTessaro::showCaption() {
     caption = caption.trimmed().isEmpty() ? file : caption + QStringLiteral(" — ") + file;
   }
   // A "[*]" of a name must stay text, not become the marker.
-  setWindowTitle(caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
+  setWindowTitle(caption.isEmpty() ? QString()
+                                   : caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+                                         QStringLiteral("[*]"));
 }
 
 void TTessaro::Venus() {

@@ -116,6 +116,19 @@ TEST_F(StudyFiles, SaveBeforeAnyStudyWritesSevenEmptyLines) {
   EXPECT_EQ(read(QStringLiteral("vide.tsr")), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
 }
 
+// A text shown before any study names the title while it is on view, and only then.
+TEST_F(StudyFiles, ATextClosedBeforeAnyStudyLeavesNoCaption) {
+  mainForm().show();
+  write(QStringLiteral("notes.rtf"), "{\\rtf1 Bonjour}");
+  open(QStringLiteral("notes.rtf"));
+  EXPECT_EQ(mainForm().windowHandle()->title(), QStringLiteral("Orv Tessaro - [notes.rtf]"));
+  trigger("closeAction");
+  EXPECT_EQ(study().windowTitle(), QString());
+  EXPECT_EQ(mainForm().windowHandle()->title(), QStringLiteral("Orv Tessaro"));
+  newDupont();
+  EXPECT_EQ(mainForm().windowHandle()->title(), QStringLiteral("Orv Tessaro - [DUPONT JEANPIERRE]"));
+}
+
 // Qt takes "[*]" in a title for the place of its "*": a file's own stays as it is named.
 TEST_F(StudyFiles, TheTitleShowsAFileNameAsItIs) {
   mainForm().show();
