@@ -16,11 +16,11 @@
 #include "files/ui/portrait_document.h"
 #include "files/ui/rich_text_qt.h"
 #include "study/ui/document_printing.h"
+#include "study/ui/document_text_edit.h"
 #include "study/ui/editor_paragraphs.h"
 #include "study/ui/find_dialog.h"
 #include "study/ui/ruler_geometry.h"
 #include "study/ui/ruler_panel.h"
-#include "study/ui/savable_text_edit.h"
 
 namespace tessaro {
 namespace {
@@ -82,7 +82,7 @@ void DocumentEditor::hideDocument() {
 }
 
 void DocumentEditor::createEditor() {
-  editor = new SavableTextEdit(this);
+  editor = new DocumentTextEdit(this);
   editor->setObjectName(QStringLiteral("editor"));
   editor->setFont(editorFont());
   editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -96,9 +96,9 @@ void DocumentEditor::createEditor() {
   editor->hide();
   // Ctrl with the wheel zooms the view; left to the editor, it would change the document's font.
   editor->viewport()->installEventFilter(this);
-  editor->installEventFilter(this);
   connect(editor, &QTextEdit::cursorPositionChanged, this, &DocumentEditor::SelectionChange);
   connect(editor, &QTextEdit::selectionChanged, this, &DocumentEditor::SelectionChange);
+  connect(editor, &DocumentTextEdit::undoStepTaken, this, &DocumentEditor::SelectionChange);
 }
 
 void DocumentEditor::changeCurrText(const std::function<void(QFont&)>& change) {
@@ -195,26 +195,9 @@ void DocumentEditor::SelectionChange() {
 
 void DocumentEditor::Selection() { editor->selectAll(); }
 
-void DocumentEditor::Annuler() {
-  editor->undo();
-  caretAfterUndoStep();
-}
+void DocumentEditor::Annuler() { editor->undoStep(); }
 
-void DocumentEditor::Retablir() {
-  editor->redo();
-  caretAfterUndoStep();
-}
-
-// An undone style leaves the text, but the caret would keep typing in it, and the toolbar would
-// still show it: the caret takes the style of the text where it stands again.
-void DocumentEditor::caretAfterUndoStep() {
-  QTextCursor cursor = editor->textCursor();
-  const int position = cursor.position();
-  cursor.setPosition(cursor.anchor());
-  cursor.setPosition(position, QTextCursor::KeepAnchor);
-  editor->setTextCursor(cursor);
-  SelectionChange();
-}
+void DocumentEditor::Retablir() { editor->redoStep(); }
 
 void DocumentEditor::Couper() { editor->cut(); }
 

@@ -17,6 +17,7 @@ class QTextEdit;
 
 namespace tessaro {
 
+class DocumentTextEdit;
 class FindDialog;
 class RulerPanel;
 
@@ -42,8 +43,8 @@ class DocumentEditor : public QWidget {
   void openPortrait(const QString& path, const QString& client, const QString& clientFile);
   // True while the document is a client's portrait rather than a file's text.
   bool holdsPortrait() const { return !DocumentClient.isEmpty(); }
-  // Writes the portrait as rich text: the work is saved. Throws FileError, the previous file kept.
-  void savePortrait(const QString& path);
+  // Writes the document as rich text: the work is saved. Throws FileError, the previous file kept.
+  void saveRichText(const QString& path);
   // The text of a file opened on its own goes back to that file, as rich text; false when the
   // document is no such text.
   bool saveOpenedFile();
@@ -116,7 +117,6 @@ class DocumentEditor : public QWidget {
   void changeCurrText(const std::function<void(QFont&)>& change);
   // Mirrors the selection on the ruler and the toolbar.
   void SelectionChange();
-  void caretAfterUndoStep();
   void findNext();
   void applyZoom();
   void setOpenedFile(const QString& path);
@@ -140,7 +140,7 @@ class DocumentEditor : public QWidget {
 
   std::function<QPrinter&()> printer;
   std::function<bool()> StudySave;
-  QTextEdit* editor = nullptr;
+  DocumentTextEdit* editor = nullptr;
   RulerPanel* Ruler = nullptr;
   QLabel* FirstInd = nullptr;
   QLabel* LeftInd = nullptr;

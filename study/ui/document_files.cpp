@@ -2,7 +2,6 @@
 // saving before a command drops it.
 #include <QFile>
 #include <QFileInfo>
-#include <QTextEdit>
 #include <utility>
 
 #include "common/cp1252_literal.h"
@@ -12,6 +11,7 @@
 #include "files/ui/rich_text_qt.h"
 #include "files/ui/save_file_name.h"
 #include "study/ui/document_editor.h"
+#include "study/ui/document_text_edit.h"
 #include "ui/interaction.h"
 #include "ui/qt_text.h"
 #include "ui/remembered_folders.h"
@@ -53,7 +53,7 @@ void DocumentEditor::openPortrait(const QString& path, const QString& client, co
   showDocument();
 }
 
-void DocumentEditor::savePortrait(const QString& path) {
+void DocumentEditor::saveRichText(const QString& path) {
   saveTextDocument(*editor->document(), path, DocumentFormat::Rtf);
   editor->document()->setModified(false);
 }
@@ -66,7 +66,7 @@ void DocumentEditor::setOpenedFile(const QString& path) {
 
 bool DocumentEditor::saveOpenedFile() {
   if (OpenedFile.isEmpty()) return false;
-  savePortrait(OpenedFile);
+  saveRichText(OpenedFile);
   emit notice(QStringLiteral(u"Document enregistré : %1").arg(QFileInfo(OpenedFile).fileName()));
   return true;
 }

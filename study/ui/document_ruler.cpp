@@ -1,14 +1,13 @@
 // The document editor's ruler: tick marks at the editor's tab stops and three indent markers that
 // the mouse drags to set the indents of the selected paragraphs.
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTextEdit>
 #include <QWheelEvent>
 #include <cmath>
 
 #include "study/ui/document_editor.h"
+#include "study/ui/document_text_edit.h"
 #include "study/ui/editor_paragraphs.h"
 #include "study/ui/ruler_geometry.h"
 #include "study/ui/ruler_panel.h"
@@ -78,18 +77,6 @@ bool DocumentEditor::eventFilter(QObject* watched, QEvent* event) {
     if (!(wheel->modifiers() & Qt::ControlModifier)) return QWidget::eventFilter(watched, event);
     if (wheel->angleDelta().y() != 0) zoomBy(wheel->angleDelta().y() > 0 ? 1 : -1);
     return true;
-  }
-  // The editor would undo on its own and leave the caret typing in the style undone.
-  if (watched == editor && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Undo)) {
-      Annuler();
-      return true;
-    }
-    if (key->matches(QKeySequence::Redo)) {
-      Retablir();
-      return true;
-    }
   }
   if (watched == Ruler) {
     if (event->type() == QEvent::Resize) RulerResize();

@@ -73,7 +73,7 @@ bool TTessaro::Sauver() {
   writeStudyFile(nativePath(study.FileName), study.Subject);
   QString written = QFileInfo(study.FileName).fileName();
   if (documentEditor.holdsPortrait()) {
-    documentEditor.savePortrait(portraitBeside(study.FileName));
+    documentEditor.saveRichText(portraitBeside(study.FileName));
     written += QStringLiteral(" + portrait");
   }
   noteRecentStudy(study.FileName);

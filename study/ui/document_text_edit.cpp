@@ -1,6 +1,7 @@
-// Pasting from another program.
-#include "study/ui/savable_text_edit.h"
+// The document's text area: undo steps and pasting from another program.
+#include "study/ui/document_text_edit.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -75,7 +76,27 @@ QTextDocumentFragment savableFragment(const QString& html) {
 
 }  // namespace
 
-void SavableTextEdit::insertFromMimeData(const QMimeData* source) {
+void DocumentTextEdit::undoStep() {
+  undo();
+  emit undoStepTaken();
+}
+
+void DocumentTextEdit::redoStep() {
+  redo();
+  emit undoStepTaken();
+}
+
+void DocumentTextEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Undo)) {
+    undoStep();
+  } else if (event->matches(QKeySequence::Redo)) {
+    redoStep();
+  } else {
+    QTextEdit::keyPressEvent(event);
+  }
+}
+
+void DocumentTextEdit::insertFromMimeData(const QMimeData* source) {
   if (source->hasFormat(OwnRichText) || !source->hasHtml() || !acceptRichText()) {
     QTextEdit::insertFromMimeData(source);
     return;
